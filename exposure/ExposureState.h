@@ -1,0 +1,83 @@
+// The one process-wide record through which the panel, the exposure control
+// and the two engines work together. Fields that cross threads are atomics
+// used with relaxed loads and stores: whole-field accesses, never torn, and
+// no ordering beyond what starting a thread or arming a timer already gives.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+// The platform's window handle, declared here so that window-free code can
+// include this header; identical to the typedef of <windows.h>.
+struct HWND__;
+typedef HWND__* HWND;
+
+// Values are the positions of the entries in soundList.
+enum class SoundMode : int32_t {
+  None = 0,
+  BrainWaves = 1,
+  PeakModulation = 2,
+  NoiseModulation = 3,
+  NoiseWaves = 4,
+};
+
+// Values are the positions of the entries in visualList.
+enum class VisualMode : int32_t {
+  None = 0,
+  SmoothStrobe = 1,
+  DiscreteStrobe = 2,
+  Circles = 3,
+  Grid = 4,
+};
+
+// Frequency unit: hundredths of a hertz.
+constexpr uint32_t MinimumFrequency = 10;
+constexpr uint32_t MaximumFrequency = 5000;
+constexpr uint32_t DefaultFrequency = 780;
+constexpr uint32_t MillisecondsPerMinute = 60000;
+
+// The two language tokens, compared only for identity: the halves of the
+// language button's caption "Eng/Рус" (Windows-1251 bytes).
+extern const char LanguageRussian[];
+extern const char LanguageEnglish[];
+
+struct ExposureStateRecord {
+  std::atomic<uint8_t> running;
+  std::atomic<uint32_t> frequency;
+  std::atomic<SoundMode> soundMode;
+  std::atomic<VisualMode> visualMode;
+  std::atomic<uint32_t> remainingMs;
+  std::atomic<uint8_t> countdownEnabled;
+  std::atomic<uint32_t> countdownTimerId;
+  uint32_t samplePosition;  // the audio thread's alone
+  std::atomic<uint32_t> frameCounter;
+  std::atomic<const char*> language;
+
+  // Stored once at start-up, before any worker or timer exists; read-only after.
+  HWND ControlPanel;
+  HWND StimulationWindow;
+  HWND frequencyReadout;
+  HWND durationField;
+  HWND frequencySlider;
+  HWND frequencySpin;
+  HWND soundList;
+  HWND visualList;
+  HWND durationSpin;
+  HWND startButton;
+  HWND languageButton;
+};
+
+extern ExposureStateRecord ExposureState;
+
+template <typename T>
+inline T LoadField(const std::atomic<T>& field) {
+  return field.load(std::memory_order_relaxed);
+}
+
+template <typename T, typename V>
+inline void StoreField(std::atomic<T>& field, V value) {
+  field.store(static_cast<T>(value), std::memory_order_relaxed);
+}
+
+inline bool IsRussian(const char* token) { return token == LanguageRussian; }
+inline bool IsEnglish(const char* token) { return token == LanguageEnglish; }
