@@ -14,13 +14,14 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
 
-record() { echo "$1 $(tr '\0' ' ' < "/proc/$1/cmdline" 2>/dev/null | cut -c1-200)" >> "$dir/pids"; }
+command_of() { tr '\0' ' ' < "/proc/$1/cmdline" 2>/dev/null | cut -c1-200 | sed 's/ *$//'; }
+record() { echo "$1 $(command_of "$1")" >> "$dir/pids"; }
 
 stop_recorded() {
   [ -f "$dir/pids" ] || return 0
   while read -r pid cmd; do
     [ -n "$pid" ] || continue
-    now=$(tr '\0' ' ' < "/proc/$pid/cmdline" 2>/dev/null | cut -c1-200)
+    now=$(command_of "$pid")
     # Only a process that is still the one we started.
     if [ -n "$now" ] && [ "$now" = "$cmd" ]; then
       kill "$pid" 2>/dev/null
