@@ -1,0 +1,136 @@
+#include "panel/ControlPanel.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "exposure/ExposureControl.h"
+#include "exposure/ExposureState.h"
+#include "panel/FrequencyControls.h"
+#include "panel/Language.h"
+#include "panel/Strings.h"
+
+namespace {
+
+const int IconResource = 101;
+const int TileResource = 105;
+
+void RegisterPanelClass(HINSTANCE instance) {
+  WNDCLASSA panelClass = {};
+  panelClass.lpfnWndProc = ControlPanelProc;
+  panelClass.hInstance = instance;
+  panelClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IconResource));
+  panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  // Made once; lives as long as the process.
+  panelClass.hbrBackground =
+      CreatePatternBrush(LoadBitmapA(instance, MAKEINTRESOURCEA(TileResource)));
+  panelClass.lpszClassName = "TessovantWindow";
+  RegisterClassA(&panelClass);
+}
+
+HWND CreateChild(HINSTANCE instance, const char* className, const char* text, DWORD style,
+                 DWORD extendedStyle, int x, int y, int width, int height, int id) {
+  return CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
+                         width, height, ExposureState.ControlPanel,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void CreateFrequencySlider(HINSTANCE instance) {
+  HWND slider = CreateChild(instance, "msctls_trackbar32", nullptr, TBS_FIXEDLENGTH, 0, 242, 5,
+                            250, 15, FrequencySliderId);
+  ExposureState.frequencySlider = slider;
+  SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELONG(MinimumFrequency, MaximumFrequency));
+  SendMessageA(slider, TBM_SETPOS, TRUE, DefaultFrequency);
+  SendMessageA(slider, TBM_SETTHUMBLENGTH, 13, 0);
+}
+
+HWND CreateModeList(HINSTANCE instance, int y) {
+  return CreateChild(instance, "COMBOBOX", nullptr,
+                     CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 0, 185, y, 305, 200, 0);
+}
+
+void CreateControls(HINSTANCE instance) {
+  ExposureState.frequencyReadout =
+      CreateChild(instance, "EDIT", "7,80", ES_READONLY | ES_RIGHT, 0, 160, 5, 40, 15, 0);
+  ExposureState.durationField =
+      CreateChild(instance, "EDIT", "0", WS_DLGFRAME | ES_NUMBER | ES_RIGHT, 0, 150, 92, 50, 20, 0);
+  InitCommonControls();
+  CreateFrequencySlider(instance);
+  ExposureState.frequencySpin =
+      CreateUpDownControl(WS_CHILD | WS_VISIBLE, 222, 5, 10, 15, ExposureState.ControlPanel,
+                          FrequencySpinId, instance, ExposureState.frequencySlider,
+                          MaximumFrequency, MinimumFrequency, DefaultFrequency);
+  ExposureState.soundList = CreateModeList(instance, 30);
+  ExposureState.visualList = CreateModeList(instance, 60);
+  ExposureState.durationSpin =
+      CreateUpDownControl(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, 230, 95, 10,
+                          15, ExposureState.ControlPanel, DurationSpinId, instance,
+                          ExposureState.durationField, 10000, 0, 0);
+  ExposureState.startButton =
+      CreateChild(instance, "BUTTON", "", 0, WS_EX_DLGMODALFRAME, 215, 125, 70, 30, StartButtonId);
+  ExposureState.languageButton = CreateChild(instance, "BUTTON", LanguageButtonCaption, 0, 0, 5,
+                                             125, 70, 30, LanguageButtonId);
+}
+
+void DrawLabel(HDC dc, int x, int y, const char* text) {
+  TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+void PaintLabels(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  SetBkMode(dc, TRANSPARENT);
+  DrawLabel(dc, 5, 5, InCurrentLanguage(FrequencyLabel));
+  DrawLabel(dc, 202, 5, InCurrentLanguage(FrequencyUnit));
+  DrawLabel(dc, 5, 34, InCurrentLanguage(SoundLabel));
+  DrawLabel(dc, 5, 64, InCurrentLanguage(VisualLabel));
+  DrawLabel(dc, 5, 94, InCurrentLanguage(DurationLabel));
+  DrawLabel(dc, 202, 94, InCurrentLanguage(DurationUnit));
+  DrawLabel(dc, 325, 132, WebAddressLine);
+  EndPaint(window, &paint);
+}
+
+// Acts only on a button click: the id in the low word, code 0 in the high.
+void HandleCommand(WPARAM wParam) {
+  const int id = LOWORD(wParam);
+  const int code = HIWORD(wParam);
+  if (code != 0) return;
+  if (id == StartButtonId && LoadField(ExposureState.running) == 0) {
+    HandleStartStopCommand();
+    return;
+  }
+  if (id == StartButtonId) HandleStartStopCommand();
+  if (id == LanguageButtonId) ToggleLanguage();
+}
+
+}  // namespace
+
+void CreateControlPanel(HINSTANCE instance) {
+  RegisterPanelClass(instance);
+  ExposureState.ControlPanel = CreateWindowExA(
+      0, "TessovantWindow", "", WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX,
+      GetSystemMetrics(SM_CXSCREEN) / 2 - PanelWidth / 2, 50, PanelWidth, PanelHeight, nullptr,
+      nullptr, instance, nullptr);
+  CreateControls(instance);
+}
+
+LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_HSCROLL:
+      HandleSliderScroll();
+      break;
+    case WM_VSCROLL:
+      HandleArrowScroll();
+      break;
+    case WM_COMMAND:
+      HandleCommand(wParam);
+      break;
+    case WM_PAINT:
+      PaintLabels(window);
+      break;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

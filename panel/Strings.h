@@ -1,0 +1,31 @@
+// Every text of the interface, in Windows-1251 bytes for the ANSI calls;
+// the English set is plain ASCII.
+#pragma once
+
+// One text in both languages.
+struct TextPair {
+  const char* russian;
+  const char* english;
+};
+
+// The text of the current language; the Russian test comes first.
+const char* InCurrentLanguage(const TextPair& text);
+
+extern const TextPair PanelTitle;
+extern const TextPair StartCaption;
+extern const TextPair StopCaption;
+extern const TextPair FrequencyLabel;
+extern const TextPair FrequencyUnit;
+extern const TextPair SoundLabel;
+extern const TextPair VisualLabel;
+extern const TextPair DurationLabel;
+extern const TextPair DurationUnit;
+
+constexpr int ModeCount = 5;
+// In mode order, so an item's index is the mode's value.
+extern const TextPair SoundModeNames[ModeCount];
+extern const TextPair VisualModeNames[ModeCount];
+
+// The language button's caption and the web-address line never change.
+extern const char LanguageButtonCaption[];
+extern const char WebAddressLine[];

@@ -1,0 +1,101 @@
+#include "sound/AudioThread.h"
+
+#include "sound/FillAudioBlock.h"
+
+namespace {
+
+const DWORD WaitSliceMs = 100;
+// After the stop signal, how long a completion may still take: the block
+// that is playing, plus a margin. A device that stays silent longer than
+// this has stopped answering.
+const DWORD StopGraceMs = 500;
+
+bool IsRunning() { return LoadField(ExposureState.running) == 1; }
+
+WAVEFORMATEX OutputFormat() {
+  WAVEFORMATEX format = {};
+  format.wFormatTag = WAVE_FORMAT_PCM;
+  format.nChannels = 2;
+  format.nSamplesPerSec = FramesPerSecond;
+  format.nAvgBytesPerSec = FramesPerSecond * sizeof(StereoFrame);
+  format.nBlockAlign = sizeof(StereoFrame);
+  format.wBitsPerSample = 16;
+  format.cbSize = 0;
+  return format;
+}
+
+void DescribeBlocks() {
+  for (int block = 0; block < 2; block++) {
+    blockHeaders[block].lpData = reinterpret_cast<LPSTR>(SampleBuffer + FramesPerBlock * block);
+    blockHeaders[block].dwBufferLength = FramesPerBlock * sizeof(StereoFrame);
+    blockHeaders[block].dwLoops = 1;
+  }
+}
+
+// Waits for the device's next notification. While the exposure runs this is
+// an unbounded wait in slices; once the stop signal is seen, a device that
+// does not answer within the grace period is given up on, so that the worker
+// always ends and a following Start is never held up.
+void WaitForDevice(HANDLE deviceEvent) {
+  DWORD waitedSinceStop = 0;
+  while (WaitForSingleObject(deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
+    if (IsRunning()) continue;
+    waitedSinceStop += WaitSliceMs;
+    if (waitedSinceStop >= StopGraceMs) return;
+  }
+}
+
+void WaitUntilStopped() {
+  while (IsRunning()) Sleep(WaitSliceMs);
+}
+
+bool OpenDevice(WAVEFORMATEX* format, HANDLE deviceEvent) {
+  return waveOutOpen(&waveDevice, WAVE_MAPPER, format, reinterpret_cast<DWORD_PTR>(deviceEvent), 0,
+                     CALLBACK_EVENT) == MMSYSERR_NOERROR;
+}
+
+bool PrepareBlocks() {
+  const bool first = waveOutPrepareHeader(waveDevice, &blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const bool second = waveOutPrepareHeader(waveDevice, &blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  return first && second;
+}
+
+void Stream(HANDLE deviceEvent) {
+  WaitForDevice(deviceEvent);  // the open notification
+  FillAudioBlock(0);
+  int nextBlock = 1;
+  while (IsRunning()) {
+    FillAudioBlock(nextBlock);
+    WaitForDevice(deviceEvent);
+    nextBlock = 1 - nextBlock;
+  }
+}
+
+void CloseDevice() {
+  waveOutReset(waveDevice);
+  waveOutUnprepareHeader(waveDevice, &blockHeaders[0], sizeof(WAVEHDR));
+  waveOutUnprepareHeader(waveDevice, &blockHeaders[1], sizeof(WAVEHDR));
+  waveOutClose(waveDevice);
+}
+
+}  // namespace
+
+DWORD WINAPI AudioThread(LPVOID) {
+  ExposureState.samplePosition = 0;
+  WAVEFORMATEX format = OutputFormat();
+  DescribeBlocks();
+  HANDLE deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  if (OpenDevice(&format, deviceEvent)) {
+    // Without both headers nothing can be queued; play nothing then.
+    if (PrepareBlocks())
+      Stream(deviceEvent);
+    else
+      WaitUntilStopped();
+    CloseDevice();
+  } else {
+    // No device (no audio server, format refused): silent exposure.
+    WaitUntilStopped();
+  }
+  CloseHandle(deviceEvent);
+  ExitThread(0);
+}

@@ -1,0 +1,13 @@
+#include "sound/FillAudioBlock.h"
+
+StereoFrame SampleBuffer[2 * FramesPerBlock];
+HWAVEOUT waveDevice;
+WAVEHDR blockHeaders[2];
+uint32_t NoiseSeed = 1;
+
+void FillAudioBlock(int block) {
+  SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
+                  ExposureState.samplePosition, NoiseSeed, SampleBuffer + FramesPerBlock * block);
+  waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
+  ExposureState.samplePosition += FramesPerBlock;
+}

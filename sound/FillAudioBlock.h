@@ -1,0 +1,17 @@
+// One block of the exposure's sound, synthesised and queued on the device.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "sound/Synthesis.h"
+
+// Two blocks of FramesPerBlock frames, contiguous: block 0 then block 1.
+extern StereoFrame SampleBuffer[2 * FramesPerBlock];
+extern HWAVEOUT waveDevice;
+extern WAVEHDR blockHeaders[2];
+// The process-wide generator: seeded once, never reseeded, so each noise
+// exposure continues the sequence where the previous one stopped.
+extern uint32_t NoiseSeed;
+
+void FillAudioBlock(int block);

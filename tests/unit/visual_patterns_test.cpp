@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "visual/Patterns.h"
+
+TEST(SmoothStrobe, GreyLevelsAt780) {
+  const double step = SmoothStrobeStep(780);
+  const uint32_t ticks[] = {0, 8, 16, 24, 32, 48, 64};
+  const int levels[] = {0, 37, 126, 216, 254, 127, 0};
+  for (int i = 0; i < 7; i++) EXPECT_EQ(SmoothStrobeGrey(ticks[i], step), levels[i]) << ticks[i];
+}
+
+TEST(SmoothStrobe, GreyLevelsAt5000) {
+  const double step = SmoothStrobeStep(5000);
+  const int levels[] = {0, 24, 87, 166, 229, 254, 229, 166, 87, 24, 0};
+  for (uint32_t t = 0; t <= 10; t++) EXPECT_EQ(SmoothStrobeGrey(t, step), levels[t]) << t;
+}
+
+TEST(SmoothStrobe, StepIsAFunctionOfTheTicksPerPeriod) {
+  EXPECT_EQ(SmoothStrobeStep(4546), SmoothStrobeStep(5000));
+  EXPECT_NE(SmoothStrobeStep(4545), SmoothStrobeStep(4546));
+  EXPECT_DOUBLE_EQ(SmoothStrobeStep(4545), 6.2831853 / 11);
+  EXPECT_EQ(GreyColour(254), 0x00FEFEFEu);
+}
+
+namespace {
+// Lengths of the successive colour phases of the discrete strobe, white first.
+std::vector<int> StrobePhases(uint32_t frequency, int phases) {
+  double value = 0.0;
+  int8_t flag = 1;
+  std::vector<int> lengths;
+  int run = 0;
+  uint32_t colour = StrobeColour(flag);
+  EXPECT_EQ(colour, White);
+  while (static_cast<int>(lengths.size()) < phases) {
+    value = AccumulateStrobePhase(value, DiscreteStrobeHalfPeriod(frequency));
+    const uint32_t shown = StrobeColour(flag);
+    if (shown != colour) {
+      lengths.push_back(run);
+      run = 0;
+      colour = shown;
+    }
+    EXPECT_TRUE(shown == White || shown == Black);
+    run++;
+    ToggleStrobeAtHalfPeriod(value, flag);
+  }
+  return lengths;
+}
+}  // namespace
+
+TEST(DiscreteStrobe, PhasesAt780AreThirtyTwoTicks) {
+  for (int length : StrobePhases(780, 8)) EXPECT_EQ(length, 32);
+}
+
+TEST(DiscreteStrobe, FirstWhitePhaseAt2500LastsElevenTicks) {
+  const auto phases = StrobePhases(2500, 8);
+  EXPECT_EQ(phases[0], 11);
+  for (size_t i = 1; i < phases.size(); i++) EXPECT_EQ(phases[i], 10) << i;
+}
+
+TEST(DiscreteStrobe, PhasesAt5000AreFiveTicks) {
+  for (int length : StrobePhases(5000, 8)) EXPECT_EQ(length, 5);
+}
+
+TEST(Circles, ShiftsAndRadiiOn1024By768At780) {
+  const double spacing = RingSpacing(1024);
+  EXPECT_DOUBLE_EQ(spacing, 12.8);
+  EXPECT_EQ(CentreOf(1024), 512);
+  EXPECT_EQ(CentreOf(768), 384);
+  const double expected[] = {0, 1.9968, 3.9936, 5.9904, 7.9872, 9.984, 11.9808, 13.9776, 0, 1.9968};
+  double shift = 0.0;
+  for (double value : expected) {
+    EXPECT_NEAR(shift, value, 1e-9);
+    shift = NextRingShift(shift, spacing, 780);
+  }
+  // Base radii grow by the whole-pixel part of the spacing.
+  int r = 0;
+  std::vector<uint32_t> atZero, atLast;
+  for (int ring = 1; ring <= RingCount; ring++) {
+    atZero.push_back(RingRadius(r, 0.0));
+    atLast.push_back(RingRadius(r, 13.9776));
+    EXPECT_EQ(RingStartX(512, r, 13.9776), 512 + static_cast<int>(atLast.back()));
+    r = NextFigureDistance(r, spacing);
+  }
+  EXPECT_EQ(atZero[1], 12u);
+  EXPECT_EQ(atZero[2], 24u);
+  EXPECT_EQ(atZero.back(), 948u);
+  EXPECT_EQ(atLast[0], 13u);
+  EXPECT_EQ(atLast[1], 25u);
+  EXPECT_EQ(atLast.back(), 961u);
+}
+
+TEST(Circles, ShiftAlternatesAt5000) {
+  const double spacing = RingSpacing(1024);
+  double shift = 0.0;
+  for (int tick = 0; tick < 6; tick++) {
+    EXPECT_DOUBLE_EQ(shift, tick % 2 == 0 ? 0.0 : spacing) << tick;
+    shift = NextRingShift(shift, spacing, 5000);
+  }
+}
+
+TEST(Grid, SpacingLinesAndCycleAt780) {
+  const double spacing = GridSpacing(1024);
+  EXPECT_DOUBLE_EQ(spacing, 1024.0 / 88);
+  EXPECT_NEAR((780 * spacing) / 10000.0, 0.907636, 1e-6);
+  int d = 0;
+  std::vector<int> distances;
+  for (int step = 1; step <= GridStepCount; step++) {
+    distances.push_back(d);
+    d = NextFigureDistance(d, spacing);
+  }
+  EXPECT_EQ(distances[1], 11);
+  EXPECT_EQ(distances[2], 22);
+  EXPECT_EQ(distances.back(), 473);
+  // At shift 0 the first step is one cross at the centre.
+  const GridStepLines cross = GridLinesAt(512, 384, 0, 0.0);
+  EXPECT_EQ(cross.leftX, 512);
+  EXPECT_EQ(cross.rightX, 512);
+  EXPECT_EQ(cross.upperY, 384);
+  EXPECT_EQ(cross.lowerY, 384);
+  const GridStepLines opened = GridLinesAt(512, 384, 11, 2.5);
+  EXPECT_EQ(opened.leftX, 498);   // 501 - 2.5 truncated
+  EXPECT_EQ(opened.rightX, 525);  // 523 + 2.5 truncated
+  EXPECT_EQ(opened.upperY, 370);
+  EXPECT_EQ(opened.lowerY, 397);
+  // Resets: a cycle of 14 ticks.
+  double shift = 0.0;
+  std::vector<int> resets;
+  for (int tick = 1; tick <= 43; tick++) {
+    shift = NextGridShift(shift, spacing, 780);
+    if (shift == 0.0) resets.push_back(tick);
+  }
+  ASSERT_GE(resets.size(), 3u);
+  EXPECT_EQ(resets[1] - resets[0], 14);
+  EXPECT_EQ(resets[2] - resets[1], 14);
+  EXPECT_EQ(resets[0], 14);
+}
+
+TEST(Grid, TruncationTowardZeroPutsMinusHalfOnTheFirstColumn) {
+  const GridStepLines lines = GridLinesAt(0, 0, 0, 0.5);
+  EXPECT_EQ(lines.leftX, 0);
+  EXPECT_EQ(lines.upperY, 0);
+}
+
+TEST(Geometry, OddWidthCentreIsTruncated) {
+  EXPECT_EQ(CentreOf(1023), 511);
+  EXPECT_EQ(CentreOf(767), 383);
+}

@@ -1,0 +1,46 @@
+// Window-free arithmetic of the visual patterns: grey levels, strobe phases,
+// ring and grid geometry and the outward drift.
+#pragma once
+
+#include <cstdint>
+
+constexpr int RingCount = 80;
+constexpr int GridStepCount = 44;
+constexpr uint32_t White = 0xFFFFFF;
+constexpr uint32_t Black = 0;
+
+// Smooth strobe: a cosine from black to grey 254 and back every
+// 50000 / frequency ticks, recomputed from the tick count, never accumulated.
+double SmoothStrobeStep(uint32_t frequency);
+int SmoothStrobeGrey(uint32_t frameCounter, double step);
+uint32_t GreyColour(int level);
+
+// Discrete strobe: white and black halves of 25000 / frequency ticks each,
+// counted in a phase accumulator that keeps its remainder.
+double DiscreteStrobeHalfPeriod(uint32_t frequency);
+double AccumulateStrobePhase(double strobeValue, double halfPeriod);
+uint32_t StrobeColour(int8_t strobeFlag);
+// Called after the fill: flips the colour once the accumulator reaches a
+// whole half period, so the new colour shows from the next tick on.
+void ToggleStrobeAtHalfPeriod(double& strobeValue, int8_t& strobeFlag);
+
+// Geometry shared by rings and grid: centre truncated, spacing from the width.
+int CentreOf(int extent);
+double RingSpacing(int width);
+double GridSpacing(int width);
+int NextFigureDistance(int distance, double spacing);
+
+// Rings: start point on the centre row and radius for base radius r.
+int RingStartX(int centreX, int baseRadius, double shift);
+uint32_t RingRadius(int baseRadius, double shift);
+double NextRingShift(double shift, double spacing, uint32_t frequency);
+
+// Grid: the two columns and two rows of one step at distance d.
+struct GridStepLines {
+  int leftX;
+  int rightX;
+  int upperY;
+  int lowerY;
+};
+GridStepLines GridLinesAt(int centreX, int centreY, int distance, double shift);
+double NextGridShift(double shift, double spacing, uint32_t frequency);

@@ -1,0 +1,26 @@
+#include "visual/StimulationWindow.h"
+
+#include "exposure/ExposureState.h"
+#include "visual/StimulationKeyboard.h"
+
+void CreateStimulationWindow(HINSTANCE instance) {
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_BYTEALIGNCLIENT;
+  windowClass.lpfnWndProc = StimulationWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = "PaintWindow";
+  RegisterClassA(&windowClass);
+  ExposureState.StimulationWindow =
+      CreateWindowExA(0, "PaintWindow", nullptr, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                      GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_KEYDOWN:
+      HandleStimulationKeyDown();
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,69 @@
+#include "visual/VisualThread.h"
+
+#include "exposure/ExposureState.h"
+#include "visual/Patterns.h"
+#include "visual/VisualState.h"
+
+namespace {
+
+const DWORD PollMs = 100;
+
+void AcquireSurfaces() {
+  HWND window = ExposureState.StimulationWindow;
+  VisualState.windowDc = GetDC(window);
+  VisualState.memoryDc = CreateCompatibleDC(VisualState.windowDc);
+  GetClientRect(window, &VisualState.clientRect);
+  VisualState.frameBitmap = CreateCompatibleBitmap(VisualState.windowDc, FrameWidth(), FrameHeight());
+  VisualState.previousBitmap =
+      static_cast<HBITMAP>(SelectObject(VisualState.memoryDc, VisualState.frameBitmap));
+}
+
+void SetUpFigures(int count, double spacing) {
+  VisualState.figureCount = count;
+  VisualState.spacing = spacing;
+  VisualState.shift = 0.0;
+  VisualState.centreX = CentreOf(FrameWidth());
+  VisualState.centreY = CentreOf(FrameHeight());
+}
+
+// Sets up the pattern, then arms its tick; 0 when the mode has no timer.
+UINT StartPattern(VisualMode mode) {
+  OpenTickGate(VisualState.tickGate);
+  if (mode == VisualMode::None) return StartPeriodicTimer(1000, 100, VisualTick);
+  if (mode == VisualMode::SmoothStrobe) return StartPeriodicTimer(2, 0, VisualTick);
+  if (mode == VisualMode::DiscreteStrobe) {
+    VisualState.strobeValue = 0.0;
+    VisualState.strobeFlag = 1;
+    return StartPeriodicTimer(2, 0, VisualTick);
+  }
+  if (mode == VisualMode::Circles) {
+    SetUpFigures(RingCount, RingSpacing(FrameWidth()));
+    return StartPeriodicTimer(20, 0, VisualTick);
+  }
+  if (mode == VisualMode::Grid) {
+    SetUpFigures(GridStepCount, GridSpacing(FrameWidth()));
+    return StartPeriodicTimer(10, 0, VisualTick);
+  }
+  return 0;
+}
+
+void ReleaseSurfaces() {
+  SelectObject(VisualState.memoryDc, VisualState.previousBitmap);
+  DeleteObject(VisualState.frameBitmap);
+  DeleteDC(VisualState.memoryDc);
+  ReleaseDC(ExposureState.StimulationWindow, VisualState.windowDc);
+}
+
+}  // namespace
+
+DWORD WINAPI VisualThread(LPVOID) {
+  StoreField(ExposureState.frameCounter, 0);
+  AcquireSurfaces();
+  const UINT timerId = StartPattern(LoadField(ExposureState.visualMode));
+  while (LoadField(ExposureState.running) == 1) Sleep(PollMs);
+  // No tick may still be drawing when the surfaces go; wait for our own
+  // tick only, never for another timer's callback.
+  CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
+  ReleaseSurfaces();
+  ExitThread(0);
+}

@@ -1,0 +1,95 @@
+#include "exposure/ExposureState.h"
+#include "visual/Patterns.h"
+#include "visual/VisualState.h"
+
+VisualStateRecord VisualState;
+
+namespace {
+
+void FillWindow(COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  HGDIOBJ keptBrush = SelectObject(VisualState.windowDc, brush);
+  PatBlt(VisualState.windowDc, 0, 0, FrameWidth(), FrameHeight(), PATCOPY);
+  SelectObject(VisualState.windowDc, keptBrush);
+  DeleteObject(brush);
+}
+
+// Leaves the white pen selected for the figures; PresentFrame releases it.
+void ClearFrame() {
+  HBRUSH blackBrush = CreateSolidBrush(Black);
+  HGDIOBJ keptBrush = SelectObject(VisualState.memoryDc, blackBrush);
+  VisualState.whitePen = CreatePen(PS_SOLID, 1, White);
+  VisualState.previousPen = SelectObject(VisualState.memoryDc, VisualState.whitePen);
+  PatBlt(VisualState.memoryDc, 0, 0, FrameWidth(), FrameHeight(), PATCOPY);
+  SelectObject(VisualState.memoryDc, keptBrush);
+  DeleteObject(blackBrush);
+}
+
+void PresentFrame() {
+  StretchBlt(VisualState.windowDc, 0, 0, FrameWidth(), FrameHeight(), VisualState.memoryDc, 0, 0,
+             FrameWidth(), FrameHeight(), SRCCOPY);
+  SelectObject(VisualState.memoryDc, VisualState.previousPen);
+  DeleteObject(VisualState.whitePen);
+}
+
+void DrawSmoothStrobe(uint32_t frequency) {
+  VisualState.strobeValue = SmoothStrobeStep(frequency);
+  const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
+  FillWindow(GreyColour(grey));
+}
+
+void DrawDiscreteStrobe(uint32_t frequency) {
+  VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
+  VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
+  FillWindow(StrobeColour(VisualState.strobeFlag));
+  ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
+}
+
+void DrawCircles(uint32_t frequency) {
+  ClearFrame();
+  int baseRadius = 0;
+  for (int ring = 1; ring <= VisualState.figureCount; ring++) {
+    MoveToEx(VisualState.memoryDc, RingStartX(VisualState.centreX, baseRadius, VisualState.shift),
+             VisualState.centreY, nullptr);
+    AngleArc(VisualState.memoryDc, VisualState.centreX, VisualState.centreY,
+             RingRadius(baseRadius, VisualState.shift), 0.0f, 360.0f);
+    baseRadius = NextFigureDistance(baseRadius, VisualState.spacing);
+  }
+  VisualState.shift = NextRingShift(VisualState.shift, VisualState.spacing, frequency);
+  PresentFrame();
+}
+
+void DrawLine(int fromX, int fromY, int toX, int toY) {
+  MoveToEx(VisualState.memoryDc, fromX, fromY, nullptr);
+  LineTo(VisualState.memoryDc, toX, toY);
+}
+
+void DrawGrid(uint32_t frequency) {
+  ClearFrame();
+  int distance = 0;
+  for (int step = 1; step <= VisualState.figureCount; step++) {
+    const GridStepLines lines =
+        GridLinesAt(VisualState.centreX, VisualState.centreY, distance, VisualState.shift);
+    DrawLine(lines.leftX, 0, lines.leftX, FrameHeight());
+    DrawLine(lines.rightX, 0, lines.rightX, FrameHeight());
+    DrawLine(0, lines.upperY, FrameWidth(), lines.upperY);
+    DrawLine(0, lines.lowerY, FrameWidth(), lines.lowerY);
+    distance = NextFigureDistance(distance, VisualState.spacing);
+  }
+  VisualState.shift = NextGridShift(VisualState.shift, VisualState.spacing, frequency);
+  PresentFrame();
+}
+
+}  // namespace
+
+void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
+  if (!EnterTick(VisualState.tickGate)) return;
+  const VisualMode mode = LoadField(ExposureState.visualMode);
+  const uint32_t frequency = LoadField(ExposureState.frequency);
+  if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
+  if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
+  if (mode == VisualMode::Circles) DrawCircles(frequency);
+  if (mode == VisualMode::Grid) DrawGrid(frequency);
+  StoreField(ExposureState.frameCounter, LoadField(ExposureState.frameCounter) + 1);
+  LeaveTick(VisualState.tickGate);
+}
