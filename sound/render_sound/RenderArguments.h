@@ -1,0 +1,26 @@
+// The command line of render-sound, parsed without touching any file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "exposure/ExposureState.h"
+
+struct RenderSettings {
+  SoundMode mode;
+  uint32_t frequency;
+  uint32_t blocks;
+  uint32_t position;  // the frame counter before the first block
+  uint32_t seed;      // the generator's state before the first draw
+  bool raw;
+  std::string output;  // "-" is standard output
+};
+
+// False with a one-line message naming the argument and its allowed range.
+bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& settings,
+                          std::string& error);
+
+// The 44-byte header of a 44100 Hz, 16-bit, 2-channel PCM file of the given
+// number of frames. Sizes beyond what the 32-bit fields hold are saturated
+// at 0xFFFFFFFF, which readers take as "to the end of the file".
+void WriteWavHeader(uint64_t frames, unsigned char header[44]);

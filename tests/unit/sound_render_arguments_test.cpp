@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "sound/render_sound/RenderArguments.h"
+
+namespace {
+bool Parse(std::vector<const char*> args, RenderSettings& settings, std::string& error) {
+  args.insert(args.begin(), "render-sound");
+  return ParseRenderArguments(static_cast<int>(args.size()), args.data(), settings, error);
+}
+
+std::string ErrorOf(std::vector<const char*> args) {
+  RenderSettings settings;
+  std::string error;
+  EXPECT_FALSE(Parse(args, settings, error));
+  return error;
+}
+
+uint32_t Read32(const unsigned char* at) {
+  return at[0] | at[1] << 8 | at[2] << 16 | static_cast<uint32_t>(at[3]) << 24;
+}
+}  // namespace
+
+TEST(RenderArguments, DefaultsAreThoseOfAFreshProcess) {
+  RenderSettings s;
+  std::string error;
+  ASSERT_TRUE(Parse({"--mode", "3", "--frequency", "780", "--blocks", "20"}, s, error)) << error;
+  EXPECT_EQ(s.mode, SoundMode::NoiseModulation);
+  EXPECT_EQ(s.frequency, 780u);
+  EXPECT_EQ(s.blocks, 20u);
+  EXPECT_EQ(s.position, 0u);
+  EXPECT_EQ(s.seed, 1u);
+  EXPECT_FALSE(s.raw);
+  EXPECT_EQ(s.output, "-");
+}
+
+TEST(RenderArguments, TakesEveryOptionInAnyOrder) {
+  RenderSettings s;
+  std::string error;
+  ASSERT_TRUE(Parse({"--raw", "--output", "x.raw", "--seed", "4294967295", "--position",
+                     "4294967000", "--blocks", "1000000", "--frequency", "5000", "--mode", "0"},
+                    s, error))
+      << error;
+  EXPECT_TRUE(s.raw);
+  EXPECT_EQ(s.output, "x.raw");
+  EXPECT_EQ(s.seed, 4294967295u);
+  EXPECT_EQ(s.position, 4294967000u);
+  EXPECT_EQ(s.blocks, 1000000u);
+  EXPECT_EQ(s.frequency, 5000u);
+  EXPECT_EQ(s.mode, SoundMode::None);
+}
+
+TEST(RenderArguments, OutOfRangeValuesNameTheArgumentAndItsRange) {
+  EXPECT_EQ(ErrorOf({"--mode", "5", "--frequency", "780", "--blocks", "1"}),
+            "--mode takes a sound mode 0..4, not '5'");
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "9", "--blocks", "1"}).find("--frequency takes hundredths of a hertz 10..5000"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "5001", "--blocks", "1"}).find("10..5000"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "0"}).find("--blocks takes a number of blocks 1..1000000"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1000001"}).find("--blocks"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--position", "4294967296"}).find("--position takes a frame count 0..4294967295"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--seed", "99999999999999"}).find("--seed"), std::string::npos);
+}
+
+TEST(RenderArguments, MalformedAndMissingValuesAreRefused) {
+  EXPECT_NE(ErrorOf({"--mode", "-1", "--frequency", "780", "--blocks", "1"}).find("--mode"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "7.8", "--blocks", "1"}).find("--frequency"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", " 780", "--blocks", "1"}).find("--frequency"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks"}).find("--blocks takes a number of blocks 1..1000000, none given"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--frequency", "780", "--blocks", "1"}).find("--mode takes a sound mode 0..4, and it is missing"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--blocks", "1"}).find("--frequency"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780"}).find("--blocks"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--output"}).find("--output"), std::string::npos);
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--loud"}).find("unknown argument '--loud'"), std::string::npos);
+}
+
+TEST(RenderArguments, ErrorsAreOneLine) {
+  const std::string error = ErrorOf({"--mode", "x"});
+  EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+TEST(WavHeader, DescribesStereo16BitAt44100) {
+  unsigned char h[44];
+  WriteWavHeader(2 * 11025, h);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(h), 4), "RIFF");
+  EXPECT_EQ(Read32(h + 4), 36u + 88200u);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(h + 8), 8), "WAVEfmt ");
+  EXPECT_EQ(Read32(h + 16), 16u);
+  EXPECT_EQ(h[20] | h[21] << 8, 1);  // PCM
+  EXPECT_EQ(h[22] | h[23] << 8, 2);
+  EXPECT_EQ(Read32(h + 24), 44100u);
+  EXPECT_EQ(Read32(h + 28), 176400u);
+  EXPECT_EQ(h[32] | h[33] << 8, 4);
+  EXPECT_EQ(h[34] | h[35] << 8, 16);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(h + 36), 4), "data");
+  EXPECT_EQ(Read32(h + 40), 88200u);
+}
+
+TEST(WavHeader, SizesSaturateBeyondFourGigabytes) {
+  unsigned char h[44];
+  WriteWavHeader(1000000ull * 11025, h);  // 44.1 GB of frames
+  EXPECT_EQ(Read32(h + 4), 0xFFFFFFFFu);
+  EXPECT_EQ(Read32(h + 40), 0xFFFFFFFFu);
+}
