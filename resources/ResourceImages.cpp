@@ -40,8 +40,12 @@ const uint8_t StandardPalette[16][3] = {
 };
 const int PaletteBlack = 0;
 const int PaletteWhite = 15;
-const double IconRadius = 15.5;
+// Seven rings two pixels wide: an odd number, so that both the centre and the
+// rim are black and the rim outlines the icon on a light ground as the white
+// rings do on a dark one.
+const int RingCount = 7;
 const double RingWidth = 2.0;
+const double IconRadius = RingCount * RingWidth;
 
 double DistanceFromIconCentre(int x, int y) {
   const double dx = x + 0.5 - IconSize / 2.0;
@@ -51,10 +55,10 @@ double DistanceFromIconCentre(int x, int y) {
 
 bool IconTransparent(int x, int y) { return DistanceFromIconCentre(x, y) > IconRadius; }
 
-// Rings two pixels wide, black at the centre and at the rim.
+// Transparent pixels are black: the screen shows through them unchanged.
 int IconPaletteIndex(int x, int y) {
   if (IconTransparent(x, y)) return PaletteBlack;
-  const int ring = static_cast<int>(DistanceFromIconCentre(x, y) / RingWidth);
+  const int ring = std::min(RingCount - 1, static_cast<int>(DistanceFromIconCentre(x, y) / RingWidth));
   return ring % 2 == 0 ? PaletteBlack : PaletteWhite;
 }
 

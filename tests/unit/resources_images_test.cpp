@@ -40,22 +40,30 @@ TEST(ResourceImages, CommittedFilesAreWhatTheGeneratorMakes) {
 
 TEST(ResourceImages, IconIsOne32By32SixteenColourImageWithAMask) {
   const auto ico = MakeIconFile();
-  ASSERT_EQ(ico.size(), 22u + 40 + 64 + 512 + 128);
+  // Directory, one entry, header, 16 colours, 4-bit rows of 16 bytes, 1-bit
+  // mask rows padded to 4 bytes.
+  ASSERT_EQ(ico.size(), 6u + 16 + 40 + 16 * 4 + 32 * 16 + 32 * 4);
+  EXPECT_EQ(Read16(ico, 0), 0u);
   EXPECT_EQ(Read16(ico, 2), 1u);  // icon
   EXPECT_EQ(Read16(ico, 4), 1u);  // one image
   EXPECT_EQ(ico[6], 32);
   EXPECT_EQ(ico[7], 32);
   EXPECT_EQ(ico[8], 16);
+  EXPECT_EQ(Read16(ico, 10), 1u);
   EXPECT_EQ(Read16(ico, 12), 4u);
   EXPECT_EQ(Read32(ico, 14), ico.size() - 22);
   EXPECT_EQ(Read32(ico, 18), 22u);
   EXPECT_EQ(Read32(ico, 22), 40u);
   EXPECT_EQ(Read32(ico, 26), 32u);
   EXPECT_EQ(Read32(ico, 30), 64u);  // colour rows and mask rows
+  EXPECT_EQ(Read16(ico, 34), 1u);
   EXPECT_EQ(Read16(ico, 36), 4u);
-  // The standard palette: black first, white last.
-  EXPECT_EQ(Read32(ico, 62), 0u);
-  EXPECT_EQ(Read32(ico, 62 + 15 * 4), 0x00FFFFFFu);
+  EXPECT_EQ(Read32(ico, 38), 0u);  // uncompressed
+  EXPECT_EQ(Read32(ico, 42), 512u + 128);
+  const uint32_t standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                 0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+  for (int i = 0; i < 16; i++) EXPECT_EQ(Read32(ico, 62 + 4 * i), standard[i]) << i;  // 0x00RRGGBB
 }
 
 TEST(ResourceImages, IconShowsBlackAndWhiteRingsOnATransparentGround) {
@@ -64,17 +72,29 @@ TEST(ResourceImages, IconShowsBlackAndWhiteRingsOnATransparentGround) {
     EXPECT_TRUE(IconMasked(ico, corner, corner));
     EXPECT_TRUE(IconMasked(ico, corner, 31 - corner));
   }
-  EXPECT_FALSE(IconMasked(ico, 16, 16));
-  // Along the centre row from the centre out: only black and white, changing
-  // several times.
-  int changes = 0;
-  for (int x = 16; x < 31; x++) {
+  // Only black and white are drawn, and the masked ground is black so that
+  // the screen shows through unchanged; the disc is symmetric.
+  int masked = 0;
+  for (int y = 0; y < 32; y++)
+    for (int x = 0; x < 32; x++) {
+      const int index = IconIndex(ico, x, y);
+      ASSERT_TRUE(index == 0 || index == 15) << x << "," << y;
+      if (IconMasked(ico, x, y)) {
+        masked++;
+        EXPECT_EQ(index, 0) << x << "," << y;
+      }
+      EXPECT_EQ(IconMasked(ico, x, y), IconMasked(ico, y, 31 - x)) << x << "," << y;
+      EXPECT_EQ(index, IconIndex(ico, 31 - x, y)) << x << "," << y;
+    }
+  // From the centre out along a row: rings two pixels wide, black at the
+  // centre and at the rim 14 pixels out, then the transparent ground.
+  const int rimEnd = 30;
+  EXPECT_NEAR(masked, 32 * 32 - 3.14159 * 14 * 14, 20);  // outside a disc
+  for (int x = 16; x < rimEnd; x++) {
     ASSERT_FALSE(IconMasked(ico, x, 16)) << x;
-    const int index = IconIndex(ico, x, 16);
-    ASSERT_TRUE(index == 0 || index == 15) << x;
-    changes += index != IconIndex(ico, x + 1, 16) && !IconMasked(ico, x + 1, 16);
+    EXPECT_EQ(IconIndex(ico, x, 16), (x - 16) / 2 % 2 == 0 ? 0 : 15) << x;
   }
-  EXPECT_GE(changes, 5);
+  for (int x = rimEnd; x < 32; x++) EXPECT_TRUE(IconMasked(ico, x, 16)) << x;
 }
 
 TEST(ResourceImages, TileIsA72By72BottomUp24BitBitmap) {
@@ -111,6 +131,35 @@ TEST(ResourceImages, TileIsPaleWithTheIntendedMeanColour) {
   EXPECT_NEAR(blue / n, 179, 3);
 }
 
+TEST(ResourceImages, TileShowsPinkYellowGreyAndMauve) {
+  // Each pixel goes to the nearest of the four pastels; none may be rare.
+  const TileColour pastels[4] = {{240, 198, 198}, {240, 222, 172}, {196, 191, 187}, {205, 170, 193}};
+  int share[4] = {0, 0, 0, 0};
+  for (int y = 0; y < TileSize; y++)
+    for (int x = 0; x < TileSize; x++) {
+      int nearest = 0;
+      for (int k = 1; k < 4; k++)
+        if (ColourDistance(TilePixel(x, y), pastels[k]) < ColourDistance(TilePixel(x, y), pastels[nearest]))
+          nearest = k;
+      share[nearest]++;
+    }
+  for (int k = 0; k < 4; k++) EXPECT_GT(share[k], TileSize * TileSize / 10) << k;
+}
+
+// Mean colour difference between horizontal neighbours (x, y) and (x + 1, y)
+// over the columns [from, to), the last column's right neighbour wrapping to
+// the first; swapping x and y gives vertical neighbours.
+double MeanStep(int from, int to, bool vertical) {
+  double sum = 0;
+  for (int i = 0; i < TileSize; i++)
+    for (int k = from; k < to; k++) {
+      const int next = (k + 1) % TileSize;
+      sum += vertical ? ColourDistance(TilePixel(i, k), TilePixel(i, next))
+                      : ColourDistance(TilePixel(k, i), TilePixel(next, i));
+    }
+  return sum / (TileSize * (to - from));
+}
+
 TEST(ResourceImages, TileRepeatsWithoutASeam) {
   // Across the wrap, neighbours differ no more than neighbours inside do.
   int inside = 0, across = 0;
@@ -124,4 +173,11 @@ TEST(ResourceImages, TileRepeatsWithoutASeam) {
   }
   EXPECT_GT(inside, 0);
   EXPECT_LE(across, inside);
+  // A seam shows as a step along a whole edge: across each wrap the mean
+  // step stays close to the mean step inside.
+  for (bool vertical : {false, true}) {
+    const double insideStep = MeanStep(0, TileSize - 1, vertical);
+    EXPECT_GT(insideStep, 2.0) << vertical;  // a pattern, not a flat colour
+    EXPECT_LE(MeanStep(TileSize - 1, TileSize, vertical), 1.5 * insideStep) << vertical;
+  }
 }
