@@ -12,6 +12,7 @@
 #include "tests/wine/visual/Exposure.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
+#include "visual/VisualThread.h"
 
 namespace {
 
@@ -273,9 +274,12 @@ void CheckTeardown() {
   PrepareWindow(true);
   const VisualMode modes[] = {VisualMode::None, VisualMode::SmoothStrobe, VisualMode::DiscreteStrobe,
                               VisualMode::Circles, VisualMode::Grid};
+  // Stopped at different moments of the worker's poll period.
+  DWORD length = 250;
   for (VisualMode mode : modes) {
     HANDLE thread = StartVisualExposure(mode, 5000);
-    PumpFor(250);
+    PumpFor(length);
+    length += 45;
     const HDC memoryDc = VisualState.memoryDc;
     const HBITMAP frameBitmap = VisualState.frameBitmap;
     Check(GetObjectType(memoryDc) == OBJ_MEMDC, "mode %d: no memory DC while running",
@@ -295,6 +299,17 @@ void CheckTeardown() {
           static_cast<int>(mode));
     Check(mode == VisualMode::None || ended > 0, "mode %d drew nothing", static_cast<int>(mode));
   }
+  // An exposure already over when the worker starts: it arms and cancels at
+  // once, releases its surfaces and never ticks.
+  StoreField(ExposureState.visualMode, VisualMode::Grid);
+  StoreField(ExposureState.running, 0);
+  HANDLE thread = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  const DWORD waited = WaitForSingleObject(thread, 150);
+  CloseHandle(thread);
+  PumpFor(100);
+  Check(waited == WAIT_OBJECT_0, "a worker started after the stop did not end at once");
+  Check(LoadField(ExposureState.frameCounter) == 0, "a worker started after the stop ticked");
+  Check(GetObjectType(VisualState.memoryDc) == 0, "a worker started after the stop kept its DC");
 }
 
 void CheckLeaks() {
