@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# A headless demonstration for a machine without a display: the program runs
+# on a virtual display of its own, one exposure in each visual mode (each with
+# another sound mode) is started and ended through the program's own
+# controls, and screenshots (PNG) and the sound that it played (WAV) are
+# written to a folder whose path is printed at the end. Only the processes
+# started here are stopped.
+#   scripts/demo.sh [OUTPUT_DIR]
+# Expects the win64 build (scripts/build.sh win64).
+set -euo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+root=${TESSOVANT_BUILD_ROOT:-$src/build}
+win64=${TESSOVANT_WIN64_DIR:-$root/win64}
+env_dir=${TESSOVANT_DEMO_ENV:-$root/demo-env}
+out=${1:-$root/demo/$(date +%Y%m%d-%H%M%S)}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+exe=$win64/tessovant.exe
+driver_exe=$win64/tests/wine/e2e/e2e_driver.exe
+for f in "$exe" "$driver_exe"; do
+  [ -f "$f" ] || { echo "demo: $f is missing; run scripts/build.sh win64" >&2; exit 1; }
+done
+
+program_pid=""
+finish() {
+  if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+    driver close-wait 10000 >/dev/null 2>&1 || true
+    sleep 0.5
+    kill "$program_pid" 2>/dev/null || true
+  fi
+  local started=""
+  [ -f "$env_dir/pids" ] && started=$(cut -d' ' -f1 "$env_dir/pids" | tr '\n' ' ')
+  bash "$src/tests/wine/harness.sh" stop "$env_dir" >/dev/null 2>&1 || true
+  echo "demo: stopped the processes it started: ${program_pid:-} $started" >&2
+}
+trap finish EXIT
+
+echo "demo: starting a virtual display, a sound server and a Wine prefix in $env_dir" >&2
+bash "$src/tests/wine/harness.sh" start "$env_dir" >/dev/null
+export TESSOVANT_WINE_ENV=$env_dir/env.sh TESSOVANT_WIN64_DIR=$win64
+# shellcheck disable=SC1091
+source "$src/tests/wine/common.sh"
+
+# The Russian texts need the code page 1251, which Wine takes from the locale.
+driver() { LC_ALL=ru_RU.UTF-8 "$WINE" "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; }
+value() { { grep -m1 "^$1=" "$2" || true; } | cut -d= -f2-; }
+shot() { import -window root "$1"; }
+
+raw=$out/.sound.raw
+home=$out/.home
+capture_home "$home" "$raw"
+HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=ru_RU.UTF-8 "$WINE" "$exe" >/dev/null 2>&1 &
+program_pid=$!
+driver wait-panel 30000 >/dev/null
+sleep 1
+
+state=$out/.state.txt
+driver state >"$state"
+IFS=, read -r px py pw ph <<<"$(value panel.rect "$state")"
+shot "$out/.screen.png"
+/usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$out/panel.png"
+driver click language >/dev/null
+sleep 0.5
+shot "$out/.screen.png"
+/usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$out/panel-english.png"
+driver click language >/dev/null
+
+# Of a few frames of a pattern, keeps the brightest: a strobe caught in its
+# dark phase would show only black.
+brightest_frame() {
+  local target=$1 best=-1 frame mean
+  for i in 1 2 3 4 5 6; do
+    frame=$out/.frame$i.png
+    shot "$frame"
+    mean=$(/usr/bin/convert "$frame" -format '%[fx:int(mean*100000)]' info:)
+    if [ "$mean" -gt "$best" ]; then best=$mean; cp "$frame" "$target"; fi
+    sleep 0.07
+  done
+  rm -f "$out"/.frame*.png
+}
+
+names=(none smooth-strobe discrete-strobe circles grid)
+for mode in 1 2 3 4; do
+  driver select visual "$mode" >/dev/null
+  driver select sound "$mode" >/dev/null
+  driver click start >/dev/null
+  driver wait-stimulation shown 5000 >/dev/null
+  sleep 1.5
+  brightest_frame "$out/${names[$mode]}.png"
+  sleep 0.5
+  driver state >"$state"
+  if [ "$(value foreground "$state")" != stimulation ]; then
+    xdotool mousemove 40 700 click 1
+    sleep 0.3
+  fi
+  xdotool key space
+  driver wait-stimulation hidden 5000 >/dev/null
+  echo "demo: exposure in visual mode ${names[$mode]}, sound mode $mode done" >&2
+  sleep 0.6
+done
+
+driver close-wait 10000 >/dev/null
+wait "$program_pid" || true
+echo "demo: the program (pid $program_pid) has ended" >&2
+
+if [ ! -s "$raw" ]; then
+  echo "demo: no sound was captured (no audio output reached)" >&2
+else
+python3 - "$raw" "$out/sound.wav" <<'PY'
+import sys, wave
+with open(sys.argv[1], "rb") as f:
+    frames = f.read()
+with wave.open(sys.argv[2], "wb") as w:
+    w.setnchannels(2)
+    w.setsampwidth(2)
+    w.setframerate(44100)
+    w.writeframes(frames[: len(frames) - len(frames) % 4])
+PY
+fi
+rm -rf "$raw" "$home" "$state" "$out/.screen.png"
+echo "Demonstration written to: $out"
+ls -1 "$out"

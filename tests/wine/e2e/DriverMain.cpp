@@ -1,0 +1,90 @@
+// A test driver that works the program from outside, as a user would, and
+// prints what it sees. One subcommand per run, so that a script can go step
+// by step:
+//   wait-panel [ms]                 the panel is up and its texts are set
+//   wait-stimulation shown|hidden [ms]
+//   state                           everything visible, as key=value lines
+//   duration-pos                    the duration up-down's position
+//   click start|language            BM_CLICK on the button
+//   commands [--at unix-ms] ID...   WM_COMMAND clicks, one after another
+//   command-code ID CODE            WM_COMMAND with a notification code
+//   burst CYCLES                    Start, Stop, Start posted back to back
+//   stop-at-end unix-ms             Stop at that moment, then Start at once
+//   select sound|visual INDEX
+//   set-duration TEXT | paste-duration TEXT
+//   set-frequency HUNDREDTHS        as if the arrow buttons had moved there
+//   watch-caption MS                time of the next change of the caption
+//   ping [ms] | forward | close-wait [ms]
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "DriverActions.h"
+#include "DriverReport.h"
+
+namespace {
+
+DWORD TimeoutArgument(int argc, char** argv, int index, DWORD fallback) {
+  return argc > index ? static_cast<DWORD>(strtoul(argv[index], nullptr, 10)) : fallback;
+}
+
+int Usage() {
+  fprintf(stderr, "usage: e2e_driver COMMAND [ARGS] (see the source for the list)\n");
+  return 2;
+}
+
+int SendCommandList(int argc, char** argv) {
+  long long atMs = 0;
+  int first = 2;
+  if (argc > 3 && strcmp(argv[2], "--at") == 0) {
+    atMs = strtoll(argv[3], nullptr, 10);
+    first = 4;
+  }
+  if (argc <= first) return Usage();
+  return SendCommands(FindPanelControls(), atMs, argc - first, argv + first);
+}
+
+int RunWithArguments(int argc, char** argv) {
+  const char* command = argv[1];
+  if (strcmp(command, "wait-panel") == 0) return WaitForPanel(TimeoutArgument(argc, argv, 2, 20000));
+  if (strcmp(command, "wait-stimulation") == 0 && argc > 2)
+    return WaitForStimulation(strcmp(argv[2], "shown") == 0, TimeoutArgument(argc, argv, 3, 5000));
+  if (strcmp(command, "commands") == 0) return SendCommandList(argc, argv);
+  if (strcmp(command, "set-frequency") == 0 && argc > 2)
+    return SetFrequency(FindPanelControls(), atoi(argv[2]));
+  if (strcmp(command, "watch-caption") == 0)
+    return WatchStartCaption(FindPanelControls(), TimeoutArgument(argc, argv, 2, 70000));
+  if (strcmp(command, "ping") == 0) return Ping(FindPanelControls(), TimeoutArgument(argc, argv, 2, 2000));
+  if (strcmp(command, "close-wait") == 0)
+    return CloseAndWait(FindPanelControls(), TimeoutArgument(argc, argv, 2, 10000));
+  if (argc < 3) return Usage();
+  PanelControls controls = FindPanelControls();
+  if (strcmp(command, "click") == 0) return ClickButton(controls, argv[2]);
+  if (strcmp(command, "burst") == 0) return PostCommandBurst(controls, atoi(argv[2]));
+  if (strcmp(command, "stop-at-end") == 0) return StopRightAtEnd(controls, strtoll(argv[2], nullptr, 10));
+  if (strcmp(command, "set-duration") == 0) return SetDurationText(controls, argv[2]);
+  if (strcmp(command, "paste-duration") == 0) return PasteDurationText(controls, argv[2]);
+  if (argc < 4) return Usage();
+  if (strcmp(command, "select") == 0) return SelectListItem(controls, argv[2], atoi(argv[3]));
+  if (strcmp(command, "command-code") == 0)
+    return SendCommandWithCode(controls, atoi(argv[2]), atoi(argv[3]));
+  return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  if (argc < 2) return Usage();
+  const char* command = argv[1];
+  if (strcmp(command, "state") == 0) {
+    PrintState(FindPanelControls());
+    return 0;
+  }
+  if (strcmp(command, "duration-pos") == 0) {
+    PrintDurationPosition(FindPanelControls());
+    return 0;
+  }
+  if (strcmp(command, "forward") == 0) return BringPanelForward(FindPanelControls());
+  return RunWithArguments(argc, argv);
+}

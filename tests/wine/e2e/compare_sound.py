@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Finds one exposure's sound in a raw capture (16-bit stereo, 44100 Hz) and
+compares it, block by block, with the host synthesis of render-sound.
+
+The capture starts wherever Wine began writing, so the exposure's first
+block is found by alignment. Each following whole block must equal the
+synthesis at one of the given frequencies, sample for sample, except for
+rare differences of 1 (the C runtimes' sines may differ in the last bit).
+With two frequencies the blocks must switch once, from the first to the
+second, as a frequency change mid-exposure does.
+"""
+import argparse
+import array
+import subprocess
+import sys
+
+FRAMES_PER_BLOCK = 11025
+SAMPLES_PER_BLOCK = 2 * FRAMES_PER_BLOCK
+PATTERN_FRAMES = 256
+
+
+def read_samples(data):
+    samples = array.array("h")
+    samples.frombytes(data[: len(data) - len(data) % 4])
+    if sys.byteorder != "little":
+        samples.byteswap()
+    return samples
+
+
+def render(tool, mode, frequency, blocks):
+    out = subprocess.run(
+        [tool, "--mode", str(mode), "--frequency", str(frequency), "--blocks", str(blocks), "--raw"],
+        check=True, stdout=subprocess.PIPE).stdout
+    samples = read_samples(out)
+    if len(samples) != blocks * SAMPLES_PER_BLOCK:
+        sys.exit("render-sound gave %d samples for %d blocks" % (len(samples), blocks))
+    return samples
+
+
+def matches_at(capture, start, pattern):
+    for j, want in enumerate(pattern):
+        if abs(capture[start + j] - want) > 1:
+            return False
+    return True
+
+
+def find_exposure_start(capture, reference, last):
+    """Frame index where the reference's first frames lie in the capture."""
+    pattern = reference[: 2 * PATTERN_FRAMES]
+    found = None
+    for frame in range(len(capture) // 2 - PATTERN_FRAMES):
+        start = 2 * frame
+        if abs(capture[start + 2 * 5] - pattern[2 * 5]) > 1:
+            continue
+        if matches_at(capture, start, pattern):
+            found = frame
+            if not last:
+                break
+    return found
+
+
+def compare_block(capture, start, reference, index):
+    """(samples off by more than 1, samples off by exactly 1)."""
+    wrong = near = 0
+    base = index * SAMPLES_PER_BLOCK
+    for j in range(SAMPLES_PER_BLOCK):
+        difference = abs(capture[start + j] - reference[base + j])
+        if difference > 1:
+            wrong += 1
+        elif difference == 1:
+            near += 1
+    return wrong, near
+
+
+def label_blocks(capture, first_frame, references):
+    labels, near_total = [], 0
+    index = 0
+    while 2 * first_frame + (index + 1) * SAMPLES_PER_BLOCK <= len(capture):
+        start = 2 * first_frame + index * SAMPLES_PER_BLOCK
+        label = None
+        for which, reference in enumerate(references):
+            if (index + 1) * SAMPLES_PER_BLOCK > len(reference):
+                continue
+            wrong, near = compare_block(capture, start, reference, index)
+            if wrong == 0:
+                label, near_total = which, near_total + near
+                break
+        if label is None:
+            break  # the block cut by the stop, or whatever follows it
+        labels.append(label)
+        index += 1
+    return labels, near_total
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--capture", required=True)
+    parser.add_argument("--render", required=True, help="path of render-sound")
+    parser.add_argument("--mode", type=int, required=True)
+    parser.add_argument("--frequency", required=True, help="F or F1,F2 (hundredths of a hertz)")
+    parser.add_argument("--last", action="store_true", help="the last exposure in the capture")
+    parser.add_argument("--min-blocks", type=int, required=True)
+    args = parser.parse_args()
+
+    with open(args.capture, "rb") as f:
+        capture = read_samples(f.read())
+    frequencies = [int(f) for f in args.frequency.split(",")]
+    blocks = len(capture) // SAMPLES_PER_BLOCK + 2
+    references = [render(args.render, args.mode, f, blocks) for f in frequencies]
+    print("capture: %d frames (%.2f s)" % (len(capture) // 2, len(capture) / 2 / 44100.0))
+
+    first = find_exposure_start(capture, references[0], args.last)
+    if first is None:
+        print("FAIL: the exposure's first block is nowhere in the capture")
+        return 1
+    labels, near = label_blocks(capture, first, references)
+    print("exposure starts at frame %d; whole blocks matched: %d" % (first, len(labels)))
+    print("blocks by frequency: " + " ".join(str(frequencies[l]) for l in labels))
+    print("samples off by 1: %d of %d" % (near, len(labels) * SAMPLES_PER_BLOCK))
+
+    failures = []
+    if len(labels) < args.min_blocks:
+        failures.append("only %d whole blocks matched, %d expected" % (len(labels), args.min_blocks))
+    if labels != sorted(labels):
+        failures.append("the frequency went back and forth")
+    if len(frequencies) > 1 and (not labels or labels[0] != 0 or labels[-1] != len(frequencies) - 1):
+        failures.append("no switch from %d to %d" % (frequencies[0], frequencies[-1]))
+    if near * 1000 > max(1, len(labels)) * SAMPLES_PER_BLOCK:
+        failures.append("too many samples off by 1")
+    for failure in failures:
+        print("FAIL: " + failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,123 @@
+# Sourced by the end-to-end test scripts: starts the real program under Wine
+# with the Russian code page, drives it through e2e_driver.exe and xdotool,
+# and counts checks. Every script stops exactly the program it started.
+# shellcheck disable=SC1091
+source "$TESSOVANT_SOURCE_DIR/tests/wine/common.sh"
+# A failing step is a failed check here, counted and reported, not an abort.
+set +e
+
+E2E_DRIVER=$TESSOVANT_WIN64_DIR/tests/wine/e2e/e2e_driver.exe
+E2E_PROGRAM=$TESSOVANT_WIN64_DIR/tessovant.exe
+E2E_WORK=$TESSOVANT_WINE_ENV_DIR/e2e/$(basename "$0" .sh)
+rm -rf "$E2E_WORK"
+mkdir -p "$E2E_WORK"
+E2E_PASSED=0
+E2E_FAILED=0
+E2E_PROGRAM_PID=""
+
+[ -f "$E2E_DRIVER" ] || { echo "FAIL: no driver at $E2E_DRIVER" >&2; exit 1; }
+[ -f "$E2E_PROGRAM" ] || { echo "FAIL: no program at $E2E_PROGRAM" >&2; exit 1; }
+
+# Wine takes the ANSI code page 1251 from this locale; both the program and
+# the driver need it so that the texts cross as the same bytes.
+wine_ru() { LC_ALL=ru_RU.UTF-8 "$WINE" "$@" 2>/dev/null | tr -d '\r'; }
+
+driver() { wine_ru "$E2E_DRIVER" "$@"; }
+
+# Starts the program; with a file argument its sound is captured into it.
+start_program() {
+  local capture=${1:-}
+  local home
+  home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
+  if [ -n "$capture" ]; then
+    capture_home "$home" "$capture"
+  fi
+  HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=ru_RU.UTF-8 \
+    "$WINE" "$E2E_PROGRAM" >"$E2E_WORK/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+  if ! driver wait-panel 30000 >"$E2E_WORK/wait.txt"; then
+    echo "FAIL: the panel did not come up" >&2
+    exit 1
+  fi
+  # Let the first paint and Wine's own activation settle.
+  sleep 0.5
+}
+
+# Closes the program through its panel and waits for it; returns its exit
+# status as the shell saw it.
+stop_program() {
+  [ -n "$E2E_PROGRAM_PID" ] || return 0
+  if kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; then
+    driver close-wait 10000 >/dev/null || true
+  fi
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$E2E_PROGRAM_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; then
+    kill "$E2E_PROGRAM_PID" 2>/dev/null
+    status=124
+  fi
+  wait "$E2E_PROGRAM_PID" 2>/dev/null || status=$?
+  E2E_PROGRAM_PID=""
+  return "$status"
+}
+
+e2e_cleanup() { stop_program >/dev/null 2>&1 || true; }
+trap e2e_cleanup EXIT
+
+# Reads the driver's state into $E2E_WORK/state.txt; value KEY reads it.
+read_state() { driver state >"$E2E_WORK/state.txt"; }
+value() { { grep -m1 "^$1=" "${2:-$E2E_WORK/state.txt}" || true; } | cut -d= -f2-; }
+
+cp1251_hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP1251 | od -An -tx1 | tr -d ' \n'; }
+
+now_ms() { date +%s%3N; }
+
+check() {
+  local what=$1 actual=$2 expected=$3
+  if [ "$actual" = "$expected" ]; then
+    E2E_PASSED=$((E2E_PASSED + 1))
+    echo "ok: $what"
+  else
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "FAIL: $what: got '$actual', expected '$expected'"
+  fi
+}
+
+# check_state WHAT KEY EXPECTED: a key of the last state read.
+check_state() { check "$1" "$(value "$2")" "$3"; }
+
+check_between() {
+  local what=$1 actual=$2 low=$3 high=$4
+  if [ -n "$actual" ] && [ "$actual" -ge "$low" ] && [ "$actual" -le "$high" ]; then
+    E2E_PASSED=$((E2E_PASSED + 1))
+    echo "ok: $what ($actual in $low..$high)"
+  else
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "FAIL: $what: got '$actual', expected $low..$high"
+  fi
+}
+
+# A real key press on the X display; it reaches the window with the focus.
+press() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# Space must reach the full-screen window: if it is up but not active (Wine
+# does not activate a window that is already shown), a click on it is what
+# a user would do.
+activate_stimulation() {
+  read_state
+  if [ "$(value foreground)" != stimulation ] && [ "$(value stimulation.visible)" = 1 ]; then
+    xdotool mousemove 40 700 click 1
+    sleep 0.3
+  fi
+}
+
+screenshot() { import -window root "$E2E_WORK/$1.png"; }
+
+finish() {
+  stop_program || true
+  echo "$E2E_PASSED passed, $E2E_FAILED failed"
+  [ "$E2E_FAILED" -eq 0 ] && [ "$E2E_PASSED" -gt 0 ]
+}

@@ -1,0 +1,11 @@
+# End-to-end tests: the real program (win64 build) driven from outside.
+set(e2e_dir ${CMAKE_CURRENT_LIST_DIR})
+tessovant_add_wine_test(NAME wine.e2e.startup SCRIPT ${e2e_dir}/startup_test.sh TIMEOUT 90)
+tessovant_add_wine_test(NAME wine.e2e.language SCRIPT ${e2e_dir}/language_test.sh TIMEOUT 90)
+tessovant_add_wine_test(NAME wine.e2e.exposure SCRIPT ${e2e_dir}/exposure_test.sh TIMEOUT 120)
+tessovant_add_wine_test(NAME wine.e2e.keys SCRIPT ${e2e_dir}/keys_test.sh TIMEOUT 120)
+tessovant_add_wine_test(NAME wine.e2e.sound SCRIPT ${e2e_dir}/sound_test.sh TIMEOUT 120)
+tessovant_add_wine_test(NAME wine.e2e.rapid SCRIPT ${e2e_dir}/rapid_test.sh TIMEOUT 120)
+tessovant_add_wine_test(NAME wine.e2e.close SCRIPT ${e2e_dir}/close_test.sh TIMEOUT 60)
+tessovant_add_wine_test(NAME wine.e2e.countdown SCRIPT ${e2e_dir}/countdown_test.sh TIMEOUT 240)
+tessovant_add_wine_test(NAME wine.e2e.demo SCRIPT ${e2e_dir}/demo_test.sh TIMEOUT 180)
