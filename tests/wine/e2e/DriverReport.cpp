@@ -26,6 +26,16 @@ void PrintRect(const char* key, HWND window, HWND relativeTo) {
          rect.bottom - rect.top);
 }
 
+// The client area in screen coordinates, to find painted labels on a screenshot.
+void PrintClientArea(HWND window) {
+  if (!window) return;
+  RECT client;
+  GetClientRect(window, &client);
+  POINT corner = {0, 0};
+  ClientToScreen(window, &corner);
+  printf("panel.client=%ld,%ld,%ld,%ld\n", corner.x, corner.y, client.right, client.bottom);
+}
+
 void PrintList(const char* name, HWND combo) {
   if (!combo) return;
   LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
@@ -75,6 +85,7 @@ void PrintLayout(const PanelControls& c) {
 void PrintWindowsAndFocus(const PanelControls& c) {
   printf("panel.found=%d\n", c.panel ? 1 : 0);
   PrintRect("panel.rect", c.panel, nullptr);
+  PrintClientArea(c.panel);
   printf("panel.visible=%d\n", c.panel && IsWindowVisible(c.panel) ? 1 : 0);
   printf("panel.iconic=%d\n", c.panel && IsIconic(c.panel) ? 1 : 0);
   printf("panel.style=0x%08lx\n", static_cast<unsigned long>(GetWindowLongPtrA(c.panel, GWL_STYLE)));

@@ -116,6 +116,18 @@ activate_stimulation() {
 
 screenshot() { import -window root "$E2E_WORK/$1.png"; }
 
+# region SHOT X Y W H FORMAT: ImageMagick's FORMAT of a part of the panel's
+# client area (as of the last state read) on a screenshot.
+region() {
+  local cx cy _w _h
+  IFS=, read -r cx cy _w _h <<<"$(value panel.client)"
+  /usr/bin/convert "$E2E_WORK/$1.png" -crop "${4}x${5}+$((cx + $2))+$((cy + $3))" +repage \
+    -format "$6" info: 2>/dev/null
+}
+
+# The darkest pixel of a region, in percent: the labels are dark text.
+darkest() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int(minima.intensity*100)]'; }
+
 finish() {
   stop_program || true
   echo "$E2E_PASSED passed, $E2E_FAILED failed"

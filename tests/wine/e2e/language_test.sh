@@ -5,6 +5,8 @@
 source "$(dirname "$0")/e2e.sh"
 
 start_program
+read_state
+screenshot russian
 driver set-frequency 1005 >/dev/null
 driver set-duration 7 >/dev/null
 driver click language >/dev/null
@@ -12,6 +14,14 @@ read_state
 screenshot english
 
 check_state "English title" title "Tessovant 03.2005"
+# The labels are painted anew in English at the same places.
+for label in "5 5 150 15" "5 34 170 15" "5 64 170 15" "5 94 140 15"; do
+  # shellcheck disable=SC2086
+  check "label at ${label% * *} repainted" \
+    "$([ "$(region russian $label '%#')" != "$(region english $label '%#')" ] && echo changed)" changed
+  # shellcheck disable=SC2086
+  check_between "English label at ${label% * *} painted" "$(darkest english $label)" 0 25
+done
 check_state "English start caption" start "Start"
 check_state "language caption unchanged" language.hex "$(cp1251_hex 'Eng/Рус')"
 sounds=("None" "Brain waves" "Peak modulation" "Modulation of white noise" "Waves of white noise")

@@ -53,6 +53,20 @@ check "duration arrows place" "$(value durationSpin.rect | cut -d, -f1,2,4)" "23
 check_state "start button place" startButton.rect "215,125,70,30"
 check_state "language button place" languageButton.rect "5,125,70,30"
 
+# The background tile between the controls, and the painted labels.
+IFS=, read -r red green blue <<<"$(region startup 300 90 180 28 '%[fx:int(mean.r*255)],%[fx:int(mean.g*255)],%[fx:int(mean.b*255)]')"
+check_between "background tile red" "$red" 197 237
+check_between "background tile green" "$green" 173 213
+check_between "background tile blue" "$blue" 159 199
+check_between "background tile has no dark pixels" "$(darkest startup 300 90 180 28)" 35 100
+check_between "frequency label painted" "$(darkest startup 5 5 150 15)" 0 25
+check_between "frequency unit painted" "$(darkest startup 202 5 18 15)" 0 25
+check_between "sound label painted" "$(darkest startup 5 34 170 15)" 0 25
+check_between "visual label painted" "$(darkest startup 5 64 170 15)" 0 25
+check_between "duration label painted" "$(darkest startup 5 94 140 15)" 0 25
+check_between "duration unit painted" "$(darkest startup 202 94 26 15)" 0 25
+check_between "web-address line painted" "$(darkest startup 325 132 160 15)" 0 25
+
 check_state "full-screen window exists" stimulation.found 1
 check_state "full-screen window hidden" stimulation.visible 0
 check_state "full-screen window covers the screen" stimulation.rect "0,0,$(value screen)"
