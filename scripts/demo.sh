@@ -97,12 +97,17 @@ for mode in 1 2 3 4; do
   driver wait-stimulation hidden 5000 >/dev/null
   echo "demo: exposure in visual mode ${names[$mode]}, sound mode $mode done" >&2
   sleep 0.6
+  # Each exposure opens the sound device anew, which starts the capture file
+  # afresh: keep each exposure's part.
+  [ -f "$raw" ] && mv "$raw" "$raw.$mode"
 done
 
 driver close-wait 10000 >/dev/null
 wait "$program_pid" || true
 echo "demo: the program (pid $program_pid) has ended" >&2
 
+cat "$raw".[1-4] >"$raw" 2>/dev/null || true
+rm -f "$raw".[1-4]
 if [ ! -s "$raw" ]; then
   echo "demo: no sound was captured (no audio output reached)" >&2
 else
