@@ -69,7 +69,7 @@ driver click language >/dev/null
 # dark phase would show only black.
 brightest_frame() {
   local target=$1 best=-1 frame mean
-  for i in 1 2 3 4 5 6; do
+  for i in 1 2 3 4 5 6 7 8 9 10; do
     frame=$out/.frame$i.png
     shot "$frame"
     mean=$(/usr/bin/convert "$frame" -format '%[fx:int(mean*100000)]' info:)

@@ -21,6 +21,9 @@ done
 # A strobe fills the screen evenly; circles and grid draw lines on black.
 check_between "smooth strobe is even" "$(deviation "$out/smooth-strobe.png")" 0 5
 check_between "discrete strobe is even" "$(deviation "$out/discrete-strobe.png")" 0 5
+mean() { /usr/bin/convert "$1" -format '%[fx:int(mean*100)]' info: 2>/dev/null; }
+check_between "smooth strobe caught bright" "$(mean "$out/smooth-strobe.png")" 30 100
+check_between "discrete strobe caught white" "$(mean "$out/discrete-strobe.png")" 50 100
 check_between "circles show lines" "$(deviation "$out/circles.png")" 20 1000
 check_between "grid shows lines" "$(deviation "$out/grid.png")" 20 1000
 check "the panel and the patterns differ" \
