@@ -2,8 +2,9 @@
 """Finds one exposure's sound in a raw capture (16-bit stereo, 44100 Hz) and
 compares it, block by block, with the host synthesis of render-sound.
 
-The capture starts wherever Wine began writing, so the exposure's first
-block is found by alignment. Each following whole block must equal the
+The capture starts wherever Wine began writing (each opening of the sound
+device starts the capture file afresh, so it holds the last exposure), and
+the exposure's first block is found by alignment. Each following whole block must equal the
 synthesis at one of the given frequencies, sample for sample, except for
 rare differences of 1 (the C runtimes' sines may differ in the last bit).
 With two frequencies the blocks must switch once, from the first to the
@@ -44,19 +45,16 @@ def matches_at(capture, start, pattern):
     return True
 
 
-def find_exposure_start(capture, reference, last):
-    """Frame index where the reference's first frames lie in the capture."""
+def find_exposure_start(capture, reference):
+    """First frame index where the reference's first frames lie in the capture."""
     pattern = reference[: 2 * PATTERN_FRAMES]
-    found = None
     for frame in range(len(capture) // 2 - PATTERN_FRAMES):
         start = 2 * frame
         if abs(capture[start + 2 * 5] - pattern[2 * 5]) > 1:
             continue
         if matches_at(capture, start, pattern):
-            found = frame
-            if not last:
-                break
-    return found
+            return frame
+    return None
 
 
 def compare_block(capture, start, reference, index):
@@ -98,7 +96,6 @@ def main():
     parser.add_argument("--render", required=True, help="path of render-sound")
     parser.add_argument("--mode", type=int, required=True)
     parser.add_argument("--frequency", required=True, help="F or F1,F2 (hundredths of a hertz)")
-    parser.add_argument("--last", action="store_true", help="the last exposure in the capture")
     parser.add_argument("--min-blocks", type=int, required=True)
     args = parser.parse_args()
 
@@ -109,7 +106,7 @@ def main():
     references = [render(args.render, args.mode, f, blocks) for f in frequencies]
     print("capture: %d frames (%.2f s)" % (len(capture) // 2, len(capture) / 2 / 44100.0))
 
-    first = find_exposure_start(capture, references[0], args.last)
+    first = find_exposure_start(capture, references[0])
     if first is None:
         print("FAIL: the exposure's first block is nowhere in the capture")
         return 1

@@ -38,7 +38,9 @@ check_state "read-out kept" readout "10,05"
 check_state "slider kept" slider.pos 1005
 check_state "duration kept" duration "7"
 
-# Circles and no sound chosen, then two switches: Russian with item 1 again.
+# Back to Russian; then Circles and no sound chosen, and two switches:
+# Russian again with item 1 in both lists.
+driver click language >/dev/null
 driver select visual 3 >/dev/null
 driver select sound 0 >/dev/null
 driver click language >/dev/null
