@@ -37,6 +37,8 @@ int Missing(const char* what) {
   return 1;
 }
 
+bool FieldReadOnly(HWND field) { return (GetWindowLongPtrA(field, GWL_STYLE) & ES_READONLY) != 0; }
+
 bool PanelReady(const PanelControls& c) {
   return c.panel && c.startButton && !AnsiText(c.panel).empty() &&
          !AnsiText(c.startButton).empty() && c.visualList &&
@@ -110,28 +112,25 @@ int SendCommandWithCode(const PanelControls& c, int id, int code) {
 }
 
 int PostCommandBurst(const PanelControls& c, int cycles) {
-  if (!c.panel || !c.readout) return Missing("panel");
+  if (!c.panel || !c.durationField) return Missing("panel");
   // Start, Stop, Start queued back to back, far within a quarter second, as
-  // quick clicks would be. Behind them goes a harmless marker for the same
-  // thread's queue: the read-only field's text limit, which nothing uses.
-  // Once the marker has been handled, so have all the clicks before it.
-  WPARAM marker = static_cast<WPARAM>(SendMessageA(c.readout, EM_GETLIMITTEXT, 0, 0)) + 1;
+  // quick clicks would be. Behind them, in the same thread's queue, goes a
+  // marker: the duration field made read-only. Its style is watched without
+  // sending the program anything, since a message sent to a thread that
+  // waits wrongly can wake it and hide the hang this is looking for.
   long long before = NowMs();
   for (int i = 0; i < cycles; ++i) {
     for (int k = 0; k < 3; ++k) {
       PostMessageA(c.panel, WM_COMMAND, MAKEWPARAM(10, 0), reinterpret_cast<LPARAM>(c.startButton));
     }
   }
-  PostMessageA(c.readout, EM_SETLIMITTEXT, marker, 0);
+  PostMessageA(c.durationField, EM_SETREADONLY, TRUE, 0);
   printf("posted.elapsed=%lld\n", NowMs() - before);
-  bool handled = false;
-  while (!handled && NowMs() - before < 20000) {
-    DWORD_PTR limit = 0;
-    SendMessageTimeoutA(c.readout, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, AnswerTimeoutMs, &limit);
-    handled = limit == marker;
-    if (!handled) Sleep(5);
-  }
+  const long long limitMs = 3000LL * cycles;
+  while (!FieldReadOnly(c.durationField) && NowMs() - before < limitMs) Sleep(5);
+  bool handled = FieldReadOnly(c.durationField);
   printf("handled=%d\nhandled.elapsed=%lld\n", handled ? 1 : 0, NowMs() - before);
+  SendWithTimeout(c.durationField, EM_SETREADONLY, FALSE, 0, nullptr);
   PrintText("start", AnsiText(c.startButton));
   return handled ? 0 : 1;
 }
