@@ -19,23 +19,24 @@ HANDLE visualWorker;
 bool cursorHiddenByProgram;
 bool startInProgress;
 
-// Waits for the previous workers while still handling messages sent to this
+// Waits for one previous worker while still handling messages sent to this
 // thread: a countdown tick on the timer thread may be waiting for us to set
-// the button's caption, and the workers' own end never waits for us.
-void WaitForPreviousWorkers() {
-  HANDLE workers[2];
-  DWORD count = 0;
-  if (audioWorker) workers[count++] = audioWorker;
-  if (visualWorker) workers[count++] = visualWorker;
-  while (count > 0 &&
-         MsgWaitForMultipleObjects(count, workers, TRUE, INFINITE, QS_SENDMESSAGE) ==
-             WAIT_OBJECT_0 + count) {
+// the button's caption, and the workers' own end never waits for us. One
+// handle at a time: waiting for all of several handles together would also
+// wait for a message to arrive, and hang when none comes.
+void WaitForWorker(HANDLE& worker) {
+  if (!worker) return;
+  while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
-  for (DWORD i = 0; i < count; i++) CloseHandle(workers[i]);
-  audioWorker = nullptr;
-  visualWorker = nullptr;
+  CloseHandle(worker);
+  worker = nullptr;
+}
+
+void WaitForPreviousWorkers() {
+  WaitForWorker(audioWorker);
+  WaitForWorker(visualWorker);
 }
 
 HANDLE StartWorker(LPTHREAD_START_ROUTINE worker) {

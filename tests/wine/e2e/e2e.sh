@@ -127,6 +127,14 @@ region() {
 
 # The darkest pixel of a region, in percent: the labels are dark text.
 darkest() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int(minima.intensity*100)]'; }
+# Brightest minus darkest, in percent: text on the light tile, not on black.
+contrast() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int((maxima.intensity-minima.intensity)*100)]'; }
+
+# check_label WHAT SHOT X Y W H: dark text painted on a light ground there.
+check_label() {
+  check_between "$1 painted dark" "$(darkest "$2" "$3" "$4" "$5" "$6")" 0 25
+  check_between "$1 painted on a light ground" "$(contrast "$2" "$3" "$4" "$5" "$6")" 50 100
+}
 
 finish() {
   stop_program || true

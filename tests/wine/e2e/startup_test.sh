@@ -59,13 +59,13 @@ check_between "background tile red" "$red" 197 237
 check_between "background tile green" "$green" 173 213
 check_between "background tile blue" "$blue" 159 199
 check_between "background tile has no dark pixels" "$(darkest startup 300 90 180 28)" 35 100
-check_between "frequency label painted" "$(darkest startup 5 5 150 15)" 0 25
-check_between "frequency unit painted" "$(darkest startup 202 5 18 15)" 0 25
-check_between "sound label painted" "$(darkest startup 5 34 170 15)" 0 25
-check_between "visual label painted" "$(darkest startup 5 64 170 15)" 0 25
-check_between "duration label painted" "$(darkest startup 5 94 140 15)" 0 25
-check_between "duration unit painted" "$(darkest startup 202 94 26 15)" 0 25
-check_between "web-address line painted" "$(darkest startup 325 132 160 15)" 0 25
+check_label "frequency label" startup 5 5 150 15
+check_label "frequency unit" startup 202 5 18 15
+check_label "sound label" startup 5 34 170 15
+check_label "visual label" startup 5 64 170 15
+check_label "duration label" startup 5 94 140 15
+check_label "duration unit" startup 202 94 26 15
+check_label "web-address line" startup 325 132 160 15
 
 check_state "full-screen window exists" stimulation.found 1
 check_state "full-screen window hidden" stimulation.visible 0
