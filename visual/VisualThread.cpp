@@ -62,8 +62,9 @@ DWORD WINAPI VisualThread(LPVOID) {
   const UINT timerId = StartPattern(LoadField(ExposureState.visualMode));
   while (LoadField(ExposureState.running) == 1) Sleep(PollMs);
   // No tick may still be drawing when the surfaces go; wait for our own
-  // tick only, never for another timer's callback.
-  CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
+  // tick only, never for another timer's callback. A mode without a row
+  // armed nothing, so there is nothing to cancel.
+  if (timerId != 0) CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
   ReleaseSurfaces();
   ExitThread(0);
 }

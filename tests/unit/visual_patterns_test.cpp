@@ -147,3 +147,14 @@ TEST(Geometry, OddWidthCentreIsTruncated) {
   EXPECT_EQ(CentreOf(1023), 511);
   EXPECT_EQ(CentreOf(767), 383);
 }
+
+TEST(Grid, CycleAt5000IsThreeTicks) {
+  // Half a spacing per tick: 0, half, a whole spacing (shown once), then reset.
+  const double spacing = GridSpacing(1024);
+  const double expected[] = {0.0, spacing / 2, spacing, 0.0, spacing / 2, spacing, 0.0};
+  double shift = 0.0;
+  for (double value : expected) {
+    EXPECT_DOUBLE_EQ(shift, value);
+    shift = NextGridShift(shift, spacing, 5000);
+  }
+}
