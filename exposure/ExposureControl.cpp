@@ -11,6 +11,8 @@
 
 namespace {
 
+const UINT CountdownResolutionMs = 100;
+
 // The previous exposure's workers, kept only so that a new Start can wait
 // for them: the sample area, the wave-out headers and the drawing surfaces
 // exist once.
@@ -19,24 +21,39 @@ HANDLE visualWorker;
 bool cursorHiddenByProgram;
 bool startInProgress;
 
-// Waits for one previous worker while still handling messages sent to this
-// thread: a countdown tick on the timer thread may be waiting for us to set
-// the button's caption, and the workers' own end never waits for us. One
-// handle at a time: waiting for all of several handles together would also
-// wait for a message to arrive, and hang when none comes.
+// Handles the messages that other threads have sent to this one: a countdown
+// tick on the timer thread may be waiting for us to set the button's caption.
+void HandleSentMessages() {
+  MSG message;
+  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+// Waits for one previous worker while still handling sent messages; the
+// workers' own end never waits for us. One handle at a time: waiting for all
+// of several handles together would also wait for a message to arrive, and
+// hang when none comes.
 void WaitForWorker(HANDLE& worker) {
   if (!worker) return;
-  while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
+  while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1)
+    HandleSentMessages();
   CloseHandle(worker);
   worker = nullptr;
 }
 
-void WaitForPreviousWorkers() {
+// A tick of the stopped countdown that was already under way may still be
+// setting the caption; it must be gone before the next exposure's fields are
+// written.
+void WaitForCountdownTick() {
+  while (CountdownTickInProgress()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE);
+    HandleSentMessages();
+  }
+}
+
+void WaitForPreviousExposure() {
   WaitForWorker(audioWorker);
   WaitForWorker(visualWorker);
+  WaitForCountdownTick();
 }
 
 HANDLE StartWorker(LPTHREAD_START_ROUTINE worker) {
@@ -51,10 +68,12 @@ void CopySettingsFromPanel() {
              static_cast<SoundMode>(SendMessageA(ExposureState.soundList, CB_GETCURSEL, 0, 0)));
   StoreField(ExposureState.visualMode,
              static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
-  const uint32_t minutes = LowWord(SendMessageA(ExposureState.durationSpin, UDM_GETPOS, 0, 0));
-  StoreField(ExposureState.remainingMs, minutes * MillisecondsPerMinute);
-  StoreField(ExposureState.countdownEnabled, 0);
-  if (LoadField(ExposureState.remainingMs) != 0) StoreField(ExposureState.countdownEnabled, 1);
+  SetDuration(LowWord(SendMessageA(ExposureState.durationSpin, UDM_GETPOS, 0, 0)));
+}
+
+void ArmCountdown() {
+  StoreField(ExposureState.countdownTimerId,
+             StartPeriodicTimer(CountdownTickMs, CountdownResolutionMs, CountdownTick));
 }
 
 void ShowPattern() {
@@ -69,27 +88,20 @@ void RestoreScreen() {
   SetFocus(ExposureState.ControlPanel);
 }
 
-// Whichever stop path clears the flag first cancels the timer, once.
+// Never waits for a tick in progress: that tick may be waiting for this
+// thread.
 void CancelCountdown() {
-  if (ExposureState.countdownEnabled.exchange(0, std::memory_order_relaxed) == 1)
-    CancelTimer(LoadField(ExposureState.countdownTimerId));
+  const UINT timerId = DisarmCountdown();
+  if (timerId != 0) CancelTimer(timerId);
 }
 
 void SetStartCaption() { SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StartCaption)); }
 
-// A tick that the service had already begun when its exposure was stopped
-// must not touch a newer exposure: only the armed timer of this exposure
-// counts.
-bool IsCurrentCountdown(UINT timerId) {
-  return LoadField(ExposureState.countdownEnabled) == 1 &&
-         LoadField(ExposureState.countdownTimerId) == timerId;
-}
-
 }  // namespace
 
 void HandleStartStopCommand() {
-  // A click that arrives while a Start waits for the previous workers is
-  // part of that Start.
+  // A click that reaches us while a Start waits for the previous workers
+  // (sent from another thread) is part of that Start.
   if (startInProgress) return;
   if (LoadField(ExposureState.running) == 0) {
     startInProgress = true;
@@ -101,15 +113,13 @@ void HandleStartStopCommand() {
 }
 
 void StartExposure() {
-  WaitForPreviousWorkers();
+  WaitForPreviousExposure();
   StoreField(ExposureState.running, 1);
   SetFocus(ExposureState.ControlPanel);
   SetFocus(ExposureState.frequencySlider);
   CopySettingsFromPanel();
   audioWorker = StartWorker(AudioThread);
-  if (LoadField(ExposureState.countdownEnabled) == 1)
-    StoreField(ExposureState.countdownTimerId,
-               StartPeriodicTimer(CountdownTickMs, 100, CountdownTick));
+  if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
   if (LoadField(ExposureState.visualMode) != VisualMode::None)
     ShowPattern();
   else
@@ -125,15 +135,10 @@ void StopExposure(bool restoreScreen) {
 }
 
 void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
-  if (!IsCurrentCountdown(timerId)) {
-    CancelTimer(timerId);
-    return;
+  if (!EnterCountdownTick(timerId)) return;
+  if (CountdownStep()) {
+    SetStartCaption();
+    CancelCountdown();
   }
-  uint32_t remainingMs = LoadField(ExposureState.remainingMs);
-  const bool ends = CountdownEndsExposure(remainingMs);
-  StoreField(ExposureState.remainingMs, remainingMs);
-  if (!ends) return;
-  StoreField(ExposureState.running, 0);
-  SetStartCaption();
-  CancelCountdown();
+  LeaveCountdownTick();
 }

@@ -95,10 +95,7 @@ void HandleCommand(WPARAM wParam) {
   const int id = LOWORD(wParam);
   const int code = HIWORD(wParam);
   if (code != 0) return;
-  if (id == StartButtonId && LoadField(ExposureState.running) == 0) {
-    HandleStartStopCommand();
-    return;
-  }
+  // Start or Stop, decided from running alone.
   if (id == StartButtonId) HandleStartStopCommand();
   if (id == LanguageButtonId) ToggleLanguage();
 }

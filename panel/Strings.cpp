@@ -6,7 +6,7 @@ const char* InCurrentLanguage(const TextPair& text) {
   const char* language = LoadField(ExposureState.language);
   if (IsRussian(language)) return text.russian;
   if (IsEnglish(language)) return text.english;
-  return text.russian;
+  return "";  // only before start-up has set the language
 }
 
 // Тессовант 03.2005

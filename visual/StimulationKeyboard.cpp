@@ -12,27 +12,25 @@ namespace {
 // Down now, or pressed since the previous query.
 bool KeyPressed(int key) { return GetAsyncKeyState(key) != 0; }
 
-// The panel follows: the spin takes the value, and the panel's own
-// arrow-button handling moves the slider and rewrites the read-out.
-void ShowFrequencyOnPanel() {
-  const uint32_t frequency = LoadField(ExposureState.frequency);
+// The new frequency, then the panel follows: the spin takes the value, and
+// the panel's own arrow-button handling moves the slider and rewrites the
+// read-out. Also when the rule left the value as it was.
+void SetFrequencyFromKey(uint32_t frequency) {
+  StoreField(ExposureState.frequency, frequency);
   SendMessageA(ExposureState.frequencySpin, UDM_SETPOS, 0, MAKELPARAM(frequency & 0xFFFF, 0));
   SendMessageA(ExposureState.ControlPanel, WM_VSCROLL, 0, 0);
 }
 
-void ApplyArrow(int key, uint32_t (*rule)(uint32_t)) {
-  if (!KeyPressed(key)) return;
-  StoreField(ExposureState.frequency, rule(LoadField(ExposureState.frequency)));
-  ShowFrequencyOnPanel();
-}
+uint32_t CurrentFrequency() { return LoadField(ExposureState.frequency); }
 
 }  // namespace
 
-// The key in the message is not consulted: keys held together act together.
+// The key in the message is not consulted: all five keys are asked for, so
+// keys held together act together.
 void HandleStimulationKeyDown() {
   if (KeyPressed(VK_SPACE)) StopExposure(true);
-  ApplyArrow(VK_RIGHT, FrequencyAfterRight);
-  ApplyArrow(VK_LEFT, FrequencyAfterLeft);
-  ApplyArrow(VK_UP, FrequencyAfterUp);
-  ApplyArrow(VK_DOWN, FrequencyAfterDown);
+  if (KeyPressed(VK_RIGHT)) SetFrequencyFromKey(FrequencyAfterRight(CurrentFrequency()));
+  if (KeyPressed(VK_LEFT)) SetFrequencyFromKey(FrequencyAfterLeft(CurrentFrequency()));
+  if (KeyPressed(VK_UP)) SetFrequencyFromKey(FrequencyAfterUp(CurrentFrequency()));
+  if (KeyPressed(VK_DOWN)) SetFrequencyFromKey(FrequencyAfterDown(CurrentFrequency()));
 }

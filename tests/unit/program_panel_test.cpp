@@ -1,27 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
-#include "exposure/Countdown.h"
 #include "exposure/ExposureState.h"
 #include "panel/FormatFrequency.h"
 #include "panel/Strings.h"
 #include "visual/ArrowKeys.h"
 
 namespace {
+
 std::string Readout(uint32_t frequency) {
   char text[ReadoutBufferSize];
   std::memset(text, 'x', sizeof text);
   FormatFrequency(frequency, text);
-  return text;
+  return std::string(text, strnlen(text, sizeof text));
 }
 
-int TicksUntilEnd(uint32_t minutes) {
-  uint32_t remaining = minutes * MillisecondsPerMinute;
-  for (int tick = 1; tick < 1000000; tick++)
-    if (CountdownEndsExposure(remaining)) return tick;
-  return -1;
+// A Windows-1251 Russian text: Cyrillic letters are single bytes from 0xC0
+// up; UTF-8 would give 0xD0/0xD1 lead bytes followed by 0x80..0xBF.
+bool IsSingleByteCyrillic(const char* text) {
+  bool anyLetter = false;
+  for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; c++) {
+    if (*c >= 0x80 && *c < 0xC0) return false;
+    if (*c >= 0xC0) anyLetter = true;
+  }
+  return anyLetter;
 }
+
 }  // namespace
 
 TEST(FormatFrequency, WorkedOutputs) {
@@ -36,11 +42,14 @@ TEST(FormatFrequency, WorkedOutputs) {
   EXPECT_EQ(Readout(5000), "50,00");
 }
 
-TEST(FormatFrequency, FitsTheBufferForEveryFrequency) {
+TEST(FormatFrequency, EveryFrequencyReadsBackAsItsValue) {
   for (uint32_t f = MinimumFrequency; f <= MaximumFrequency; f++) {
     const std::string text = Readout(f);
     ASSERT_EQ(text.size(), f < 1000 ? 4u : 5u) << f;
     ASSERT_EQ(text[text.size() - 3], ',') << f;
+    std::string digits = text;
+    digits.erase(digits.size() - 3, 1);
+    ASSERT_EQ(std::stoul(digits), f) << text;
   }
 }
 
@@ -52,6 +61,7 @@ TEST(ArrowKeys, RulesAtTheirBounds) {
   EXPECT_EQ(FrequencyAfterDown(111), 11u);
   EXPECT_EQ(FrequencyAfterDown(110), 10u);
   EXPECT_EQ(FrequencyAfterDown(10), 10u);
+  EXPECT_EQ(FrequencyAfterDown(780), 680u);
   EXPECT_EQ(FrequencyAfterRight(5000), 5000u);
   EXPECT_EQ(FrequencyAfterRight(4999), 5000u);
   EXPECT_EQ(FrequencyAfterLeft(10), 10u);
@@ -68,25 +78,6 @@ TEST(ArrowKeys, NeverLeaveTheRange) {
   }
 }
 
-TEST(Countdown, AnNMinuteExposureEndsAtTick60NPlus1) {
-  EXPECT_EQ(TicksUntilEnd(1), 61);
-  EXPECT_EQ(TicksUntilEnd(10), 601);
-  EXPECT_EQ(TicksUntilEnd(10000), 600001);
-}
-
-TEST(CursorBalance, StartStopStartSpaceLeavesTheCursorShown) {
-  // Start, Stop (window left up), Start again, Space: one hide, one show.
-  bool hidden = false;
-  int displayCount = 0;
-  if (CursorNeedsHiding(hidden)) displayCount--;
-  if (CursorNeedsHiding(hidden)) displayCount--;
-  if (CursorNeedsShowing(hidden)) displayCount++;
-  EXPECT_EQ(displayCount, 0);
-  // Space with nothing hidden by the program changes nothing.
-  if (CursorNeedsShowing(hidden)) displayCount++;
-  EXPECT_EQ(displayCount, 0);
-}
-
 TEST(Strings, LabelByteCounts) {
   EXPECT_EQ(std::strlen(FrequencyLabel.russian), 20u);
   EXPECT_EQ(std::strlen(FrequencyUnit.russian), 2u);
@@ -94,26 +85,55 @@ TEST(Strings, LabelByteCounts) {
   EXPECT_EQ(std::strlen(VisualLabel.russian), 23u);
   EXPECT_EQ(std::strlen(DurationLabel.russian), 18u);
   EXPECT_EQ(std::strlen(DurationUnit.russian), 3u);
+  EXPECT_EQ(std::strlen(WebAddressLine), 25u);
   EXPECT_EQ(std::strlen(FrequencyLabel.english), 19u);
+  EXPECT_EQ(std::strlen(FrequencyUnit.english), 2u);
   EXPECT_EQ(std::strlen(SoundLabel.english), 16u);
   EXPECT_EQ(std::strlen(VisualLabel.english), 17u);
   EXPECT_EQ(std::strlen(DurationLabel.english), 18u);
-  EXPECT_EQ(std::strlen(WebAddressLine), 25u);
+  EXPECT_EQ(std::strlen(DurationUnit.english), 3u);
 }
 
-TEST(Strings, RussianTextsAreWindows1251Bytes) {
-  EXPECT_STREQ(PanelTitle.russian, "\xD2\xE5\xF1\xF1\xEE\xE2\xE0\xED\xF2 03.2005");
-  EXPECT_STREQ(StartCaption.russian, "\xC7\xE0\xEF\xF3\xF1\xEA");
-  EXPECT_STREQ(StopCaption.russian, "\xD1\xF2\xEE\xEF");
+TEST(Strings, RussianTextsAreSingleByteWindows1251) {
+  const TextPair* pairs[] = {&PanelTitle, &StartCaption, &StopCaption, &FrequencyLabel,
+                             &FrequencyUnit, &SoundLabel, &VisualLabel, &DurationLabel,
+                             &DurationUnit};
+  for (const TextPair* pair : pairs) EXPECT_TRUE(IsSingleByteCyrillic(pair->russian)) << pair->english;
+  for (int mode = 0; mode < ModeCount; mode++) {
+    EXPECT_TRUE(IsSingleByteCyrillic(SoundModeNames[mode].russian)) << mode;
+    EXPECT_TRUE(IsSingleByteCyrillic(VisualModeNames[mode].russian)) << mode;
+  }
+  // One byte per letter: "Тессовант 03.2005", "Бинауральные биения", "Круги".
+  EXPECT_EQ(std::strlen(PanelTitle.russian), 17u);
+  EXPECT_EQ(std::strlen(SoundModeNames[1].russian), 19u);
+  EXPECT_EQ(std::strlen(VisualModeNames[3].russian), 5u);
+  // "Т" is 0xD2, "Рус" 0xD0 0xF3 0xF1 in Windows-1251.
+  EXPECT_EQ(static_cast<unsigned char>(PanelTitle.russian[0]), 0xD2);
+  EXPECT_STREQ(LanguageButtonCaption + 4, LanguageRussian);
+  EXPECT_EQ(std::string(LanguageButtonCaption, 4), "Eng/");
+}
+
+TEST(Strings, EnglishTextsInModeOrder) {
+  const char* sounds[] = {"None", "Brain waves", "Peak modulation", "Modulation of white noise",
+                          "Waves of white noise"};
+  const char* visuals[] = {"None", "Smooth strobo", "Discrete strobo", "Circles", "Grid"};
+  for (int mode = 0; mode < ModeCount; mode++) {
+    EXPECT_STREQ(SoundModeNames[mode].english, sounds[mode]);
+    EXPECT_STREQ(VisualModeNames[mode].english, visuals[mode]);
+  }
   EXPECT_STREQ(SoundModeNames[0].russian, VisualModeNames[0].russian);
-  EXPECT_STREQ(VisualModeNames[3].english, "Circles");
-  EXPECT_STREQ(LanguageButtonCaption, "Eng/\xD0\xF3\xF1");
+  EXPECT_STREQ(PanelTitle.english, "Tessovant 03.2005");
 }
 
 TEST(Strings, TheCurrentLanguageChoosesTheText) {
   StoreField(ExposureState.language, LanguageEnglish);
   EXPECT_STREQ(InCurrentLanguage(StartCaption), "Start");
+  EXPECT_STREQ(InCurrentLanguage(StopCaption), "Stop");
   StoreField(ExposureState.language, LanguageRussian);
   EXPECT_STREQ(InCurrentLanguage(StartCaption), StartCaption.russian);
+  // Identity, not contents: a copy of a token is neither language.
+  static const char copyOfEnglish[] = "Eng";
+  StoreField(ExposureState.language, copyOfEnglish);
+  EXPECT_STREQ(InCurrentLanguage(StartCaption), "");
   StoreField(ExposureState.language, nullptr);
 }
