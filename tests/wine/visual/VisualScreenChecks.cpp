@@ -17,7 +17,7 @@
 namespace {
 
 const uint32_t WhitePixel = 0xFFFFFF;
-const uint32_t DisplayLagTicks = 40;
+const uint32_t DisplayLagTicks = 100;
 
 // Frame counter of the last tick drawn, once the worker has ended.
 uint32_t LastTickDrawn() { return LoadField(ExposureState.frameCounter) - 1; }
@@ -73,16 +73,16 @@ uint32_t DiscreteColourAt(uint32_t tick, uint32_t frequency) {
 
 void CheckDiscreteStrobe() {
   PrepareWindow(true);
-  const uint32_t frequency = 250;  // h = 100 ticks: 200 ms of each colour
+  const uint32_t frequency = 100;  // h = 250 ticks: 500 ms of each colour
   HANDLE thread = StartVisualExposure(VisualMode::DiscreteStrobe, frequency);
   int whiteChecked = 0, blackChecked = 0, firstColour = -1, mixed = 0;
-  for (int sample = 0; sample < 60; sample++) {
+  for (int sample = 0; sample < 80; sample++) {
     const uint32_t before = LoadField(ExposureState.frameCounter);
     const uint32_t seen = ScreenPixel(300, 200);
     const uint32_t after = LoadField(ExposureState.frameCounter);
     if (seen != 0 && seen != WhitePixel) mixed++;
     // Only a sample taken wholly within one colour's ticks is compared,
-    // including the 80 ms that the display may lag behind the drawing.
+    // including the 200 ms that the display may lag behind the drawing.
     if (before >= DisplayLagTicks && DiscreteColourAt(before - DisplayLagTicks, frequency) ==
                                          DiscreteColourAt(after, frequency)) {
       const uint32_t expected = DiscreteColourAt(before - 1, frequency);
