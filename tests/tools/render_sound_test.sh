@@ -29,6 +29,12 @@ expect_usage_error --seed --mode 1 --frequency 780 --blocks 1 --seed abc
 "$tool" --mode 1 --frequency 780 --blocks 3 > "$work/a.wav"
 [ "$(stat -c %s "$work/a.wav")" -eq $((44 + 3 * 44100)) ] || fail "WAV size"
 [ "$(head -c 4 "$work/a.wav")" = RIFF ] || fail "RIFF tag"
+# PCM, 2 channels, 44100 Hz, 176400 bytes/s, 4-byte frames, 16 bits, data 3 x 44100 bytes.
+[ "$(od -An -tu4 -j4 -N4 "$work/a.wav" | tr -d ' ')" = $((36 + 3 * 44100)) ] || fail "RIFF size"
+[ "$(od -An -tu2 -j20 -N4 "$work/a.wav" | tr -s ' ')" = " 1 2" ] || fail "format, channels"
+[ "$(od -An -tu4 -j24 -N8 "$work/a.wav" | tr -s ' ')" = " 44100 176400" ] || fail "rates"
+[ "$(od -An -tu2 -j32 -N4 "$work/a.wav" | tr -s ' ')" = " 4 16" ] || fail "frame layout"
+[ "$(od -An -tu4 -j40 -N4 "$work/a.wav" | tr -d ' ')" = $((3 * 44100)) ] || fail "data size"
 # Frame 1 of mode 1 at 780: 1106, 1143 (little-endian).
 [ "$(od -An -tx1 -j48 -N4 "$work/a.wav" | tr -d ' ')" = "52047704" ] || fail "frame 1"
 
@@ -44,4 +50,13 @@ cmp -s <(tail -c +44101 "$work/a.raw" | head -c 44100) "$work/second1.raw" || fa
 # 1556863056 is the generator's state after one block's 11025 draws from 1.
 "$tool" --mode 4 --frequency 780 --blocks 1 --raw --position 11025 --seed 1556863056 > "$work/second4.raw"
 cmp -s <(tail -c +44101 "$work/two.raw") "$work/second4.raw" || fail "generator continuation"
+# Progress goes to standard error only when that is a terminal: a pipe or a
+# file stays clean, a terminal (emulated by script) sees the block count.
+"$tool" --mode 0 --frequency 780 --blocks 400 --raw --output /dev/null 2>"$work/quiet.err"
+[ ! -s "$work/quiet.err" ] || fail "progress written to a file: $(cat "$work/quiet.err")"
+if command -v script >/dev/null; then
+  script -qec "'$tool' --mode 0 --frequency 780 --blocks 400 --raw --output /dev/null" \
+    /dev/null > "$work/terminal.out" </dev/null
+  grep -q "400 of 400 blocks" "$work/terminal.out" || fail "no progress on a terminal"
+fi
 echo "render-sound: all checks passed"
