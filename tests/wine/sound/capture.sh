@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# capture.sh MODE FREQUENCY: the real audio worker plays at least 20 blocks into
+# a bit-exact capture, which must equal the host synthesis of the same blocks;
+# then the stop must close the device within one block plus its synthesis.
+set -euo pipefail
+mode=$1 frequency=$2
+source "$(dirname "$0")/play_common.sh"
+
+# Opening the device takes about a second under Wine; 7 s leave 20 full blocks.
+report=$(play_captured "$work/capture.raw" "$mode" "$frequency" 7000)
+echo "mode=$mode frequency=$frequency $report"
+blocks=$(field "$report" blocks) synth=$(field "$report" synth_ms) stop=$(field "$report" stop_ms)
+
+# A fresh process: the worker's generator started at seed 1, like render-sound's.
+"$RENDER_SOUND" --mode "$mode" --frequency "$frequency" --blocks "$blocks" --raw \
+  --output "$work/reference.raw"
+silent=()
+[ "$mode" = 0 ] && silent=(--silent)
+python3 "$(dirname "$0")/compare_capture.py" "$work/capture.raw" "$work/reference.raw" 20 "${silent[@]}"
+
+limit=$(stop_limit_ms "$synth")
+at_most "$stop" "$limit" || { echo "FAIL: stop took $stop ms, limit $limit ms"; exit 1; }
+echo "stop within $limit ms"

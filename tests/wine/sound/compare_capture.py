@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Compares a capture of the audio worker with the host synthesis of the same blocks.
+
+  compare_capture.py CAPTURE REFERENCE MIN_FULL_BLOCKS [--silent]
+
+CAPTURE holds the frames the worker's device wrote, from its first frame;
+REFERENCE the blocks the worker synthesised, as raw 16-bit stereo frames.
+The capture may end inside a block (the reset cuts the queued one) but must
+not be longer than the reference, and must hold at least MIN_FULL_BLOCKS
+whole blocks. Samples may differ by 1 from the other C runtime's sine, in at
+most 1 of 10000 frames; any larger difference means a block was dropped,
+repeated, reordered or shifted. Prints one summary line; exit 1 on failure.
+"""
+import array
+import sys
+
+FRAMES_PER_BLOCK = 11025
+MAX_DIFFERING_SHARE = 1 / 10000
+
+
+def frames_of(path):
+    samples = array.array("h")
+    with open(path, "rb") as f:
+        data = f.read()
+    if len(data) % 4:
+        raise SystemExit(f"{path}: {len(data)} bytes is not a whole number of frames")
+    samples.frombytes(data)
+    if sys.byteorder != "little":
+        samples.byteswap()
+    return samples
+
+
+def first_large_difference_and_count(capture, reference, count):
+    """Frames (not samples) that differ; the first that differs by more than 1."""
+    differing = 0
+    first_large = None
+    for block_start in range(0, count, FRAMES_PER_BLOCK):
+        end = min(block_start + FRAMES_PER_BLOCK, count)
+        if capture[2 * block_start:2 * end] == reference[2 * block_start:2 * end]:
+            continue
+        for frame in range(block_start, end):
+            dl = abs(capture[2 * frame] - reference[2 * frame])
+            dr = abs(capture[2 * frame + 1] - reference[2 * frame + 1])
+            if dl or dr:
+                differing += 1
+            if (dl > 1 or dr > 1) and first_large is None:
+                first_large = frame
+    return differing, first_large
+
+
+def main():
+    if len(sys.argv) not in (4, 5):
+        raise SystemExit(__doc__)
+    capture = frames_of(sys.argv[1])
+    reference = frames_of(sys.argv[2])
+    min_blocks = int(sys.argv[3])
+    silent = len(sys.argv) == 5 and sys.argv[4] == "--silent"
+
+    captured = len(capture) // 2
+    synthesised = len(reference) // 2
+    full_blocks = captured // FRAMES_PER_BLOCK
+    problems = []
+    if captured > synthesised:
+        problems.append(f"capture of {captured} frames is longer than the {synthesised} synthesised")
+    if full_blocks < min_blocks:
+        problems.append(f"only {full_blocks} full blocks captured, need {min_blocks}")
+    if silent and any(capture):
+        problems.append("a silent exposure produced non-zero samples")
+    compared = min(captured, synthesised)
+    differing, first_large = first_large_difference_and_count(capture, reference, compared)
+    if first_large is not None:
+        block, frame = divmod(first_large, FRAMES_PER_BLOCK)
+        problems.append(f"frame {first_large} (block {block}, frame {frame}) differs by more than 1: "
+                        f"captured {capture[2 * first_large]},{capture[2 * first_large + 1]} "
+                        f"expected {reference[2 * first_large]},{reference[2 * first_large + 1]}")
+    if differing > compared * MAX_DIFFERING_SHARE:
+        problems.append(f"{differing} of {compared} frames differ, more than 1 in 10000")
+
+    print(f"captured_frames={captured} full_blocks={full_blocks} synthesised_blocks="
+          f"{synthesised // FRAMES_PER_BLOCK} differing_frames={differing}")
+    for problem in problems:
+        print("FAIL:", problem)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

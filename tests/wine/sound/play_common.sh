@@ -1,0 +1,23 @@
+# Sourced by the sound tests: runs sound-play and reads its report.
+# shellcheck disable=SC1091
+source "$TESSOVANT_SOURCE_DIR/tests/wine/common.sh"
+SOUND_PLAY="$TESSOVANT_WIN64_DIR/tests/wine/sound/sound-play.exe"
+RENDER_SOUND="$TESSOVANT_HOST_DIR/render-sound"
+work=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/sound.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The value of KEY in a report line "blocks=.. synth_ms=.. stop_ms=..".
+field() { sed -n "s/.*\\b$2=\\([0-9.]*\\).*/\\1/p" <<< "$1"; }
+
+# True when A <= B for decimal numbers.
+at_most() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }'; }
+
+# How long a stop may take with a working device: the playing block to its
+# end, the synthesis of one block, and a margin for scheduling under load.
+stop_limit_ms() { awk -v s="$1" 'BEGIN { print 250 + s + 50 }'; }
+
+# play_captured FILE MODE FREQUENCY PLAY_MS: prints the report line.
+play_captured() {
+  wine_with_capture "$1" "$SOUND_PLAY" "$2" "$3" "$4" 2>"$work/wine.log" ||
+    { echo "sound-play failed:" >&2; tail -5 "$work/wine.log" >&2; return 1; }
+}
