@@ -1,0 +1,58 @@
+// sound-bench [BLOCKS]: milliseconds to synthesise one block in each sound
+// mode, and that time as a share of the 250 ms the other queued block plays.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "sound/Synthesis.h"
+
+namespace {
+
+const double BlockPlayMs = 1000.0 * FramesPerBlock / FramesPerSecond;
+StereoFrame block[FramesPerBlock];
+
+struct Timing {
+  double meanMs;
+  double slowestMs;
+};
+
+double ElapsedMs(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+}
+
+Timing TimeMode(SoundMode mode, uint32_t frequencyValue, int blocks) {
+  const std::atomic<uint32_t> frequency{frequencyValue};
+  uint32_t seed = 1;
+  uint32_t position = 0;
+  // One block first, so that the clock does not count page faults.
+  SynthesizeBlock(mode, frequency, position, seed, block);
+  Timing timing = {0, 0};
+  for (int i = 0; i < blocks; i++) {
+    position += FramesPerBlock;
+    const auto start = std::chrono::steady_clock::now();
+    SynthesizeBlock(mode, frequency, position, seed, block);
+    const double took = ElapsedMs(start);
+    timing.meanMs += took / blocks;
+    if (took > timing.slowestMs) timing.slowestMs = took;
+  }
+  return timing;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int blocks = argc > 1 ? std::atoi(argv[1]) : 100;
+  if (blocks < 1) {
+    std::fprintf(stderr, "usage: sound-bench [BLOCKS]\n");
+    return 2;
+  }
+  std::printf("mode  ms/block  slowest  share of %.0f ms\n", BlockPlayMs);
+  for (int mode = 0; mode <= 4; mode++) {
+    const Timing t = TimeMode(static_cast<SoundMode>(mode), DefaultFrequency, blocks);
+    std::printf("%4d  %8.3f  %7.3f  %6.2f %%\n", mode, t.meanMs, t.slowestMs,
+                100.0 * t.meanMs / BlockPlayMs);
+  }
+  // Keeps the last block observable, so the synthesis is not optimised away.
+  std::fprintf(stderr, "last sample %d\n", block[FramesPerBlock - 1].left);
+  return 0;
+}
