@@ -35,5 +35,11 @@ extern VisualStateRecord VisualState;
 inline int FrameWidth() { return VisualState.clientRect.right; }
 inline int FrameHeight() { return VisualState.clientRect.bottom; }
 
+// The surfaces of one exposure, of the window's size and colour format, and
+// the ring or grid layout; shared by the worker and the drawing benchmark.
+void AcquireSurfaces();
+void SetUpFigures(int count, double spacing);
+void ReleaseSurfaces();
+
 void CALLBACK VisualTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
                          DWORD_PTR reserved2);

@@ -8,24 +8,6 @@ namespace {
 
 const DWORD PollMs = 100;
 
-void AcquireSurfaces() {
-  HWND window = ExposureState.StimulationWindow;
-  VisualState.windowDc = GetDC(window);
-  VisualState.memoryDc = CreateCompatibleDC(VisualState.windowDc);
-  GetClientRect(window, &VisualState.clientRect);
-  VisualState.frameBitmap = CreateCompatibleBitmap(VisualState.windowDc, FrameWidth(), FrameHeight());
-  VisualState.previousBitmap =
-      static_cast<HBITMAP>(SelectObject(VisualState.memoryDc, VisualState.frameBitmap));
-}
-
-void SetUpFigures(int count, double spacing) {
-  VisualState.figureCount = count;
-  VisualState.spacing = spacing;
-  VisualState.shift = 0.0;
-  VisualState.centreX = CentreOf(FrameWidth());
-  VisualState.centreY = CentreOf(FrameHeight());
-}
-
 // Sets up the pattern, then arms its tick; 0 when the mode has no timer.
 UINT StartPattern(VisualMode mode) {
   OpenTickGate(VisualState.tickGate);
@@ -47,6 +29,26 @@ UINT StartPattern(VisualMode mode) {
   return 0;
 }
 
+}  // namespace
+
+void AcquireSurfaces() {
+  HWND window = ExposureState.StimulationWindow;
+  VisualState.windowDc = GetDC(window);
+  VisualState.memoryDc = CreateCompatibleDC(VisualState.windowDc);
+  GetClientRect(window, &VisualState.clientRect);
+  VisualState.frameBitmap = CreateCompatibleBitmap(VisualState.windowDc, FrameWidth(), FrameHeight());
+  VisualState.previousBitmap =
+      static_cast<HBITMAP>(SelectObject(VisualState.memoryDc, VisualState.frameBitmap));
+}
+
+void SetUpFigures(int count, double spacing) {
+  VisualState.figureCount = count;
+  VisualState.spacing = spacing;
+  VisualState.shift = 0.0;
+  VisualState.centreX = CentreOf(FrameWidth());
+  VisualState.centreY = CentreOf(FrameHeight());
+}
+
 void ReleaseSurfaces() {
   SelectObject(VisualState.memoryDc, VisualState.previousBitmap);
   DeleteObject(VisualState.frameBitmap);
@@ -54,7 +56,6 @@ void ReleaseSurfaces() {
   ReleaseDC(ExposureState.StimulationWindow, VisualState.windowDc);
 }
 
-}  // namespace
 
 DWORD WINAPI VisualThread(LPVOID) {
   StoreField(ExposureState.frameCounter, 0);

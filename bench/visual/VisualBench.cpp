@@ -100,19 +100,10 @@ std::vector<double> TickIntervals(VisualMode mode, double seconds) {
 // Sets up the surfaces and the pattern as the worker does, then times
 // calls of the tick made directly on this thread.
 std::vector<double> DrawingTimes(VisualMode mode, int ticks) {
-  HWND window = ExposureState.StimulationWindow;
-  VisualState.windowDc = GetDC(window);
-  VisualState.memoryDc = CreateCompatibleDC(VisualState.windowDc);
-  GetClientRect(window, &VisualState.clientRect);
-  VisualState.frameBitmap = CreateCompatibleBitmap(VisualState.windowDc, FrameWidth(), FrameHeight());
-  VisualState.previousBitmap =
-      static_cast<HBITMAP>(SelectObject(VisualState.memoryDc, VisualState.frameBitmap));
+  AcquireSurfaces();
   const bool rings = mode == VisualMode::Circles;
-  VisualState.figureCount = rings ? RingCount : GridStepCount;
-  VisualState.spacing = rings ? RingSpacing(FrameWidth()) : GridSpacing(FrameWidth());
-  VisualState.shift = 0.0;
-  VisualState.centreX = CentreOf(FrameWidth());
-  VisualState.centreY = CentreOf(FrameHeight());
+  SetUpFigures(rings ? RingCount : GridStepCount,
+               rings ? RingSpacing(FrameWidth()) : GridSpacing(FrameWidth()));
   VisualState.strobeValue = 0.0;
   VisualState.strobeFlag = 1;
   StoreField(ExposureState.visualMode, mode);
@@ -127,10 +118,7 @@ std::vector<double> DrawingTimes(VisualMode mode, int ticks) {
     times.push_back(NowMs() - start);
     if (n % 20 == 0) PumpMessages();
   }
-  SelectObject(VisualState.memoryDc, VisualState.previousBitmap);
-  DeleteObject(VisualState.frameBitmap);
-  DeleteDC(VisualState.memoryDc);
-  ReleaseDC(window, VisualState.windowDc);
+  ReleaseSurfaces();
   return times;
 }
 
