@@ -1,10 +1,9 @@
 #include "sound/render_sound/RenderArguments.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include "sound/Synthesis.h"
+#include "sound/render_sound/TextFields.h"
 
 namespace {
 
@@ -21,28 +20,58 @@ const NumberOption FrequencyOption = {"--frequency", 10, 5000,
 const NumberOption BlocksOption = {"--blocks", 1, 1000000, "a number of blocks 1..1000000"};
 const NumberOption PositionOption = {"--position", 0, 4294967295u, "a frame count 0..4294967295"};
 const NumberOption SeedOption = {"--seed", 0, 4294967295u, "a generator state 0..4294967295"};
+const char MinutesRange[] =
+    "--minutes takes a decimal number of minutes above 0 and within 1000000 blocks "
+    "(4166.666...)";
+const char Usage[] =
+    "usage: --mode M --frequency F (--blocks N | --minutes M) | --session FILE, "
+    "then [--position P] [--seed S] [--raw] [--output FILE]";
 
 std::string RangeMessage(const NumberOption& option) {
   return std::string(option.name) + " takes " + option.range;
 }
 
-// Whole decimal numbers only: no sign, no spaces, no suffix.
-bool ParseNumber(const char* text, const NumberOption& option, uint64_t& value) {
-  if (text == nullptr || *text == '\0' || std::strlen(text) > 12) return false;
-  for (const char* c = text; *c; c++)
-    if (*c < '0' || *c > '9') return false;
-  value = std::strtoull(text, nullptr, 10);
-  return value >= option.minimum && value <= option.maximum;
+std::string Given(const char* text) {
+  return text ? ", not '" + Printable(text) + "'" : ", none given";
 }
 
 bool TakeNumber(const char* text, const NumberOption& option, uint64_t& value, bool& seen,
                 std::string& error) {
-  if (!ParseNumber(text, option, value)) {
-    error = RangeMessage(option) + (text ? std::string(", not '") + text + "'" : ", none given");
+  if (text == nullptr || !ParseWholeNumber(text, option.maximum, value) ||
+      value < option.minimum || value > option.maximum) {
+    error = RangeMessage(option) + Given(text);
     return false;
   }
   seen = true;
   return true;
+}
+
+bool TakeMinutes(const char* text, uint64_t& blocks, bool& seen, std::string& error) {
+  if (text == nullptr || !ParseDecimalBlocks(text, BlocksPerMinute, blocks) || blocks == 0 ||
+      blocks > MaximumRenderBlocks) {
+    error = MinutesRange + Given(text);
+    return false;
+  }
+  seen = true;
+  return true;
+}
+
+bool TakeName(const char* text, const char* option, const char* meaning, std::string& name,
+              std::string& error) {
+  if (text == nullptr || *text == '\0') {
+    error = std::string(option) + " takes " + meaning;
+    return false;
+  }
+  name = text;
+  return true;
+}
+
+// Which of the options a session replaces was given with it, or nullptr.
+const char* BesideSession(bool mode, bool frequency, bool blocks, bool minutes) {
+  if (mode) return "--mode";
+  if (frequency) return "--frequency";
+  if (blocks) return "--blocks";
+  return minutes ? "--minutes" : nullptr;
 }
 
 }  // namespace
@@ -50,9 +79,10 @@ bool TakeNumber(const char* text, const NumberOption& option, uint64_t& value, b
 bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& settings,
                           std::string& error) {
   error.clear();
-  settings = RenderSettings{SoundMode::None, 0, 0, 0, 1, false, "-"};
+  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, "-"};
   uint64_t mode = 0, frequency = 0, blocks = 0, position = 0, seed = 1;
-  bool haveMode = false, haveFrequency = false, haveBlocks = false, unused = false;
+  bool haveMode = false, haveFrequency = false, haveBlocks = false, haveMinutes = false,
+       unused = false;
   for (int i = 1; i < argc; i++) {
     const std::string name = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -61,33 +91,43 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
       settings.raw = true;
       continue;
     } else if (name == "--output") {
-      if (value == nullptr || *value == '\0') {
-        error = "--output takes a file name, or - for standard output";
-        return false;
-      }
-      settings.output = value;
+      ok = TakeName(value, "--output", "a file name, or - for standard output", settings.output,
+                    error);
+    } else if (name == "--session") {
+      ok = TakeName(value, "--session", "a file name, or - for standard input",
+                    settings.session, error);
     } else if (name == ModeOption.name) {
       ok = TakeNumber(value, ModeOption, mode, haveMode, error);
     } else if (name == FrequencyOption.name) {
       ok = TakeNumber(value, FrequencyOption, frequency, haveFrequency, error);
     } else if (name == BlocksOption.name) {
       ok = TakeNumber(value, BlocksOption, blocks, haveBlocks, error);
+    } else if (name == "--minutes") {
+      ok = TakeMinutes(value, blocks, haveMinutes, error);
     } else if (name == PositionOption.name) {
       ok = TakeNumber(value, PositionOption, position, unused, error);
     } else if (name == SeedOption.name) {
       ok = TakeNumber(value, SeedOption, seed, unused, error);
     } else {
-      error = "unknown argument '" + name +
-              "'; usage: --mode M --frequency F --blocks N [--position P] [--seed S] [--raw] "
-              "[--output FILE]";
+      error = "unknown argument '" + Printable(name) + "'; " + Usage;
       return false;
     }
     if (!ok) return false;
     i++;
   }
-  if (!haveMode) error = RangeMessage(ModeOption) + ", and it is missing";
-  else if (!haveFrequency) error = RangeMessage(FrequencyOption) + ", and it is missing";
-  else if (!haveBlocks) error = RangeMessage(BlocksOption) + ", and it is missing";
+  if (!settings.session.empty()) {
+    if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes))
+      error = std::string("--session replaces --mode, --frequency, --blocks and --minutes; "
+                          "it cannot go with ") + extra;
+  } else if (!haveMode) {
+    error = RangeMessage(ModeOption) + ", and it is missing";
+  } else if (!haveFrequency) {
+    error = RangeMessage(FrequencyOption) + ", and it is missing";
+  } else if (haveBlocks && haveMinutes) {
+    error = "--blocks and --minutes both give the length; give one of them";
+  } else if (!haveBlocks && !haveMinutes) {
+    error = RangeMessage(BlocksOption) + ", or --minutes the length in minutes; neither is given";
+  }
   if (!error.empty()) return false;
   settings.mode = static_cast<SoundMode>(mode);
   settings.frequency = static_cast<uint32_t>(frequency);

@@ -1,0 +1,96 @@
+#include "sound/render_sound/RenderSession.h"
+
+#include <atomic>
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#define IsTerminal(stream) _isatty(_fileno(stream))
+#else
+#include <unistd.h>
+#define IsTerminal(stream) isatty(fileno(stream))
+#endif
+
+#include "sound/Synthesis.h"
+#include "sound/render_sound/RenderArguments.h"
+#include "sound/render_sound/TextFields.h"
+
+namespace {
+
+const int UsageError = 2;
+const int OutputError = 1;
+// Short renders finish before a progress line would help.
+const uint64_t BlocksWorthProgress = 400;
+const uint64_t BlocksPerProgressLine = 200;
+
+void ShowProgress(FILE* err, uint64_t done, uint64_t total) {
+  std::fprintf(err, "\rrender-sound: %llu of %llu blocks (%u%%)",
+               static_cast<unsigned long long>(done), static_cast<unsigned long long>(total),
+               static_cast<unsigned>(100 * done / total));
+  if (done == total) std::fputc('\n', err);
+}
+
+bool WriteHeader(uint64_t blocks, FILE* out) {
+  unsigned char header[44];
+  WriteWavHeader(blocks * FramesPerBlock, header);
+  return std::fwrite(header, 1, sizeof header, out) == sizeof header;
+}
+
+bool SessionOf(const RenderSettings& settings, FILE* in, std::vector<SessionSegment>& segments,
+               std::string& error) {
+  if (settings.session.empty()) {
+    segments = {{settings.mode, settings.blocks, settings.frequency, settings.frequency}};
+    return true;
+  }
+  std::string text;
+  return ReadSession(settings.session, in, text, error) && ParseSession(text, segments, error);
+}
+
+}  // namespace
+
+bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position,
+                    uint32_t seed, bool raw, FILE* out, FILE* progressTo) {
+  const uint64_t total = SessionBlocks(segments);
+  if (!raw && !WriteHeader(total, out)) return false;
+  std::vector<StereoFrame> block(FramesPerBlock);
+  uint64_t done = 0;
+  for (const SessionSegment& segment : segments) {
+    for (uint32_t k = 0; k < segment.blocks; k++) {
+      const std::atomic<uint32_t> frequency{SegmentFrequency(segment, k)};
+      SynthesizeBlock(segment.mode, frequency, position, seed, block.data());
+      if (std::fwrite(block.data(), sizeof(StereoFrame), FramesPerBlock, out) != FramesPerBlock)
+        return false;
+      position += FramesPerBlock;
+      done++;
+      if (progressTo && (done % BlocksPerProgressLine == 0 || done == total))
+        ShowProgress(progressTo, done, total);
+    }
+  }
+  return std::fflush(out) == 0;
+}
+
+int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
+  RenderSettings settings;
+  std::vector<SessionSegment> segments;
+  std::string error;
+  if (!ParseRenderArguments(argc, argv, settings, error) ||
+      !SessionOf(settings, in, segments, error)) {
+    std::fprintf(err, "render-sound: %s\n", error.c_str());
+    return UsageError;
+  }
+  FILE* file = settings.output == "-" ? out : std::fopen(settings.output.c_str(), "wb");
+  if (file == nullptr) {
+    std::fprintf(err, "render-sound: cannot write '%s'\n", Printable(settings.output).c_str());
+    return OutputError;
+  }
+  // Progress on a terminal only, so that pipes and logs stay clean.
+  const bool progress = SessionBlocks(segments) >= BlocksWorthProgress && IsTerminal(err);
+  bool written = RenderSegments(segments, settings.position, settings.seed, settings.raw, file,
+                                progress ? err : nullptr);
+  if (file != out && std::fclose(file) != 0) written = false;
+  if (!written) {
+    std::fprintf(err, "render-sound: writing the sound failed\n");
+    return OutputError;
+  }
+  return 0;
+}

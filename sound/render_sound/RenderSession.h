@@ -1,0 +1,23 @@
+// The work of render-sound: the blocks of a session, one exposure from the
+// first to the last, written to a stream.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "sound/render_sound/SessionFile.h"
+
+// Blocks in order, each the synthesis of its mode and frequency, the frame
+// counter and the generator running on from block to block. A WAV header
+// first unless raw; progress on progressTo (nullptr for none). False when a
+// write fails.
+bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position,
+                    uint32_t seed, bool raw, FILE* out, FILE* progressTo);
+
+// render-sound as a process: reads the session (if any) from in, writes the
+// sound to out unless --output names a file, messages and progress to err.
+// Nothing is written and no file created unless the whole command line and
+// session are valid. Returns the exit status: 0, 1 (writing failed) or 2
+// (bad arguments or session).
+int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err);

@@ -1,0 +1,29 @@
+// The small text forms that render-sound reads from its command line and from
+// session files: whole numbers, decimal lengths and frequencies in hertz.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The most blocks one render may hold: 69 h 26 min 40 s.
+constexpr uint64_t MaximumRenderBlocks = 1000000;
+constexpr uint32_t BlocksPerSecond = 4;
+constexpr uint32_t BlocksPerMinute = 240;
+
+// Digits only, no sign. Values above limit come back as limit + 1, so that a
+// range check can refuse them without overflowing.
+bool ParseWholeNumber(const std::string& text, uint64_t limit, uint64_t& value);
+
+// "DIGITS" or "DIGITS.DIGITS", converted exactly to ceil(value x blocksPerUnit)
+// blocks: 1s is 4 blocks, 0.3s is 2, 0.5m is 120. Counts above
+// MaximumRenderBlocks come back as MaximumRenderBlocks + 1.
+bool ParseDecimalBlocks(const std::string& text, uint32_t blocksPerUnit, uint64_t& blocks);
+
+// Hertz as the panel shows them: "12", "7.8", "7,80" (at most two decimals,
+// after a point or a comma), in hundredths. Values above 99999.99 Hz come back
+// as 10000000.
+bool ParseHertz(const std::string& text, uint64_t& hundredths);
+
+// The text as one short line for a message: bytes outside printable ASCII
+// become '?', and a long text is cut.
+std::string Printable(const std::string& text);
