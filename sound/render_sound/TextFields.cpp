@@ -64,7 +64,7 @@ bool ParseHertz(const std::string& text, uint64_t& hundredths) {
 }
 
 std::string Printable(const std::string& text) {
-  const size_t longest = 24;
+  const size_t longest = 100;
   std::string shown;
   for (size_t i = 0; i < text.size() && i < longest; i++)
     shown += text[i] >= ' ' && text[i] <= '~' ? text[i] : '?';

@@ -24,6 +24,20 @@ expect_usage_error --frequency --mode 1 --frequency 5001 --blocks 1
 expect_usage_error --blocks --mode 1 --frequency 780
 expect_usage_error --position --mode 1 --frequency 780 --blocks 1 --position -3
 expect_usage_error --seed --mode 1 --frequency 780 --blocks 1 --seed abc
+expect_usage_error --minutes --mode 1 --frequency 780 --minutes 0
+
+# A session is checked whole before anything is written: a bad line late in
+# the file leaves no output file, and an existing one untouched.
+printf '# wind-down\n1s 1 7.8\n\n2s 1 12 50.01\n' > "$work/bad.txt"
+expect_usage_error 'session line 4: frequency 50.01 is out of range 0.10..50.00' \
+  --session "$work/bad.txt" --output "$work/new.wav"
+[ ! -e "$work/new.wav" ] || fail "a refused session created its output file"
+echo keep > "$work/old.wav"
+expect_usage_error 'session line 1: mode 7' --session - --output "$work/old.wav" <<< '1s 7 7.8'
+[ "$(cat "$work/old.wav")" = keep ] || fail "a refused session truncated its output file"
+expect_usage_error 'no segment' --session - < /dev/null
+expect_usage_error "cannot read session file '$work/none.txt'" --session "$work/none.txt"
+expect_usage_error 'cannot go with --blocks' --session - --blocks 3 <<< '1s 1 7.8'
 
 # A WAV to standard output: 44-byte header, then 11025 frames a block.
 "$tool" --mode 1 --frequency 780 --blocks 3 > "$work/a.wav"
@@ -50,6 +64,14 @@ cmp -s <(tail -c +44101 "$work/a.raw" | head -c 44100) "$work/second1.raw" || fa
 # 1556863056 is the generator's state after one block's 11025 draws from 1.
 "$tool" --mode 4 --frequency 780 --blocks 1 --raw --position 11025 --seed 1556863056 > "$work/second4.raw"
 cmp -s <(tail -c +44101 "$work/two.raw") "$work/second4.raw" || fail "generator continuation"
+# A session from standard input, CRLF line ends and all, is the same sound as
+# the command line's; --minutes counts 240 blocks a minute, rounded up.
+printf '1s 1 7,80 # four blocks\r\n' | "$tool" --session - > "$work/session.wav"
+"$tool" --mode 1 --frequency 780 --blocks 4 > "$work/four.wav"
+cmp -s "$work/session.wav" "$work/four.wav" || fail "session from standard input"
+"$tool" --mode 1 --frequency 780 --minutes 0.01 --raw | cmp -s - <(head -c $((3 * 44100)) "$work/a.raw") \
+  || fail "--minutes 0.01 is not 3 blocks"
+
 # Progress goes to standard error only when that is a terminal: a pipe or a
 # file stays clean, a terminal (emulated by script) sees the block count.
 "$tool" --mode 0 --frequency 780 --blocks 400 --raw --output /dev/null 2>"$work/quiet.err"
@@ -58,5 +80,10 @@ if command -v script >/dev/null; then
   script -qec "'$tool' --mode 0 --frequency 780 --blocks 400 --raw --output /dev/null" \
     /dev/null > "$work/terminal.out" </dev/null
   grep -q "400 of 400 blocks" "$work/terminal.out" || fail "no progress on a terminal"
+  # Over the whole session, not per segment.
+  printf '50s 0 7\n50s 1 7\n' > "$work/long.txt"
+  script -qec "'$tool' --session '$work/long.txt' --raw --output /dev/null" \
+    /dev/null > "$work/terminal.out" </dev/null
+  grep -q "200 of 400 blocks (50%)" "$work/terminal.out" || fail "no progress over a session"
 fi
 echo "render-sound: all checks passed"
