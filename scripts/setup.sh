@@ -11,7 +11,7 @@ packages=(
   wine wine64
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils libasound2-plugins alsa-utils
-  python3 file
+  python3 file sox
 )
 
 missing=()

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Pictures of the five sound modes at 7.80 Hz, drawn from render-sound's own
+output so that they stay true to the synthesis: per mode a waveform (left
+channel above the right; the first half second, then 20 ms around the first
+peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
+seconds; left channel above the right).
+
+usage: sound_pictures.py RENDER_SOUND DIR [--check]
+  writes the pictures into DIR; with --check, writes nothing and fails unless
+  DIR holds exactly the pictures it would write.
+"""
+import array
+import os
+import subprocess
+import sys
+import tempfile
+import zlib
+
+MODES = ["none", "brain-waves", "peak-modulation", "noise-modulation", "noise-waves"]
+TITLES = ["None", "Brain waves", "Peak modulation", "Modulation of white noise",
+          "Waves of white noise"]
+FREQUENCY = 780
+BLOCKS = 8  # two seconds
+# first frame, frames, columns, frames looked back: the first half second, each
+# column over at least one period of the slowest tone (186 frames), so that a
+# steady tone shows as a steady band and not as a moire of sampled cycles.
+OVERVIEW = (0, 22050, 480, 200)
+# 20 ms around frame 2826, the top of the first peak at 7.80 Hz, every sample
+# joined to the one before.
+CLOSE_UP = (2385, 882, 240, 1)
+STRIP_HEIGHT = 100
+GAP = 8
+# Palette: background, gap, zero line, left channel, right channel.
+PALETTE = [(0, 0, 0), (48, 48, 48), (90, 90, 90), (255, 196, 64), (96, 200, 255)]
+
+
+def png(width, height, rows):
+    """An 8-bit palette PNG; the same pixels always give the same bytes."""
+    def chunk(kind, data):
+        return (len(data).to_bytes(4, "big") + kind + data +
+                zlib.crc32(kind + data).to_bytes(4, "big"))
+    header = width.to_bytes(4, "big") + height.to_bytes(4, "big") + bytes([8, 3, 0, 0, 0])
+    raw = b"".join(b"\0" + bytes(row) for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"PLTE", bytes(c for rgb in PALETTE for c in rgb)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def draw_strip(rows, top, left, samples, view, colour):
+    """Each column a vertical line from the lowest to the highest sample it
+    covers, looking back over the frames the view asks for."""
+    first, count, columns, back = view
+    middle = top + STRIP_HEIGHT // 2
+    scale = (STRIP_HEIGHT // 2 - 2) / 32767
+    for x in range(columns):
+        rows[middle][left + x] = 2
+    for x in range(columns):
+        start = first + count * x // columns
+        end = first + count * (x + 1) // columns
+        covered = samples[max(first, start - back):end]
+        low = middle - round(max(covered) * scale)
+        high = middle - round(min(covered) * scale)
+        for y in range(low, high + 1):
+            rows[y][left + x] = colour
+
+
+def waveform(frames):
+    width = OVERVIEW[2] + GAP + CLOSE_UP[2]
+    height = 2 * STRIP_HEIGHT + GAP
+    rows = [bytearray(width) for _ in range(height)]
+    for y in range(height):
+        for x in range(width):
+            if y // STRIP_HEIGHT == 1 and y < STRIP_HEIGHT + GAP or OVERVIEW[2] <= x < width - CLOSE_UP[2]:
+                rows[y][x] = 1
+    for channel in (0, 1):
+        top = channel * (STRIP_HEIGHT + GAP)
+        samples = frames[channel::2]
+        draw_strip(rows, top, 0, samples, OVERVIEW, 3 + channel)
+        draw_strip(rows, top, OVERVIEW[2] + GAP, samples, CLOSE_UP, 3 + channel)
+    return png(width, height, rows)
+
+
+def render(tool, mode, wav):
+    command = [tool, "--mode", str(mode), "--frequency", str(FREQUENCY), "--blocks", str(BLOCKS)]
+    subprocess.run(command + ["--output", wav], check=True)
+    with open(wav, "rb") as f:
+        frames = array.array("h", f.read()[44:])
+    if sys.byteorder == "big":
+        frames.byteswap()
+    return " ".join(command[1:]), frames
+
+
+def spectrogram(wav, title, comment, picture):
+    # -R and -D: no random dither, so that every run draws the same pixels.
+    subprocess.run(["sox", "-V1", "-R", "-D", "--single-threaded", wav, "-n", "rate", "4k",
+                    "spectrogram", "-x", "600", "-y", "129", "-z", "90", "-t", title,
+                    "-c", comment, "-o", picture], check=True)
+
+
+def make_pictures(tool, folder, scratch):
+    names = []
+    for mode, name in enumerate(MODES):
+        wav = os.path.join(scratch, name + ".wav")
+        command, frames = render(tool, mode, wav)
+        with open(os.path.join(folder, name + "-waveform.png"), "wb") as f:
+            f.write(waveform(frames))
+        title = "%s (mode %d), 7.80 Hz" % (TITLES[mode], mode)
+        spectrogram(wav, title, "render-sound " + command,
+                    os.path.join(folder, name + "-spectrogram.png"))
+        os.remove(wav)
+        names += [name + "-waveform.png", name + "-spectrogram.png"]
+    return names
+
+
+def main():
+    if len(sys.argv) not in (3, 4) or sys.argv[3:] not in ([], ["--check"]):
+        sys.exit(__doc__.split("\n\n")[1])
+    tool, folder = os.path.abspath(sys.argv[1]), sys.argv[2]
+    with tempfile.TemporaryDirectory() as scratch:
+        if sys.argv[3:] == []:
+            os.makedirs(folder, exist_ok=True)
+            make_pictures(tool, folder, scratch)
+            return
+        names = make_pictures(tool, scratch, scratch)
+        stale = [n for n in names if not os.path.exists(os.path.join(folder, n)) or
+                 open(os.path.join(folder, n), "rb").read() !=
+                 open(os.path.join(scratch, n), "rb").read()]
+    if stale:
+        sys.exit("not what %s makes: %s; remake them with: %s %s %s" %
+                 (sys.argv[0], ", ".join(stale), sys.argv[0], sys.argv[1], folder))
+
+
+if __name__ == "__main__":
+    main()
