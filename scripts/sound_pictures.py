@@ -70,7 +70,9 @@ def waveform(frames):
     rows = [bytearray(width) for _ in range(height)]
     for y in range(height):
         for x in range(width):
-            if y // STRIP_HEIGHT == 1 and y < STRIP_HEIGHT + GAP or OVERVIEW[2] <= x < width - CLOSE_UP[2]:
+            between_strips = STRIP_HEIGHT <= y < STRIP_HEIGHT + GAP
+            between_views = OVERVIEW[2] <= x < width - CLOSE_UP[2]
+            if between_strips or between_views:
                 rows[y][x] = 1
     for channel in (0, 1):
         top = channel * (STRIP_HEIGHT + GAP)

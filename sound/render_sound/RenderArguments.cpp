@@ -15,14 +15,15 @@ struct NumberOption {
 };
 
 const NumberOption ModeOption = {"--mode", 0, 4, "a sound mode 0..4"};
-const NumberOption FrequencyOption = {"--frequency", 10, 5000,
-                                      "hundredths of a hertz 10..5000"};
+const NumberOption FrequencyOption = {"--frequency", 10, 5000, "hundredths of a hertz 10..5000"};
 const NumberOption BlocksOption = {"--blocks", 1, 1000000, "a number of blocks 1..1000000"};
 const NumberOption PositionOption = {"--position", 0, 4294967295u, "a frame count 0..4294967295"};
 const NumberOption SeedOption = {"--seed", 0, 4294967295u, "a generator state 0..4294967295"};
 const char MinutesRange[] =
     "--minutes takes a decimal number of minutes above 0 and within 1000000 blocks "
     "(4166.666...)";
+const char SessionReplaces[] =
+    "--session replaces --mode, --frequency, --blocks and --minutes; it cannot go with ";
 const char Usage[] =
     "usage: --mode M --frequency F (--blocks N | --minutes M) | --session FILE, "
     "then [--position P] [--seed S] [--raw] [--output FILE]";
@@ -37,8 +38,8 @@ std::string Given(const char* text) {
 
 bool TakeNumber(const char* text, const NumberOption& option, uint64_t& value, bool& seen,
                 std::string& error) {
-  if (text == nullptr || !ParseWholeNumber(text, option.maximum, value) ||
-      value < option.minimum || value > option.maximum) {
+  if (text == nullptr || !ParseWholeNumber(text, option.maximum, value) || value < option.minimum ||
+      value > option.maximum) {
     error = RangeMessage(option) + Given(text);
     return false;
   }
@@ -94,8 +95,8 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
       ok = TakeName(value, "--output", "a file name, or - for standard output", settings.output,
                     error);
     } else if (name == "--session") {
-      ok = TakeName(value, "--session", "a file name, or - for standard input",
-                    settings.session, error);
+      ok = TakeName(value, "--session", "a file name, or - for standard input", settings.session,
+                    error);
     } else if (name == ModeOption.name) {
       ok = TakeNumber(value, ModeOption, mode, haveMode, error);
     } else if (name == FrequencyOption.name) {
@@ -117,8 +118,7 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
   }
   if (!settings.session.empty()) {
     if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes))
-      error = std::string("--session replaces --mode, --frequency, --blocks and --minutes; "
-                          "it cannot go with ") + extra;
+      error = SessionReplaces + std::string(extra);
   } else if (!haveMode) {
     error = RangeMessage(ModeOption) + ", and it is missing";
   } else if (!haveFrequency) {

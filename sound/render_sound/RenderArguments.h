@@ -9,10 +9,10 @@
 struct RenderSettings {
   SoundMode mode;
   uint32_t frequency;
-  uint32_t blocks;     // from --blocks, or --minutes converted
+  uint32_t blocks;      // from --blocks, or --minutes converted
   std::string session;  // a session file, "-" for standard input; empty for none
-  uint32_t position;  // the frame counter before the first block
-  uint32_t seed;      // the generator's state before the first draw
+  uint32_t position;    // the frame counter before the first block
+  uint32_t seed;        // the generator's state before the first draw
   bool raw;
   std::string output;  // "-" is standard output
 };

@@ -48,8 +48,8 @@ bool SessionOf(const RenderSettings& settings, FILE* in, std::vector<SessionSegm
 
 }  // namespace
 
-bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position,
-                    uint32_t seed, bool raw, FILE* out, FILE* progressTo) {
+bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position, uint32_t seed,
+                    bool raw, FILE* out, FILE* progressTo) {
   const uint64_t total = SessionBlocks(segments);
   if (!raw && !WriteHeader(total, out)) return false;
   std::vector<StereoFrame> block(FramesPerBlock);

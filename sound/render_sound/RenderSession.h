@@ -12,8 +12,8 @@
 // counter and the generator running on from block to block. A WAV header
 // first unless raw; progress on progressTo (nullptr for none). False when a
 // write fails.
-bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position,
-                    uint32_t seed, bool raw, FILE* out, FILE* progressTo);
+bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position, uint32_t seed,
+                    bool raw, FILE* out, FILE* progressTo);
 
 // render-sound as a process: reads the session (if any) from in, writes the
 // sound to out unless --output names a file, messages and progress to err.

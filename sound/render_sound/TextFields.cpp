@@ -54,8 +54,7 @@ bool ParseHertz(const std::string& text, uint64_t& hundredths) {
   const size_t separator = text.find_first_of(".,");
   const std::string whole = text.substr(0, separator);
   const std::string fraction = separator == std::string::npos ? "" : text.substr(separator + 1);
-  if (separator != std::string::npos && (fraction.size() > 2 || !AllDigits(fraction)))
-    return false;
+  if (separator != std::string::npos && (fraction.size() > 2 || !AllDigits(fraction))) return false;
   uint64_t hertz = 0;
   if (!ParseWholeNumber(whole, 99999, hertz)) return false;
   const uint64_t cents = fraction.empty() ? 0 : std::stoul((fraction + "0").substr(0, 2));

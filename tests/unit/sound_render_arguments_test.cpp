@@ -107,17 +107,26 @@ TEST(RenderArguments, MinutesAndSessionsAreTheOtherFormsOfTheLength) {
   RenderSettings s;
   std::string error;
   for (auto [minutes, blocks] : {std::pair{"0.5", 120u}, {"1.001", 241u}, {"4166.666", 1000000u}}) {
-    ASSERT_TRUE(Parse({"--mode", "1", "--frequency", "780", "--minutes", minutes}, s, error)) << error;
+    ASSERT_TRUE(Parse({"--mode", "1", "--frequency", "780", "--minutes", minutes}, s, error))
+        << error;
     EXPECT_EQ(s.blocks, blocks) << minutes;
   }
   for (const char* minutes : {"0", "0.0", "4166.67", "1e3", "-1", "2,5", ""})
-    EXPECT_EQ(ErrorOf({"--mode", "1", "--frequency", "780", "--minutes", minutes}).rfind("--minutes takes", 0), 0u) << minutes;
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--minutes", "2", "--blocks", "3"}).find("give one of them"), std::string::npos);
+    EXPECT_EQ(ErrorOf({"--mode", "1", "--frequency", "780", "--minutes", minutes})
+                  .rfind("--minutes takes", 0),
+              0u)
+        << minutes;
+  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--minutes", "2", "--blocks", "3"})
+                .find("give one of them"),
+            std::string::npos);
 
   ASSERT_TRUE(Parse({"--session", "-", "--seed", "3", "--raw"}, s, error)) << error;
   EXPECT_EQ(s.session, "-");
   EXPECT_EQ(s.seed, 3u);
-  for (auto [replaced, value] : {std::pair{"--mode", "1"}, {"--frequency", "780"}, {"--blocks", "1"}, {"--minutes", "1"}})
-    EXPECT_NE(ErrorOf({"--session", "s.txt", replaced, value}).find(std::string("cannot go with ") + replaced), std::string::npos);
+  for (auto [replaced, value] :
+       {std::pair{"--mode", "1"}, {"--frequency", "780"}, {"--blocks", "1"}, {"--minutes", "1"}})
+    EXPECT_NE(ErrorOf({"--session", "s.txt", replaced, value})
+                  .find(std::string("cannot go with ") + replaced),
+              std::string::npos);
   EXPECT_EQ(ErrorOf({"--session"}), "--session takes a file name, or - for standard input");
 }

@@ -60,9 +60,10 @@ bool SameFrames(const std::vector<StereoFrame>& a, const std::vector<StereoFrame
 }  // namespace
 
 TEST(SessionFile, LinesAsAUserWritesThem) {
-  const auto s = Parsed("# wind-down\r\n\r\n1s 1 7.8\r\n \t0.75s\t2  7,80 # peaks\n"
-                        "1.25s 3 12 0,1\n0.5m 4 50#\n0.3s 0 0.10\n0.001m 1 3.33 4\n0." +
-                        std::string(40, '0') + "1s 2 7");
+  const auto s = Parsed(
+      "# wind-down\r\n\r\n1s 1 7.8\r\n \t0.75s\t2  7,80 # peaks\n"
+      "1.25s 3 12 0,1\n0.5m 4 50#\n0.3s 0 0.10\n0.001m 1 3.33 4\n0." +
+      std::string(40, '0') + "1s 2 7");
   const uint32_t blocks[] = {4, 3, 5, 120, 2, 1, 1};
   const uint32_t first[] = {780, 780, 1200, 5000, 10, 333, 700};
   const uint32_t last[] = {780, 780, 10, 5000, 10, 400, 700};
@@ -83,15 +84,17 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
       {"1s 1 7\n\n# x\n1s 1 50.01", "session line 4: frequency 50.01 is out of range 0.10..50.00"},
       {"1s 1 0,09", "session line 1: frequency 0,09 is out of range 0.10..50.00"},
       {"1s 1 7 50.5", "session line 1: frequency 50.5 is out of range 0.10..50.00"},
-      {"1s 1 7.805", "session line 1: frequency '7.805' is not in hertz with at most two "
-                     "decimals, such as 12, 7.8 or 7,80"},
+      {"1s 1 7.805",
+       "session line 1: frequency '7.805' is not in hertz with at most two "
+       "decimals, such as 12, 7.8 or 7,80"},
       {"1s 1 7.", "frequency '7.'"},
       {"1s 1 .5", "frequency '.5'"},
       {"1s 1 -7", "frequency '-7'"},
       {"0s 1 7", "session line 1: duration 0s is not greater than 0"},
       {"0.000m 1 7", "duration 0.000m is not greater than 0"},
-      {"1 1 7", "session line 1: duration '1' is not a decimal number followed by m or s, "
-                "such as 20m or 1.5s"},
+      {"1 1 7",
+       "session line 1: duration '1' is not a decimal number followed by m or s, "
+       "such as 20m or 1.5s"},
       {"1,5s 1 7", "duration '1,5s'"},
       {".5s 1 7", "duration '.5s'"},
       {"1.s 1 7", "duration '1.s'"},
@@ -136,8 +139,8 @@ TEST(SessionRender, SegmentsJoinAsOneExposure) {
   const uint32_t position = 4294967295u - 20000;
   const auto joined = Rendered("0.5s 3 7.8\n# pause\n0.25s 1 12\n0.25s 4 4", position, 12345);
   EXPECT_TRUE(SameFrames(joined, Synthesized({{SoundMode::NoiseModulation, 780},
-                                     {SoundMode::NoiseModulation, 780},
-                                     {SoundMode::BrainWaves, 1200},
-                                     {SoundMode::NoiseWaves, 400}},
-                                    position, 12345)));
+                                              {SoundMode::NoiseModulation, 780},
+                                              {SoundMode::BrainWaves, 1200},
+                                              {SoundMode::NoiseWaves, 400}},
+                                             position, 12345)));
 }
