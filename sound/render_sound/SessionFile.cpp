@@ -12,16 +12,17 @@ namespace {
 // bound, so that a device or a wrong file is refused instead of read forever.
 const size_t LargestSessionFile = 64u << 20;
 
-std::vector<std::string> SplitFields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t at = 0;
-  while (true) {
-    at = line.find_first_not_of(" \t", at);
-    if (at == std::string::npos) return fields;
+// A segment has at most four fields: only they are kept, the rest counted,
+// so that a long line of noise costs no memory.
+size_t SplitFields(const std::string& line, std::vector<std::string>& fields) {
+  fields.clear();
+  size_t count = 0;
+  for (size_t at = line.find_first_not_of(" \t"); at != std::string::npos; count++) {
     const size_t end = line.find_first_of(" \t", at);
-    fields.push_back(line.substr(at, end - at));
-    at = end;
+    if (count < 4) fields.push_back(line.substr(at, end - at));
+    at = line.find_first_not_of(" \t", end);
   }
+  return count;
 }
 
 // The segment's content: the line without its comment and without the
@@ -41,9 +42,9 @@ bool ParseDuration(const std::string& field, uint32_t& blocks, std::string& erro
             "' is not a decimal number followed by m or s, such as 20m or 1.5s";
     return false;
   }
-  if (count == 0) error = "duration " + field + " is not greater than 0";
+  if (count == 0) error = "duration " + Printable(field) + " is not greater than 0";
   if (count > MaximumRenderBlocks)
-    error = "duration " + field + " is longer than 1000000 blocks (69 h 26 min 40 s)";
+    error = "duration " + Printable(field) + " is longer than 1000000 blocks (69 h 26 min 40 s)";
   blocks = static_cast<uint32_t>(count);
   return error.empty();
 }
@@ -72,10 +73,10 @@ bool ParseFrequency(const std::string& field, uint32_t& frequency, std::string& 
   return error.empty();
 }
 
-bool ParseSegment(const std::vector<std::string>& fields, SessionSegment& segment,
+bool ParseSegment(size_t count, const std::vector<std::string>& fields, SessionSegment& segment,
                   std::string& error) {
-  if (fields.size() < 3 || fields.size() > 4) {
-    error = std::to_string(fields.size()) +
+  if (count < 3 || count > 4) {
+    error = std::to_string(count) +
             " fields, where a segment is DURATION MODE FREQUENCY [FREQUENCY]";
     return false;
   }
@@ -109,13 +110,14 @@ bool ParseSession(const std::string& text, std::vector<SessionSegment>& segments
   error.clear();
   uint64_t blocks = 0;
   size_t start = 0;
+  std::vector<std::string> fields;
   for (uint64_t line = 1; start <= text.size(); line++) {
     const size_t end = std::min(text.find('\n', start), text.size());
-    const std::vector<std::string> fields = SplitFields(Content(text.substr(start, end - start)));
+    const size_t count = SplitFields(Content(text.substr(start, end - start)), fields);
     start = end + 1;
-    if (fields.empty()) continue;
+    if (count == 0) continue;
     SessionSegment segment{};
-    if (ParseSegment(fields, segment, error)) blocks += segment.blocks;
+    if (ParseSegment(count, fields, segment, error)) blocks += segment.blocks;
     if (error.empty() && blocks > MaximumRenderBlocks)
       error = "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
     if (!error.empty()) {
