@@ -12,10 +12,14 @@
 namespace {
 
 const UINT CountdownResolutionMs = 100;
+// A sound device that hangs (a headset pulled out) can hold the audio worker
+// inside a wave-out call indefinitely; the panel waits no longer than this.
+const DWORD AudioWorkerWaitMs = 1000;
 
 // The previous exposure's workers, kept only so that a new Start can wait
 // for them: the sample area, the wave-out headers and the drawing surfaces
-// exist once.
+// exist once. An audio worker that has not ended stays here for the next
+// Start to wait for again.
 HANDLE audioWorker;
 HANDLE visualWorker;
 bool cursorHiddenByProgram;
@@ -28,14 +32,25 @@ void HandleSentMessages() {
   PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
-// Waits for one previous worker while still handling sent messages; the
-// workers' own end never waits for us. One handle at a time: waiting for all
-// of several handles together would also wait for a message to arrive, and
-// hang when none comes.
-void WaitForWorker(HANDLE& worker) {
+DWORD TimeLeft(DWORD start, DWORD limitMs) {
+  if (limitMs == INFINITE) return INFINITE;
+  const DWORD waited = GetTickCount() - start;
+  return waited < limitMs ? limitMs - waited : 0;
+}
+
+// Waits up to limitMs for one previous worker while still handling sent
+// messages; the workers' own end never waits for us. One handle at a time:
+// waiting for all of several handles together would also wait for a message
+// to arrive, and hang when none comes. A worker that has ended is forgotten;
+// one that has not is kept.
+void WaitForWorker(HANDLE& worker, DWORD limitMs) {
   if (!worker) return;
-  while (MsgWaitForMultipleObjects(1, &worker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1)
+  const DWORD start = GetTickCount();
+  DWORD result;
+  while ((result = MsgWaitForMultipleObjects(1, &worker, FALSE, TimeLeft(start, limitMs),
+                                             QS_SENDMESSAGE)) == WAIT_OBJECT_0 + 1)
     HandleSentMessages();
+  if (result == WAIT_TIMEOUT) return;
   CloseHandle(worker);
   worker = nullptr;
 }
@@ -51,8 +66,8 @@ void WaitForCountdownTick() {
 }
 
 void WaitForPreviousExposure() {
-  WaitForWorker(audioWorker);
-  WaitForWorker(visualWorker);
+  WaitForWorker(audioWorker, AudioWorkerWaitMs);
+  WaitForWorker(visualWorker, INFINITE);
   WaitForCountdownTick();
 }
 
@@ -118,7 +133,9 @@ void StartExposure() {
   SetFocus(ExposureState.ControlPanel);
   SetFocus(ExposureState.frequencySlider);
   CopySettingsFromPanel();
-  audioWorker = StartWorker(AudioThread);
+  // An audio worker left over from a hung device still holds the sample area
+  // and the headers: this exposure goes on without sound then.
+  if (!audioWorker) audioWorker = StartWorker(AudioThread);
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
   if (LoadField(ExposureState.visualMode) != VisualMode::None)
     ShowPattern();

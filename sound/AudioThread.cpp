@@ -24,10 +24,13 @@ WAVEFORMATEX OutputFormat() {
   return format;
 }
 
+// The flags start at zero, as preparing a header requires; the previous
+// exposure's device has left its own there.
 void DescribeBlocks() {
   for (int block = 0; block < 2; block++) {
     blockHeaders[block].lpData = reinterpret_cast<LPSTR>(SampleBuffer + FramesPerBlock * block);
     blockHeaders[block].dwBufferLength = FramesPerBlock * sizeof(StereoFrame);
+    blockHeaders[block].dwFlags = 0;
     blockHeaders[block].dwLoops = 1;
   }
 }
@@ -60,15 +63,36 @@ bool PrepareBlocks() {
   return first && second;
 }
 
-void Stream(HANDLE deviceEvent) {
-  WaitForDevice(deviceEvent);  // the open notification
-  FillAudioBlock(0);
-  int nextBlock = 1;
-  while (IsRunning()) {
-    FillAudioBlock(nextBlock);
-    WaitForDevice(deviceEvent);
-    nextBlock = 1 - nextBlock;
+// The device has played the block and handed its header back; it writes the
+// flags from its own thread.
+bool Finished(int block) {
+  return (*static_cast<volatile DWORD*>(&blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
+}
+
+// Refills and queues every block that the device has finished, the older
+// first. One wake-up may stand for both: settings of the auto-reset event
+// merge when the worker has fallen more than a block behind. False when the
+// device refused a block.
+bool RefillFinishedBlocks(int& olderBlock) {
+  while (IsRunning() && Finished(olderBlock)) {
+    if (!FillAudioBlock(olderBlock)) return false;
+    olderBlock = 1 - olderBlock;
   }
+  return true;
+}
+
+// Keeps both blocks queued until the stop. False when the device refused a
+// block: it has stopped taking sound, and no completion will come for it.
+bool Stream(HANDLE deviceEvent) {
+  WaitForDevice(deviceEvent);  // the open notification
+  if (!FillAudioBlock(0)) return false;
+  if (IsRunning() && !FillAudioBlock(1)) return false;
+  int olderBlock = 0;
+  while (IsRunning()) {
+    WaitForDevice(deviceEvent);
+    if (!RefillFinishedBlocks(olderBlock)) return false;
+  }
+  return true;
 }
 
 void CloseDevice() {
@@ -86,11 +110,9 @@ DWORD WINAPI AudioThread(LPVOID) {
   DescribeBlocks();
   HANDLE deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   if (OpenDevice(&format, deviceEvent)) {
-    // Without both headers nothing can be queued; play nothing then.
-    if (PrepareBlocks())
-      Stream(deviceEvent);
-    else
-      WaitUntilStopped();
+    // Without both headers nothing can be queued, and a device that refuses
+    // a block takes no more: the rest of the exposure is silent then.
+    if (!PrepareBlocks() || !Stream(deviceEvent)) WaitUntilStopped();
     CloseDevice();
   } else {
     // No device (no audio server, format refused): silent exposure.

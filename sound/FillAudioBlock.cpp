@@ -5,9 +5,10 @@ HWAVEOUT waveDevice;
 WAVEHDR blockHeaders[2];
 uint32_t NoiseSeed = 1;
 
-void FillAudioBlock(int block) {
+bool FillAudioBlock(int block) {
   SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
                   ExposureState.samplePosition, NoiseSeed, SampleBuffer + FramesPerBlock * block);
-  waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
+  const MMRESULT written = waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
   ExposureState.samplePosition += FramesPerBlock;
+  return written == MMSYSERR_NOERROR;
 }

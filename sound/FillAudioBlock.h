@@ -14,4 +14,6 @@ extern WAVEHDR blockHeaders[2];
 // exposure continues the sequence where the previous one stopped.
 extern uint32_t NoiseSeed;
 
-void FillAudioBlock(int block);
+// Synthesises the block, queues it and advances samplePosition, whether or
+// not the device takes it. False when the device refused the block.
+bool FillAudioBlock(int block);

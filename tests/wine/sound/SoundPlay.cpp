@@ -1,11 +1,17 @@
-// sound-play MODE FREQUENCY PLAY_MS
+// sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS]
 // Runs the real audio worker for PLAY_MS milliseconds in one sound mode, then
 // clears running and times how long the worker takes to close the device and
 // end. Prints one line:
-//   blocks=B synth_ms=S stop_ms=T
+//   blocks=B synth_ms=S stop_ms=T [stalled_ms=H requeued_ms=R]
 // B: blocks synthesised (samplePosition / frames per block), S: the slowest of
 // three block syntheses measured here first, T: running falling to the thread
 // handle being signalled. Exit code 1 when the worker does not end at all.
+// With STALL_AT_MS, that long after the worker first has both blocks queued
+// (the device opens slowly under Wine), and again with both queued, it is
+// suspended until the device has finished them (at least StallMs), as a
+// stalled machine would hold it, for H ms; R is the time from its resumption
+// until both blocks are queued again, "none" when that does not happen within
+// QueueWatchMs. No H when the worker never had both blocks queued.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,11 +19,15 @@
 
 #include "exposure/ExposureState.h"
 #include "sound/AudioThread.h"
+#include "sound/FillAudioBlock.h"
 #include "sound/Synthesis.h"
 
 namespace {
 
 StereoFrame scratchBlock[FramesPerBlock];
+const DWORD StallMs = 600;
+const double DeviceDrainWatchMs = 2000;
+const double QueueWatchMs = 3000;
 
 double NowMs() {
   LARGE_INTEGER counter, rate;
@@ -39,30 +49,80 @@ double SlowestSynthesisMs(SoundMode mode) {
   return slowest;
 }
 
+// The device thread writes the flags; read them afresh each time.
+bool InQueue(int block) {
+  return (*static_cast<volatile DWORD*>(&blockHeaders[block].dwFlags) & WHDR_INQUEUE) != 0;
+}
+
+// Both completions then arrive while the worker cannot answer them. Returns
+// how long it was held.
+double StallWorker(HANDLE worker) {
+  const double start = NowMs();
+  SuspendThread(worker);
+  Sleep(StallMs);
+  while ((InQueue(0) || InQueue(1)) && NowMs() - start < StallMs + DeviceDrainWatchMs) Sleep(1);
+  ResumeThread(worker);
+  return NowMs() - start;
+}
+
+// Milliseconds until both blocks are queued; negative when not within limitMs.
+double TimeUntilBothQueued(double limitMs) {
+  const double start = NowMs();
+  while (NowMs() - start < limitMs) {
+    if (InQueue(0) && InQueue(1)) return NowMs() - start;
+    Sleep(1);
+  }
+  return -1;
+}
+
+struct Stall {
+  double heldMs = 0;
+  double requeuedMs = -1;
+};
+
+Stall StallWhileStreaming(HANDLE worker, DWORD streamMs, double limitMs) {
+  Stall stall;
+  if (TimeUntilBothQueued(limitMs) < 0) return stall;
+  Sleep(streamMs);
+  if (TimeUntilBothQueued(QueueWatchMs) < 0) return stall;
+  stall.heldMs = StallWorker(worker);
+  stall.requeuedMs = TimeUntilBothQueued(QueueWatchMs);
+  return stall;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: sound-play MODE FREQUENCY PLAY_MS\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS]\n");
     return 2;
   }
   const SoundMode mode = static_cast<SoundMode>(std::atoi(argv[1]));
   StoreField(ExposureState.frequency, std::strtoul(argv[2], nullptr, 10));
   StoreField(ExposureState.soundMode, mode);
   const DWORD playMs = std::strtoul(argv[3], nullptr, 10);
+  const bool stall = argc == 5;
+  const DWORD stallAtMs = stall ? std::strtoul(argv[4], nullptr, 10) : 0;
   const double synthesisMs = SlowestSynthesisMs(mode);
 
   StoreField(ExposureState.running, 1);
   HANDLE worker = CreateThread(nullptr, 0, AudioThread, &ExposureState.running, 0, nullptr);
-  Sleep(playMs);
+  const double started = NowMs();
+  const Stall held = stall ? StallWhileStreaming(worker, stallAtMs, playMs) : Stall();
+  const double played = NowMs() - started;
+  if (played < playMs) Sleep(static_cast<DWORD>(playMs - played));
   StoreField(ExposureState.running, 0);
   const double stopStart = NowMs();
   const DWORD waited = WaitForSingleObject(worker, 10000);
   const double stopMs = NowMs() - stopStart;
   CloseHandle(worker);
 
-  std::printf("blocks=%u synth_ms=%.1f stop_ms=%.1f\n", ExposureState.samplePosition / FramesPerBlock,
+  std::printf("blocks=%u synth_ms=%.1f stop_ms=%.1f", ExposureState.samplePosition / FramesPerBlock,
               synthesisMs, stopMs);
+  if (held.heldMs > 0) std::printf(" stalled_ms=%.1f", held.heldMs);
+  if (stall && held.requeuedMs >= 0) std::printf(" requeued_ms=%.1f", held.requeuedMs);
+  if (stall && held.requeuedMs < 0) std::printf(" requeued_ms=none");
+  std::printf("\n");
   std::fflush(stdout);
   return waited == WAIT_OBJECT_0 ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Compares a capture of the audio worker with the host synthesis of the same blocks.
 
-  compare_capture.py CAPTURE REFERENCE MIN_FULL_BLOCKS [--silent]
+  compare_capture.py CAPTURE REFERENCE MIN_FULL_BLOCKS [--silent] [--gap MAX_FRAMES]
 
 CAPTURE holds the frames the worker's device wrote, from its first frame;
 REFERENCE the blocks the worker synthesised, as raw 16-bit stereo frames.
@@ -9,8 +9,12 @@ The capture may end inside a block (the reset cuts the queued one) but must
 not be longer than the reference, and must hold at least MIN_FULL_BLOCKS
 whole blocks. Samples may differ by 1 from the other C runtime's sine, in at
 most 1 of 10000 frames; any larger difference means a block was dropped,
-repeated, reordered or shifted. Prints one summary line; exit 1 on failure.
+repeated, reordered or shifted. With --gap, one run of at most MAX_FRAMES
+zero frames inserted into the stream (a device that ran dry while the worker
+stalled) is taken out before comparing; the frames around it must still
+follow on without a loss. Prints one summary line; exit 1 on failure.
 """
+import argparse
 import array
 import sys
 
@@ -48,13 +52,36 @@ def first_large_difference_and_count(capture, reference, count):
     return differing, first_large
 
 
+def without_inserted_zeros(capture, start, max_frames):
+    """The capture without the run of zero frames at frame START, and its length;
+    unchanged when there is none or it is longer than MAX_FRAMES."""
+    end = start
+    while 2 * end < len(capture) and capture[2 * end] == 0 and capture[2 * end + 1] == 0:
+        end += 1
+    if end == start or end - start > max_frames:
+        return capture, 0
+    return capture[:2 * start] + capture[2 * end:], end - start
+
+
 def main():
-    if len(sys.argv) not in (4, 5):
-        raise SystemExit(__doc__)
-    capture = frames_of(sys.argv[1])
-    reference = frames_of(sys.argv[2])
-    min_blocks = int(sys.argv[3])
-    silent = len(sys.argv) == 5 and sys.argv[4] == "--silent"
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("capture")
+    parser.add_argument("reference")
+    parser.add_argument("min_blocks", type=int)
+    parser.add_argument("--silent", action="store_true")
+    parser.add_argument("--gap", type=int, default=0, metavar="MAX_FRAMES")
+    args = parser.parse_args()
+    capture = frames_of(args.capture)
+    reference = frames_of(args.reference)
+    min_blocks = args.min_blocks
+    silent = args.silent
+
+    gap = 0
+    if args.gap:
+        _, first_large = first_large_difference_and_count(
+            capture, reference, min(len(capture), len(reference)) // 2)
+        if first_large is not None:
+            capture, gap = without_inserted_zeros(capture, first_large, args.gap)
 
     captured = len(capture) // 2
     synthesised = len(reference) // 2
@@ -77,7 +104,7 @@ def main():
         problems.append(f"{differing} of {compared} frames differ, more than 1 in 10000")
 
     print(f"captured_frames={captured} full_blocks={full_blocks} synthesised_blocks="
-          f"{synthesised // FRAMES_PER_BLOCK} differing_frames={differing}")
+          f"{synthesised // FRAMES_PER_BLOCK} differing_frames={differing} gap_frames={gap}")
     for problem in problems:
         print("FAIL:", problem)
     return 1 if problems else 0

@@ -16,8 +16,8 @@ at_most() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }'; }
 # end, the synthesis of one block, and a margin for scheduling under load.
 stop_limit_ms() { awk -v s="$1" 'BEGIN { print 250 + s + 50 }'; }
 
-# play_captured FILE MODE FREQUENCY PLAY_MS: prints the report line.
+# play_captured FILE MODE FREQUENCY PLAY_MS [STALL_AT_MS]: prints the report line.
 play_captured() {
-  wine_with_capture "$1" "$SOUND_PLAY" "$2" "$3" "$4" 2>"$work/wine.log" ||
+  wine_with_capture "$1" "$SOUND_PLAY" "${@:2}" 2>"$work/wine.log" ||
     { echo "sound-play failed:" >&2; tail -5 "$work/wine.log" >&2; return 1; }
 }

@@ -1,5 +1,6 @@
 # The audio worker under Wine: bit-exact captures of every sound mode, the
-# stop latency with a device, and the end without one.
+# stop latency with a device, the end without one, and the return to double
+# buffering after a stall.
 set(sound_tests ${CMAKE_CURRENT_LIST_DIR})
 # Mode and frequency: the default, both carrier multiples, and the noise
 # spread at its smallest and largest.
@@ -11,3 +12,4 @@ foreach(case "0;780" "1;780" "2;1000" "3;4995" "4;15")
 endforeach()
 tessovant_add_wine_test(NAME wine.sound.stop SCRIPT ${sound_tests}/stop.sh TIMEOUT 90)
 tessovant_add_wine_test(NAME wine.sound.no_device SCRIPT ${sound_tests}/no_device.sh TIMEOUT 60)
+tessovant_add_wine_test(NAME wine.sound.stall SCRIPT ${sound_tests}/stall.sh TIMEOUT 60)
