@@ -3,7 +3,7 @@
 # and put away by Space (or Alt+F4, which leaves it in existence) with the
 # focus back on the panel, the Stop button leaving it up, visual mode None
 # leaving it hidden, and the cursor coming back after Start, Stop, back to
-# the panel, Start, Space.
+# the panel, Start (the window left up takes the keyboard again), Space.
 source "$(dirname "$0")/e2e.sh"
 
 stop_hex=$(cp1251_hex 'Стоп')
@@ -89,7 +89,9 @@ check "panel brought forward over the window left up" "$(value foreground "$E2E_
 driver commands 10 >"$E2E_WORK/restart.txt"
 check "second start" "$(value start.hex "$E2E_WORK/restart.txt")" "$stop_hex"
 sleep 0.5
-activate_stimulation
+read_state
+check_state "second start: the window left up is in front" foreground stimulation
+check_state "second start: the window has the keyboard" focus stimulation
 check_state "second start: cursor hidden" cursor.showing 0
 press space
 xdotool mousemove 500 150
