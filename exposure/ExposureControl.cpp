@@ -93,6 +93,11 @@ void ArmCountdown() {
 
 void ShowPattern() {
   ShowWindow(ExposureState.StimulationWindow, SW_SHOWNORMAL);
+  // A window still up from an exposure ended by the Stop button or the
+  // countdown is not activated again by ShowWindow, and the focus has just
+  // gone to the panel: bring it to the top with the keyboard. Allowed, since
+  // the user's Start has made this the foreground process.
+  SetForegroundWindow(ExposureState.StimulationWindow);
   visualWorker = StartWorker(VisualThread);
   if (CursorNeedsHiding(cursorHiddenByProgram)) ShowCursor(FALSE);
 }

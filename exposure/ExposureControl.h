@@ -8,7 +8,8 @@
 void HandleStartStopCommand();
 
 void StartExposure();
-// restoreScreen: false for the Stop button, true for Space in the full-screen window.
+// restoreScreen: false for the Stop button, true for Space or Alt+F4 in the
+// full-screen window.
 void StopExposure(bool restoreScreen);
 
 void CALLBACK CountdownTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,

@@ -6,6 +6,28 @@ UINT StartPeriodicTimer(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback
 
 void CancelTimer(UINT timerId) { timeKillEvent(timerId); }
 
+namespace {
+
+// The finest period the service offers, or 0 when it grants none.
+UINT BeginFinestPeriod() {
+  TIMECAPS caps;
+  if (timeGetDevCaps(&caps, sizeof caps) != MMSYSERR_NOERROR) return 0;
+  if (timeBeginPeriod(caps.wPeriodMin) != TIMERR_NOERROR) return 0;
+  return caps.wPeriodMin;
+}
+
+}  // namespace
+
+UINT StartFinePeriodicTimer(UINT delayMs, LPTIMECALLBACK callback, UINT& finePeriod) {
+  finePeriod = BeginFinestPeriod();
+  return StartPeriodicTimer(delayMs, 0, callback);
+}
+
+// Each granted request is matched by one call naming the same period.
+void EndFinePeriod(UINT finePeriod) {
+  if (finePeriod != 0) timeEndPeriod(finePeriod);
+}
+
 void OpenTickGate(TickGate& gate) {
   gate.ticksInside.store(0);
   gate.open.store(true);

@@ -17,6 +17,15 @@
 // Arms a periodic timer: first call one delay after arming, user value 0.
 UINT StartPeriodicTimer(UINT delayMs, UINT resolutionMs, LPTIMECALLBACK callback);
 
+// Arms a periodic timer with resolution 0, the service's greatest accuracy.
+// Since Windows 10 version 2004 a process is granted a fine resolution only
+// while it asks for one, so the finest period the service offers is asked
+// for first (timeBeginPeriod). finePeriod receives the period granted, 0 when
+// none was; EndFinePeriod gives it back, once the timer is cancelled, on
+// every path, also when the timer could not be armed.
+UINT StartFinePeriodicTimer(UINT delayMs, LPTIMECALLBACK callback, UINT& finePeriod);
+void EndFinePeriod(UINT finePeriod);
+
 // Cancels without waiting for a callback in progress; safe from the
 // user-interface thread and from inside the timer's own callback.
 void CancelTimer(UINT timerId);

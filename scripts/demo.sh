@@ -88,11 +88,6 @@ for mode in 1 2 3 4; do
   sleep 1.5
   brightest_frame "$out/${names[$mode]}.png"
   sleep 0.5
-  driver state >"$state"
-  if [ "$(value foreground "$state")" != stimulation ]; then
-    xdotool mousemove 40 700 click 1
-    sleep 0.3
-  fi
   xdotool key space
   driver wait-stimulation hidden 5000 >/dev/null
   echo "demo: exposure in visual mode ${names[$mode]}, sound mode $mode done" >&2

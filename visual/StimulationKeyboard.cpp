@@ -9,8 +9,12 @@
 
 namespace {
 
-// Down now, or pressed since the previous query.
-bool KeyPressed(int key) { return GetAsyncKeyState(key) != 0; }
+// Down as of the message being handled. The thread's key state follows the
+// key messages it has taken from its queue, so a quick tap still counts at
+// its own key-down, while a press that went to the panel before the window
+// was shown does not (the asynchronous state's "pressed since the previous
+// query" bit would carry it over).
+bool KeyPressed(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 // The new frequency, then the panel follows: the spin takes the value, and
 // the panel's own arrow-button handling moves the slider and rewrites the

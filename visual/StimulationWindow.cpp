@@ -1,5 +1,6 @@
 #include "visual/StimulationWindow.h"
 
+#include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
 #include "visual/StimulationKeyboard.h"
 
@@ -21,6 +22,11 @@ LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_KEYDOWN:
       HandleStimulationKeyDown();
       break;
+    case WM_CLOSE:
+      // Alt+F4 ends the exposure as Space does. The default handling would
+      // destroy the window, which must live as long as the process.
+      StopExposure(true);
+      return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -8,4 +8,6 @@
 // ExposureState.StimulationWindow.
 void CreateStimulationWindow(HINSTANCE instance);
 
+// Hands key-downs to the keyboard control; a close (Alt+F4) ends the
+// exposure as Space does and never destroys the window.
 LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,22 +9,24 @@ namespace {
 const DWORD PollMs = 100;
 
 // Sets up the pattern, then arms its tick; 0 when the mode has no timer.
-UINT StartPattern(VisualMode mode) {
+// The fine ticks hold the finest timer resolution, reported in finePeriod.
+UINT StartPattern(VisualMode mode, UINT& finePeriod) {
   OpenTickGate(VisualState.tickGate);
+  finePeriod = 0;
   if (mode == VisualMode::None) return StartPeriodicTimer(1000, 100, VisualTick);
-  if (mode == VisualMode::SmoothStrobe) return StartPeriodicTimer(2, 0, VisualTick);
+  if (mode == VisualMode::SmoothStrobe) return StartFinePeriodicTimer(2, VisualTick, finePeriod);
   if (mode == VisualMode::DiscreteStrobe) {
     VisualState.strobeValue = 0.0;
     VisualState.strobeFlag = 1;
-    return StartPeriodicTimer(2, 0, VisualTick);
+    return StartFinePeriodicTimer(2, VisualTick, finePeriod);
   }
   if (mode == VisualMode::Circles) {
     SetUpFigures(RingCount, RingSpacing(FrameWidth()));
-    return StartPeriodicTimer(20, 0, VisualTick);
+    return StartFinePeriodicTimer(20, VisualTick, finePeriod);
   }
   if (mode == VisualMode::Grid) {
     SetUpFigures(GridStepCount, GridSpacing(FrameWidth()));
-    return StartPeriodicTimer(10, 0, VisualTick);
+    return StartFinePeriodicTimer(10, VisualTick, finePeriod);
   }
   return 0;
 }
@@ -60,12 +62,14 @@ void ReleaseSurfaces() {
 DWORD WINAPI VisualThread(LPVOID) {
   StoreField(ExposureState.frameCounter, 0);
   AcquireSurfaces();
-  const UINT timerId = StartPattern(LoadField(ExposureState.visualMode));
+  UINT finePeriod;
+  const UINT timerId = StartPattern(LoadField(ExposureState.visualMode), finePeriod);
   while (LoadField(ExposureState.running) == 1) Sleep(PollMs);
   // No tick may still be drawing when the surfaces go; wait for our own
   // tick only, never for another timer's callback. A mode without a row
   // armed nothing, so there is nothing to cancel.
   if (timerId != 0) CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
+  EndFinePeriod(finePeriod);
   ReleaseSurfaces();
   ExitThread(0);
 }

@@ -103,17 +103,6 @@ check_between() {
 # A real key press on the X display; it reaches the window with the focus.
 press() { xdotool key --delay 60 "$@"; sleep 0.3; }
 
-# Space must reach the full-screen window: if it is up but not active (Wine
-# does not activate a window that is already shown), a click on it is what
-# a user would do.
-activate_stimulation() {
-  read_state
-  if [ "$(value foreground)" != stimulation ] && [ "$(value stimulation.visible)" = 1 ]; then
-    xdotool mousemove 40 700 click 1
-    sleep 0.3
-  fi
-}
-
 screenshot() { import -window root "$E2E_WORK/$1.png"; }
 
 # region SHOT X Y W H FORMAT: ImageMagick's FORMAT of a part of the panel's

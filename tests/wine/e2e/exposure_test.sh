@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start and Stop: the captions, the full-screen window shown over everything
-# and put away by Space with the focus back on the panel, the Stop button
-# leaving it up, visual mode None leaving it hidden, and the cursor coming
-# back after Start, Stop, back to the panel, Start, Space.
+# and put away by Space (or Alt+F4, which leaves it in existence) with the
+# focus back on the panel, the Stop button leaving it up, visual mode None
+# leaving it hidden, and the cursor coming back after Start, Stop, back to
+# the panel, Start (the window left up takes the keyboard again), Space.
 source "$(dirname "$0")/e2e.sh"
 
 stop_hex=$(cp1251_hex 'Стоп')
@@ -34,6 +35,15 @@ check "the strobe covers the whole screen evenly" \
   "$(/usr/bin/convert "$E2E_WORK/smooth_strobe.png" -format '%[fx:standard_deviation<0.01]' info:)" 1
 press space
 check_restored "after Space"
+
+# Alt+F4 on the full-screen window ends the exposure as Space does; the
+# window stays in existence for the next exposure.
+driver click start >/dev/null
+driver wait-stimulation shown 3000 >/dev/null
+sleep 0.5
+press alt+F4
+check_restored "after Alt+F4"
+check_state "after Alt+F4: the full-screen window still exists" stimulation.found 1
 
 # The Stop button leaves the window up with the cursor hidden; Space then
 # puts it away.
@@ -79,7 +89,9 @@ check "panel brought forward over the window left up" "$(value foreground "$E2E_
 driver commands 10 >"$E2E_WORK/restart.txt"
 check "second start" "$(value start.hex "$E2E_WORK/restart.txt")" "$stop_hex"
 sleep 0.5
-activate_stimulation
+read_state
+check_state "second start: the window left up is in front" foreground stimulation
+check_state "second start: the window has the keyboard" focus stimulation
 check_state "second start: cursor hidden" cursor.showing 0
 press space
 xdotool mousemove 500 150

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Arrow keys in the full-screen window during an exposure: steps of 0.01 Hz
 # and 1 Hz with their ends, the slider, the arrow buttons and the read-out
-# following; Space and Right held together act in one key press.
+# following; Space and Right held together act in one key press; keys
+# pressed while the panel had the keyboard (Space on the Start button, Up)
+# do not act again in the full-screen window.
 source "$(dirname "$0")/e2e.sh"
+
+stop_hex=$(cp1251_hex 'Стоп')
 
 # set_and_press START KEY EXPECTED_POSITION EXPECTED_READOUT
 set_and_press() {
@@ -14,11 +18,28 @@ set_and_press() {
   check_state "$2 at $1: read-out" readout "$4"
 }
 
+# The Start button takes the focus when the mouse goes down on it; released
+# off the button, that is not a click.
+focus_start_button() {
+  local cx cy
+  read_state
+  IFS=, read -r cx cy _ _ <<<"$(value panel.client)"
+  xdotool mousemove $((cx + 250)) $((cy + 140)) mousedown 1 mousemove $((cx + 400)) $((cy + 100)) mouseup 1
+  sleep 0.3
+}
+
 start_program
-driver click start >/dev/null
+focus_start_button
+check "Start button focused" "$(driver state | grep '^focus=' | cut -d= -f2)" startButton
+press space
 driver wait-stimulation shown 3000 >/dev/null
 sleep 0.5
 check "window in front to take the keys" "$(driver state | grep '^foreground=' | cut -d= -f2)" stimulation
+press Right
+read_state
+check_state "Right after a Start by Space: the exposure goes on" start.hex "$stop_hex"
+check_state "Right after a Start by Space: window still up" stimulation.visible 1
+check_state "Right after a Start by Space: read-out" readout "7,81"
 
 set_and_press 4899 Up 4999 "49,99"
 set_and_press 4900 Up 5000 "50,00"
@@ -44,5 +65,19 @@ check_state "Space with Right held: window hidden" stimulation.visible 0
 check_state "Space with Right held: start caption" start.hex "$(cp1251_hex 'Запуск')"
 check_state "Space with Right held: read-out" readout "7,82"
 check_state "Space with Right held: slider" slider.pos 782
+
+# Up pressed while the panel has the keyboard, then Start: Right adds
+# 0.01 Hz, nothing more.
+driver set-frequency 780 >/dev/null
+check "focus on the panel for Up" "$(driver state | grep '^focus=' | cut -d= -f2)" panel
+press Up
+driver click start >/dev/null
+driver wait-stimulation shown 3000 >/dev/null
+sleep 0.5
+press Right
+read_state
+check_state "Right after Up on the panel: read-out" readout "7,81"
+check_state "Right after Up on the panel: slider" slider.pos 781
+press space
 
 finish

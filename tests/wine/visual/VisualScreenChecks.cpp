@@ -1,7 +1,8 @@
 // Runs the visual worker for one mode against the real window and compares
 // what the screen shows with the pattern arithmetic. One check per run:
-//   visual_screen_checks smooth|discrete|circles|grid|none|teardown|leaks
+//   visual_screen_checks smooth|discrete|circles|grid|none|teardown|leaks|periods
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "tests/wine/visual/Exposure.h"
+#include "tests/wine/visual/TimerPeriods.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
 #include "visual/VisualThread.h"
@@ -336,6 +338,55 @@ void CheckLeaks() {
   Check(after == before, "50 exposures left %ld GDI objects behind", after - before);
 }
 
+// The patterns on fine ticks (2, 10 and 20 ms) hold the finest timer
+// resolution for their exposure, and every request granted is given back
+// once: over many exposures stopped at different moments, one worker
+// started after the stop, and requests that the service refuses.
+void CheckTimerPeriods() {
+  PrepareWindow(true);
+  TIMECAPS caps = {};
+  timeGetDevCaps(&caps, sizeof caps);
+  Check(WatchTimerPeriods(), "the program imports no timeBeginPeriod or timeEndPeriod");
+  const VisualMode modes[] = {VisualMode::SmoothStrobe, VisualMode::None, VisualMode::DiscreteStrobe,
+                              VisualMode::Circles, VisualMode::Grid};
+  int fine = 0;
+  for (int exposure = 0; exposure < 25; exposure++) {
+    const VisualMode mode = modes[exposure % 5];
+    const int held = mode == VisualMode::None ? 0 : 1;
+    HANDLE thread = StartVisualExposure(mode, 5000);
+    PumpFor(30 + exposure * 7);
+    const int during = CountTimerPeriods(caps.wPeriodMin).outstanding;
+    Check(during == held, "exposure %d in mode %d holds %d requests, expected %d", exposure,
+          static_cast<int>(mode), during, held);
+    StopVisualExposure(thread);
+    fine += held;
+    const int after = CountTimerPeriods(caps.wPeriodMin).outstanding;
+    Check(after == 0, "exposure %d left %d requests outstanding", exposure, after);
+  }
+  // A worker that finds the exposure already over.
+  StoreField(ExposureState.visualMode, VisualMode::Grid);
+  StoreField(ExposureState.running, 0);
+  HANDLE late = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  WaitForSingleObject(late, 5000);
+  CloseHandle(late);
+  fine++;
+  // A request refused: nothing to give back, and the pattern still runs.
+  RefuseTimerPeriods(true);
+  HANDLE refused = StartVisualExposure(VisualMode::DiscreteStrobe, 5000);
+  PumpFor(150);
+  Check(LoadField(ExposureState.frameCounter) > 0, "no tick after a refused request");
+  StopVisualExposure(refused);
+  RefuseTimerPeriods(false);
+  const TimerPeriodCount count = CountTimerPeriods(caps.wPeriodMin);
+  std::printf("periods: finest %u ms; asked %d, granted %d, given back %d, other periods %d\n",
+              caps.wPeriodMin, count.asked, count.granted, count.ended, count.otherPeriod);
+  Check(count.granted == fine, "%d requests granted, expected %d", count.granted, fine);
+  Check(count.asked == fine + 1, "%d requests asked, expected %d", count.asked, fine + 1);
+  Check(count.ended == count.granted, "%d granted but %d given back", count.granted, count.ended);
+  Check(count.otherPeriod == 0, "%d calls named a period other than %u", count.otherPeriod,
+        caps.wPeriodMin);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -347,6 +398,7 @@ int main(int argc, char** argv) {
   else if (!std::strcmp(check, "none")) CheckNone();
   else if (!std::strcmp(check, "teardown")) CheckTeardown();
   else if (!std::strcmp(check, "leaks")) CheckLeaks();
+  else if (!std::strcmp(check, "periods")) CheckTimerPeriods();
   else Check(false, "unknown check '%s'", check);
   std::printf("%s: %s\n", check, Failures() ? "FAILED" : "passed");
   return Failures() ? 1 : 0;
