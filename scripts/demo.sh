@@ -7,7 +7,8 @@
 # build where 32-bit programs run, else the win64 build, and says which on
 # its first line. Only the processes started here are stopped.
 #   scripts/demo.sh [OUTPUT_DIR]
-# Expects the builds (scripts/build.sh win32 win64) under TESSOVANT_BUILD_ROOT.
+# Expects the build it runs under TESSOVANT_BUILD_ROOT (default build/), or
+# builds it first with TESSOVANT_DEMO_BUILDS=1, as the run command asks.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 root=${TESSOVANT_BUILD_ROOT:-$src/build}
@@ -44,6 +45,9 @@ else
   windows=$root/win64
   echo "demo: running the win64 build, $windows/tessovant.exe:" \
        "32-bit programs do not run on this machine ($TESSOVANT_32BIT_NOTE)" >&2
+fi
+if [ "${TESSOVANT_DEMO_BUILDS:-0}" = 1 ]; then
+  TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/build.sh" "$(basename "$windows")" >&2
 fi
 exe=$windows/tessovant.exe
 driver_exe=$windows/tests/wine/e2e/e2e_driver.exe
