@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by tests/wine/harness.sh, scripts/run.sh, scripts/demo.sh and the
 # benchmarks: the one way to make a Wine prefix, a virtual display and a
 # sound server, to learn whether 32-bit programs run here, and to stop exactly
