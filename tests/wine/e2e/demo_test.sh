@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The headless demonstration of the run command: it must leave the panel's
-# screenshot, one of each pattern and the sound of its four exposures, and
-# stop every process it started.
+# The headless demonstration of the run command: it must say first which
+# build it runs (the one under test), leave the panel's screenshot, one of
+# each pattern and the sound of its four exposures, and stop every process it
+# started.
 source "$(dirname "$0")/e2e.sh"
 
 out=$E2E_WORK/demo
