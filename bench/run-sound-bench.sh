@@ -11,9 +11,11 @@ blocks=${1:-100}
 echo "== host, $blocks blocks per mode, frequency 7.80 Hz"
 "$root/host/bench/sound-bench" "$blocks" 2>/dev/null
 
+# shellcheck disable=SC1091
+source "$src/scripts/lib/wine-env.sh"
 env_dir=$(mktemp -d)
-trap 'bash "$src/tests/wine/harness.sh" stop "$env_dir"; rm -rf "$env_dir"' EXIT
-bash "$src/tests/wine/harness.sh" start "$env_dir" >/dev/null
+trap 'wine_env_stop "$env_dir"; rm -rf "$env_dir"' EXIT
+wine_env_start "$env_dir"
 # shellcheck disable=SC1091
 source "$env_dir/env.sh"
 echo "== win64 under Wine, $blocks blocks per mode, frequency 7.80 Hz"

@@ -8,8 +8,10 @@ namespace {
 
 // Accepted countdown ticks that have not yet left. The tick announces itself
 // here before it looks at countdownTimerId, and a stop clears the id before a
-// Start looks here: a two-flag handshake, so these accesses (and the ones of
-// countdownTimerId) use sequentially consistent order.
+// Start looks here: a two-flag handshake, so these accesses, the tick's load
+// of countdownTimerId and the stop's exchange of it use sequentially
+// consistent order. Arming stores the id relaxed: no stop or tick of that
+// timer can be under way yet, and its first tick comes a second later.
 std::atomic<int> countdownTicksInside;
 
 }  // namespace

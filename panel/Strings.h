@@ -8,7 +8,7 @@ struct TextPair {
   const char* english;
 };
 
-// The text of the current language; the Russian test comes first.
+// The text of the current language; Russian is tried first.
 const char* InCurrentLanguage(const TextPair& text);
 
 extern const TextPair PanelTitle;

@@ -3,23 +3,21 @@
 # on a virtual display of its own, one exposure in each visual mode (each with
 # another sound mode) is started and ended through the program's own
 # controls, and screenshots (PNG) and the sound that it played (WAV) are
-# written to a folder whose path is printed at the end. Only the processes
-# started here are stopped.
+# written to a folder whose path is printed at the end. It runs the release
+# build where 32-bit programs run, else the win64 build, and says which on
+# its first line. Only the processes started here are stopped.
 #   scripts/demo.sh [OUTPUT_DIR]
-# Expects the win64 build (scripts/build.sh win64).
+# Expects the build it runs under TESSOVANT_BUILD_ROOT (default build/), or
+# builds it first with TESSOVANT_DEMO_BUILDS=1, as the run command asks.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 root=${TESSOVANT_BUILD_ROOT:-$src/build}
-win64=${TESSOVANT_WIN64_DIR:-$root/win64}
 env_dir=${TESSOVANT_DEMO_ENV:-$root/demo-env}
 out=${1:-$root/demo/$(date +%Y%m%d-%H%M%S)}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-exe=$win64/tessovant.exe
-driver_exe=$win64/tests/wine/e2e/e2e_driver.exe
-for f in "$exe" "$driver_exe"; do
-  [ -f "$f" ] || { echo "demo: $f is missing; run scripts/build.sh win64" >&2; exit 1; }
-done
+# shellcheck disable=SC1091
+source "$src/scripts/lib/wine-env.sh"
 
 program_pid=""
 finish() {
@@ -30,16 +28,34 @@ finish() {
   fi
   local started=""
   [ -f "$env_dir/pids" ] && started=$(cut -d' ' -f1 "$env_dir/pids" | tr '\n' ' ')
-  bash "$src/tests/wine/harness.sh" stop "$env_dir" >/dev/null 2>&1 || true
+  wine_env_stop "$env_dir" >/dev/null 2>&1 || true
   echo "demo: stopped the processes it started: ${program_pid:-} $started" >&2
 }
 trap finish EXIT
 
-echo "demo: starting a virtual display, a sound server and a Wine prefix in $env_dir" >&2
-bash "$src/tests/wine/harness.sh" start "$env_dir" >/dev/null
-export TESSOVANT_WINE_ENV=$env_dir/env.sh TESSOVANT_WIN64_DIR=$win64
+# A virtual display, a sound server and a Wine prefix of its own; the probe
+# for 32-bit programs chooses the build.
+wine_env_start "$env_dir" >/dev/null
 # shellcheck disable=SC1091
-source "$src/tests/wine/common.sh"
+source "$env_dir/env.sh"
+if [ "$TESSOVANT_RUNS_32BIT" = 1 ]; then
+  windows=$root/win32
+  echo "demo: running the release build, $windows/tessovant.exe" >&2
+else
+  windows=$root/win64
+  echo "demo: running the win64 build, $windows/tessovant.exe:" \
+       "32-bit programs do not run on this machine ($TESSOVANT_32BIT_NOTE)" >&2
+fi
+if [ "${TESSOVANT_DEMO_BUILDS:-0}" = 1 ]; then
+  TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/build.sh" "$(basename "$windows")" >&2
+fi
+exe=$windows/tessovant.exe
+driver_exe=$windows/tests/wine/e2e/e2e_driver.exe
+for f in "$exe" "$driver_exe"; do
+  [ -f "$f" ] || { echo "demo: $f is missing; run scripts/build.sh" >&2; exit 1; }
+done
+WINE=$(wine_env_loader "$exe")
+echo "demo: virtual display $DISPLAY, sound server and Wine prefix in $env_dir" >&2
 
 # The Russian texts need the code page 1251, which Wine takes from the locale.
 driver() { LC_ALL=ru_RU.UTF-8 "$WINE" "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; }

@@ -66,8 +66,8 @@ DWORD WINAPI VisualThread(LPVOID) {
   const UINT timerId = StartPattern(LoadField(ExposureState.visualMode), finePeriod);
   while (LoadField(ExposureState.running) == 1) Sleep(PollMs);
   // No tick may still be drawing when the surfaces go; wait for our own
-  // tick only, never for another timer's callback. A mode without a row
-  // armed nothing, so there is nothing to cancel.
+  // tick only, never for another timer's callback. A mode value outside the
+  // five, or a timer that could not be armed, leaves nothing to cancel.
   if (timerId != 0) CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
   EndFinePeriod(finePeriod);
   ReleaseSurfaces();

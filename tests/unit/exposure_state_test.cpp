@@ -4,14 +4,37 @@
 
 #include "exposure/ExposureState.h"
 
+namespace {
+
+// The record as the process finds it, read during static initialisation,
+// before any test can have written it: the tests run in any order.
+struct StartUpState {
+  uint8_t running;
+  uint32_t frequency;
+  SoundMode soundMode;
+  VisualMode visualMode;
+  uint8_t countdownEnabled;
+  const char* language;
+  HWND controlPanel;
+};
+
+const StartUpState atStartUp = {
+    LoadField(ExposureState.running),          LoadField(ExposureState.frequency),
+    LoadField(ExposureState.soundMode),        LoadField(ExposureState.visualMode),
+    LoadField(ExposureState.countdownEnabled), LoadField(ExposureState.language),
+    ExposureState.ControlPanel,
+};
+
+}  // namespace
+
 TEST(ExposureState, StartsZeroFilledAndStopped) {
-  EXPECT_EQ(LoadField(ExposureState.running), 0);
-  EXPECT_EQ(LoadField(ExposureState.frequency), 0u);
-  EXPECT_EQ(LoadField(ExposureState.soundMode), SoundMode::None);
-  EXPECT_EQ(LoadField(ExposureState.visualMode), VisualMode::None);
-  EXPECT_EQ(LoadField(ExposureState.countdownEnabled), 0);
-  EXPECT_EQ(LoadField(ExposureState.language), nullptr);
-  EXPECT_EQ(ExposureState.ControlPanel, nullptr);
+  EXPECT_EQ(atStartUp.running, 0);
+  EXPECT_EQ(atStartUp.frequency, 0u);
+  EXPECT_EQ(atStartUp.soundMode, SoundMode::None);
+  EXPECT_EQ(atStartUp.visualMode, VisualMode::None);
+  EXPECT_EQ(atStartUp.countdownEnabled, 0);
+  EXPECT_EQ(atStartUp.language, nullptr);
+  EXPECT_EQ(atStartUp.controlPanel, nullptr);
 }
 
 TEST(ExposureState, LanguageTokensAreTheHalvesOfTheButtonCaption) {

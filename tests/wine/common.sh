@@ -1,25 +1,21 @@
-# Sourced by the Wine test scripts: the environment of harness.sh and helpers.
+# Sourced by the Wine test scripts: the environment of harness.sh, the build
+# under test (TESSOVANT_WIN_DIR, win32 or win64) with its Wine loader in
+# $WINE, and helpers. A test of the 32-bit build on a machine where 32-bit
+# programs do not run ends here, reported to CTest as skipped.
 set -euo pipefail
 : "${TESSOVANT_WINE_ENV:?run through ctest, which starts the harness}"
+: "${TESSOVANT_WIN_DIR:?the directory of the Windows build under test}"
 # shellcheck disable=SC1090
 source "$TESSOVANT_WINE_ENV"
-: "${TESSOVANT_WIN64_DIR:?the win64 build directory}"
+# shellcheck disable=SC1091
+source "$TESSOVANT_SOURCE_DIR/scripts/lib/wine-env.sh"
 
-# A HOME for a Wine process whose sound goes, exactly as written, into FILE,
-# through ALSA's file plugin with the PulseAudio null sink pacing it in real
-# time. Wine's own PulseAudio driver is kept away so that it falls back to ALSA.
-capture_home() {
-  local home=$1 file=$2
-  mkdir -p "$home"
-  cat > "$home/.asoundrc" <<ASOUND
-pcm.!default {
-  type file
-  slave.pcm { type pulse; server "unix:$TESSOVANT_PULSE_SOCKET" }
-  file "$file"
-  format "raw"
-}
-ASOUND
-}
+WINE=$(wine_env_loader "$TESSOVANT_WIN_DIR/tessovant.exe")
+if [ "$WINE" = "$WINE32" ] && [ "$TESSOVANT_RUNS_32BIT" != 1 ]; then
+  echo "SKIPPED: the 32-bit release build was not run: 32-bit programs do not run on this machine" \
+       "($TESSOVANT_32BIT_NOTE)"
+  exit 77
+fi
 
 # Runs a Win32 program whose sound is captured into FILE.
 wine_with_capture() {
@@ -35,9 +31,4 @@ wine_without_audio() {
   local home
   home=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/home.XXXXXX")
   HOME="$home" PULSE_SERVER=unix:/nonexistent "$WINE" "$@"
-}
-
-# Runs a Win32 program with the Windows-1251 code page, as a Russian user has.
-wine_russian() {
-  LC_ALL=ru_RU.UTF-8 "$WINE" "$@" 2>/dev/null
 }

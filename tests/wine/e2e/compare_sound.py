@@ -4,16 +4,21 @@ compares it, block by block, with the host synthesis of render-sound.
 
 The capture starts wherever Wine began writing (each opening of the sound
 device starts the capture file afresh, so it holds the last exposure), and
-the exposure's first block is found by alignment. Each following whole block must equal the
-synthesis at one of the given frequencies, sample for sample, except for
-rare differences of 1 (the C runtimes' sines may differ in the last bit).
+the exposure's first block is found by alignment. Each following whole block
+must equal the synthesis at one of the given frequencies, sample for sample,
+within the tolerance of sound_tolerance.py (the C runtimes' sines may differ
+in the last bit).
 With two frequencies the blocks must switch once, from the first to the
 second, as a frequency change mid-exposure does.
 """
 import argparse
 import array
+import os
 import subprocess
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from sound_tolerance import DESCRIPTION, MAX_SAMPLE_DIFFERENCE, too_many_differing  # noqa: E402
 
 FRAMES_PER_BLOCK = 11025
 SAMPLES_PER_BLOCK = 2 * FRAMES_PER_BLOCK
@@ -40,7 +45,7 @@ def render(tool, mode, frequency, blocks):
 
 def matches_at(capture, start, pattern):
     for j, want in enumerate(pattern):
-        if abs(capture[start + j] - want) > 1:
+        if abs(capture[start + j] - want) > MAX_SAMPLE_DIFFERENCE:
             return False
     return True
 
@@ -50,7 +55,7 @@ def find_exposure_start(capture, reference):
     pattern = reference[: 2 * PATTERN_FRAMES]
     for frame in range(len(capture) // 2 - PATTERN_FRAMES):
         start = 2 * frame
-        if abs(capture[start + 2 * 5] - pattern[2 * 5]) > 1:
+        if abs(capture[start + 2 * 5] - pattern[2 * 5]) > MAX_SAMPLE_DIFFERENCE:
             continue
         if matches_at(capture, start, pattern):
             return frame
@@ -58,14 +63,15 @@ def find_exposure_start(capture, reference):
 
 
 def compare_block(capture, start, reference, index):
-    """(samples off by more than 1, samples off by exactly 1)."""
+    """(frames beyond the tolerance, frames that differ within it)."""
     wrong = near = 0
     base = index * SAMPLES_PER_BLOCK
-    for j in range(SAMPLES_PER_BLOCK):
-        difference = abs(capture[start + j] - reference[base + j])
-        if difference > 1:
+    for j in range(0, SAMPLES_PER_BLOCK, 2):
+        difference = max(abs(capture[start + j] - reference[base + j]),
+                         abs(capture[start + j + 1] - reference[base + j + 1]))
+        if difference > MAX_SAMPLE_DIFFERENCE:
             wrong += 1
-        elif difference == 1:
+        elif difference:
             near += 1
     return wrong, near
 
@@ -113,7 +119,7 @@ def main():
     labels, near = label_blocks(capture, first, references)
     print("exposure starts at frame %d; whole blocks matched: %d" % (first, len(labels)))
     print("blocks by frequency: " + " ".join(str(frequencies[l]) for l in labels))
-    print("samples off by 1: %d of %d" % (near, len(labels) * SAMPLES_PER_BLOCK))
+    print("frames that differ: %d of %d" % (near, len(labels) * FRAMES_PER_BLOCK))
 
     failures = []
     if len(labels) < args.min_blocks:
@@ -122,8 +128,8 @@ def main():
         failures.append("the frequency went back and forth")
     if len(frequencies) > 1 and (not labels or labels[0] != 0 or labels[-1] != len(frequencies) - 1):
         failures.append("no switch from %d to %d" % (frequencies[0], frequencies[-1]))
-    if near * 1000 > max(1, len(labels)) * SAMPLES_PER_BLOCK:
-        failures.append("too many samples off by 1")
+    if too_many_differing(near, len(labels) * FRAMES_PER_BLOCK):
+        failures.append("too many frames differ: more than " + DESCRIPTION)
     for failure in failures:
         print("FAIL: " + failure)
     return 1 if failures else 0

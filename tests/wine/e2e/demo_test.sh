@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# The headless demonstration of the run command: it must leave the panel's
-# screenshot, one of each pattern and the sound of its four exposures, and
-# stop every process it started.
+# The headless demonstration of the run command: it must say first which
+# build it runs (the one under test), leave the panel's screenshot, one of
+# each pattern and the sound of its four exposures, and stop every process it
+# started.
 source "$(dirname "$0")/e2e.sh"
 
 out=$E2E_WORK/demo
 demo_env=$E2E_WORK/demo-env
-TESSOVANT_DEMO_ENV=$demo_env bash "$TESSOVANT_SOURCE_DIR/scripts/demo.sh" "$out" >"$E2E_WORK/demo.log" 2>&1
+TESSOVANT_DEMO_ENV=$demo_env TESSOVANT_BUILD_ROOT=$(dirname "$TESSOVANT_WIN_DIR") \
+  bash "$TESSOVANT_SOURCE_DIR/scripts/demo.sh" "$out" >"$E2E_WORK/demo.log" 2>&1
 check "demo finished" $? 0
+check "demo says first which build it runs" \
+  "$(head -1 "$E2E_WORK/demo.log" | grep -c "build, $TESSOVANT_WIN_DIR/tessovant.exe")" 1
 check "demo prints where it wrote" "$(grep -c "^Demonstration written to: $out\$" "$E2E_WORK/demo.log")" 1
 
 size() { /usr/bin/convert "$1" -format '%w,%h' info: 2>/dev/null; }

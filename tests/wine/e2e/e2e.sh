@@ -1,13 +1,14 @@
-# Sourced by the end-to-end test scripts: starts the real program under Wine
-# with the Russian code page, drives it through e2e_driver.exe and xdotool,
-# and counts checks. Every script stops exactly the program it started.
+# Sourced by the end-to-end test scripts: starts the real program (of the
+# build under test) under Wine with the Russian code page, drives it through
+# e2e_driver.exe and xdotool, and counts checks. Every script stops exactly
+# the program it started.
 # shellcheck disable=SC1091
 source "$TESSOVANT_SOURCE_DIR/tests/wine/common.sh"
 # A failing step is a failed check here, counted and reported, not an abort.
 set +e
 
-E2E_DRIVER=$TESSOVANT_WIN64_DIR/tests/wine/e2e/e2e_driver.exe
-E2E_PROGRAM=$TESSOVANT_WIN64_DIR/tessovant.exe
+E2E_DRIVER=$TESSOVANT_WIN_DIR/tests/wine/e2e/e2e_driver.exe
+E2E_PROGRAM=$TESSOVANT_WIN_DIR/tessovant.exe
 E2E_WORK=$TESSOVANT_WINE_ENV_DIR/e2e/$(basename "$0" .sh)
 rm -rf "$E2E_WORK"
 mkdir -p "$E2E_WORK"

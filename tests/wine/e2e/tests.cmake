@@ -1,6 +1,6 @@
-# End-to-end tests: the real program (win64 build) driven from outside.
+# End-to-end tests: the real program driven from outside.
 set(e2e_dir ${CMAKE_CURRENT_LIST_DIR})
-tessovant_add_wine_test(NAME wine.e2e.startup SCRIPT ${e2e_dir}/startup_test.sh TIMEOUT 90)
+tessovant_add_wine_test(NAME wine.e2e.startup SCRIPT ${e2e_dir}/startup_test.sh TIMEOUT 90 WIN64)
 tessovant_add_wine_test(NAME wine.e2e.language SCRIPT ${e2e_dir}/language_test.sh TIMEOUT 90)
 tessovant_add_wine_test(NAME wine.e2e.exposure SCRIPT ${e2e_dir}/exposure_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.keys SCRIPT ${e2e_dir}/keys_test.sh TIMEOUT 120)

@@ -7,19 +7,22 @@ CAPTURE holds the frames the worker's device wrote, from its first frame;
 REFERENCE the blocks the worker synthesised, as raw 16-bit stereo frames.
 The capture may end inside a block (the reset cuts the queued one) but must
 not be longer than the reference, and must hold at least MIN_FULL_BLOCKS
-whole blocks. Samples may differ by 1 from the other C runtime's sine, in at
-most 1 of 10000 frames; any larger difference means a block was dropped,
-repeated, reordered or shifted. With --gap, one run of at most MAX_FRAMES
-zero frames inserted into the stream (a device that ran dry while the worker
-stalled) is taken out before comparing; the frames around it must still
-follow on without a loss. Prints one summary line; exit 1 on failure.
+whole blocks. Samples may differ within the tolerance of sound_tolerance.py
+(the other C runtime's sine); any larger difference means a block was
+dropped, repeated, reordered or shifted. With --gap, one run of at most
+MAX_FRAMES zero frames inserted into the stream (a device that ran dry while
+the worker stalled) is taken out before comparing; the frames around it must
+still follow on without a loss. Prints one summary line; exit 1 on failure.
 """
 import argparse
 import array
+import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from sound_tolerance import DESCRIPTION, MAX_SAMPLE_DIFFERENCE, too_many_differing  # noqa: E402
+
 FRAMES_PER_BLOCK = 11025
-MAX_DIFFERING_SHARE = 1 / 10000
 
 
 def frames_of(path):
@@ -35,7 +38,7 @@ def frames_of(path):
 
 
 def first_large_difference_and_count(capture, reference, count):
-    """Frames (not samples) that differ; the first that differs by more than 1."""
+    """Frames (not samples) that differ; the first that differs beyond the tolerance."""
     differing = 0
     first_large = None
     for block_start in range(0, count, FRAMES_PER_BLOCK):
@@ -47,7 +50,7 @@ def first_large_difference_and_count(capture, reference, count):
             dr = abs(capture[2 * frame + 1] - reference[2 * frame + 1])
             if dl or dr:
                 differing += 1
-            if (dl > 1 or dr > 1) and first_large is None:
+            if max(dl, dr) > MAX_SAMPLE_DIFFERENCE and first_large is None:
                 first_large = frame
     return differing, first_large
 
@@ -97,11 +100,12 @@ def main():
     differing, first_large = first_large_difference_and_count(capture, reference, compared)
     if first_large is not None:
         block, frame = divmod(first_large, FRAMES_PER_BLOCK)
-        problems.append(f"frame {first_large} (block {block}, frame {frame}) differs by more than 1: "
+        problems.append(f"frame {first_large} (block {block}, frame {frame}) differs by more than "
+                        f"{MAX_SAMPLE_DIFFERENCE}: "
                         f"captured {capture[2 * first_large]},{capture[2 * first_large + 1]} "
                         f"expected {reference[2 * first_large]},{reference[2 * first_large + 1]}")
-    if differing > compared * MAX_DIFFERING_SHARE:
-        problems.append(f"{differing} of {compared} frames differ, more than 1 in 10000")
+    if too_many_differing(differing, compared):
+        problems.append(f"{differing} of {compared} frames differ: more than {DESCRIPTION}")
 
     print(f"captured_frames={captured} full_blocks={full_blocks} synthesised_blocks="
           f"{synthesised // FRAMES_PER_BLOCK} differing_frames={differing} gap_frames={gap}")

@@ -1,7 +1,7 @@
 # Sourced by the sound tests: runs sound-play and reads its report.
 # shellcheck disable=SC1091
 source "$TESSOVANT_SOURCE_DIR/tests/wine/common.sh"
-SOUND_PLAY="$TESSOVANT_WIN64_DIR/tests/wine/sound/sound-play.exe"
+SOUND_PLAY="$TESSOVANT_WIN_DIR/tests/wine/sound/sound-play.exe"
 RENDER_SOUND="$TESSOVANT_HOST_DIR/render-sound"
 work=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/sound.XXXXXX")
 trap 'rm -rf "$work"' EXIT

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The release archive as scripts/package.sh makes it: its path on the last
+# line, exactly the four files, checksums that verify, the release exe itself
+# with the project's version in its version resource.
+#   package_test.sh BUILD_ROOT VERSION
+set -euo pipefail
+root=${1:?build root} version=${2:?project version}
+src=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/build.log" | tail -1)
+[ "$archive" = "$root/release/tessovant-$version-win32.zip" ] || fail "last line '$archive'"
+python3 -m zipfile -e "$archive" "$work/x"
+[ "$(ls "$work/x" | tr '\n' ' ')" = "README.md SHA256SUMS render-sound.exe tessovant.exe " ] ||
+  fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
+(cd "$work/x" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
+[ "$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort | tr '\n' ' ')" = "README.md render-sound.exe tessovant.exe " ] ||
+  fail "SHA256SUMS does not cover every other file"
+cmp -s "$work/x/tessovant.exe" "$root/win32/tessovant.exe" || fail "tessovant.exe is not the win32 build's"
+file "$work/x/tessovant.exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "not a 32-bit GUI exe"
+
+x86_64-w64-mingw32-windres -J coff -i "$work/x/tessovant.exe" -O rc >"$work/resources.rc"
+numbers=$(echo "$version" | tr . ' ' | awk '{ printf "%d, %d, %d, 0", $1, $2, $3 }')
+for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" 'BLOCK "041904E3"' \
+            "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\"" \
+            'VALUE "ProductName", "Tessovant"' 'VALUE "FileDescription", "Tessovant' \
+            'VALUE "Translation", 0x419, 1251'; do
+  grep -qF "$line" "$work/resources.rc" || fail "version resource lacks: $line"
+done
+echo "package: $archive verified"
