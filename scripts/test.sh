@@ -3,7 +3,8 @@
 # configurations; runs the host's unit tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build/sanitize), then every test in one CTest
 # run in build/host: the unit tests (also in shuffled order), the Wine tests
-# against the win32 build (the release) and a few against the win64 build.
+# against the win32 build (the release) and a few against the win64 build
+# (where 32-bit programs cannot run, all of them against the win64 build).
 # Its last lines say whether the release build was run on this machine.
 #   scripts/test.sh [CTEST_ARGS ...]     (passed to the CTest run in build/host)
 set -euo pipefail
@@ -26,11 +27,12 @@ if [ -f "$probe" ]; then
   # shellcheck disable=SC1090
   source "$probe"
   if [ "$TESSOVANT_RUNS_32BIT" = 1 ]; then
-    echo "test: the release build (build/win32) was run: the Wine tests labelled 'release' ran against it."
+    echo "test: the release build (build/win32) was run: the Wine tests labelled 'release' ran against it;"
+    echo "test: the win64 build ran those labelled 'win64' but not 'fallback'."
   else
     echo "test: THE RELEASE BUILD (build/win32) WAS NOT RUN ON THIS MACHINE: 32-bit programs do not"
     echo "test: run here ($TESSOVANT_32BIT_NOTE). Its Wine tests were skipped;"
-    echo "test: only the win64 build's tests (label 'win64') ran under Wine."
+    echo "test: the same tests ran against the win64 build instead (label 'win64')."
   fi
 fi
 exit $status
