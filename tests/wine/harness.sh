@@ -6,6 +6,7 @@
 #
 #   harness.sh start DIR   writes DIR/env.sh for the tests to source
 #   harness.sh stop DIR
+# TESSOVANT_SCREEN_SIZE=WxH sets the size of the display (default 1024x768).
 set -uo pipefail
 
 action=${1:?start or stop}
@@ -53,7 +54,7 @@ start_display() {
   local n
   for n in $(seq 90 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${TESSOVANT_SCREEN_SIZE:-1024x768}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
     local pid=$!
     for _ in $(seq 100); do
       if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
