@@ -1,6 +1,7 @@
 # Each check runs the real visual worker against the real window and reads
-# the screen back.
-foreach(check smooth discrete circles grid none teardown leaks)
+# the screen back; "large" runs the tick on surfaces of large screens and
+# compares them with frames of whole figures.
+foreach(check smooth discrete circles grid none teardown leaks large)
   tessovant_add_wine_test(NAME wine.visual.${check} SCRIPT ${CMAKE_CURRENT_LIST_DIR}/run-check.sh
                           TIMEOUT 100 ARGS ${check})
 endforeach()
