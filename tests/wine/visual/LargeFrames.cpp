@@ -1,7 +1,6 @@
 #include "tests/wine/visual/LargeFrames.h"
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "tests/wine/visual/Exposure.h"
