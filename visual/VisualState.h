@@ -41,5 +41,13 @@ void AcquireSurfaces();
 void SetUpFigures(int count, double spacing);
 void ReleaseSurfaces();
 
+// The steps of a line-pattern frame, apart so that the drawing benchmark can
+// time each: clear the surface (the white pen then stays selected), draw the
+// figures at the current shift, copy the surface to the window.
+void ClearFrame();
+void DrawRings();
+void DrawGridLines();
+void PresentFrame();
+
 void CALLBACK VisualTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
                          DWORD_PTR reserved2);

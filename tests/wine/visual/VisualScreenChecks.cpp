@@ -1,6 +1,6 @@
 // Runs the visual worker for one mode against the real window and compares
 // what the screen shows with the pattern arithmetic. One check per run:
-//   visual_screen_checks smooth|discrete|circles|grid|none|teardown|leaks|periods
+//   visual_screen_checks smooth|discrete|circles|grid|none|teardown|leaks|periods|large
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/wine/visual/Exposure.h"
+#include "tests/wine/visual/LargeFrames.h"
 #include "tests/wine/visual/TimerPeriods.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
@@ -399,6 +400,7 @@ int main(int argc, char** argv) {
   else if (!std::strcmp(check, "teardown")) CheckTeardown();
   else if (!std::strcmp(check, "leaks")) CheckLeaks();
   else if (!std::strcmp(check, "periods")) CheckTimerPeriods();
+  else if (!std::strcmp(check, "large")) CheckLargeFrames();
   else Check(false, "unknown check '%s'", check);
   std::printf("%s: %s\n", check, Failures() ? "FAILED" : "passed");
   return Failures() ? 1 : 0;

@@ -1,6 +1,8 @@
 # Each check runs the real visual worker against the real window and reads
-# the screen back, or watches what it asks of the timer service.
-foreach(check smooth discrete circles grid none teardown leaks periods)
+# the screen back, or watches what it asks of the timer service; "large" runs
+# the tick on surfaces of large screens and compares them with frames of whole
+# figures.
+foreach(check smooth discrete circles grid none teardown leaks periods large)
   # The win64 build draws one pattern too.
   set(twin "")
   if(check STREQUAL "grid")
