@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 namespace {
 // 2*pi to eight significant digits, as the strobe's step is defined.
@@ -69,52 +68,16 @@ double NextRingShift(double shift, double spacing, uint32_t frequency) {
 }
 
 namespace {
-// How far off the surface an arc's ends lie: beyond the pixel that the
-// rasteriser may add or leave out at either end, and the short line from
-// the current position.
-const double ArcMargin = 4.0;
-const double DegreesPerRadian = 180.0 / 3.14159265358979323846;
-
-RingArcs ArcsOf(std::initializer_list<RingArc> arcs) {
-  RingArcs result = {0, {}};
-  for (const RingArc& arc : arcs) result.arcs[result.count++] = arc;
-  return result;
-}
-
-RingArc ArcBetween(double fromDegrees, double toDegrees) {
-  return {static_cast<float>(fromDegrees), static_cast<float>(toDegrees - fromDegrees)};
-}
+// Beyond what the rasteriser may add to a circle's radius and the pen's width.
+const double RingMargin = 4.0;
 }  // namespace
 
-RingArcs RingArcsOnSurface(int centreX, int centreY, uint32_t radius, int width, int height) {
-  // Half extents of the surface grown by the margin, taken on the wider side
-  // of the centre so that both sides are covered.
-  const double halfWidth = std::max(centreX, width - 1 - centreX) + ArcMargin;
-  const double halfHeight = std::max(centreY, height - 1 - centreY) + ArcMargin;
-  const double r = radius;
-  if (r * r >= halfWidth * halfWidth + halfHeight * halfHeight) return ArcsOf({});
-  const bool crossesSides = r > halfWidth;
-  const bool crossesTopAndBottom = r > halfHeight;
-  if (!crossesSides && !crossesTopAndBottom) return ArcsOf({{0.0f, 360.0f}});
-  // Within each quadrant the ring is near enough to the surface from the
-  // angle where it leaves the sides to the one where it leaves top or bottom.
-  const double low = crossesSides ? std::acos(halfWidth / r) * DegreesPerRadian : 0.0;
-  const double high = crossesTopAndBottom ? std::asin(halfHeight / r) * DegreesPerRadian : 90.0;
-  if (!crossesSides) {
-    return ArcsOf({ArcBetween(0.0, high), ArcBetween(180.0 - high, 180.0 + high),
-                   ArcBetween(360.0 - high, 360.0)});
-  }
-  if (!crossesTopAndBottom) {
-    return ArcsOf({ArcBetween(low, 180.0 - low), ArcBetween(180.0 + low, 360.0 - low)});
-  }
-  return ArcsOf({ArcBetween(low, high), ArcBetween(180.0 - high, 180.0 - low),
-                 ArcBetween(180.0 + low, 180.0 + high), ArcBetween(360.0 - high, 360.0 - low)});
-}
-
-ArcPoint ArcStartPoint(int centreX, int centreY, uint32_t radius, float startDegrees) {
-  const double angle = startDegrees / DegreesPerRadian;
-  return {centreX + static_cast<int>(std::lround(std::cos(angle) * radius)),
-          centreY - static_cast<int>(std::lround(std::sin(angle) * radius))};
+bool RingReachesSurface(int centreX, int centreY, uint32_t radius, int width, int height) {
+  // The centre lies on the surface, so a ring misses it only by enclosing
+  // it, farthest corner included.
+  const double cornerX = std::max(centreX, width - 1 - centreX);
+  const double cornerY = std::max(centreY, height - 1 - centreY);
+  return radius < std::sqrt(cornerX * cornerX + cornerY * cornerY) + RingMargin;
 }
 
 GridStepLines GridLinesAt(int centreX, int centreY, int distance, double shift) {

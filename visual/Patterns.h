@@ -35,30 +35,11 @@ int RingStartX(int centreX, int baseRadius, double shift);
 uint32_t RingRadius(int baseRadius, double shift);
 double NextRingShift(double shift, double spacing, uint32_t frequency);
 
-// The parts of a ring that can reach a pixel of a width x height surface, as
-// counter-clockwise sweeps in degrees (0 is the rightmost point): none for a
-// ring wholly beyond the surface, the full circle (0, 360) for one wholly on
-// it, otherwise up to four arcs. Every arc that does not start at 0 or end at
-// 360 begins and ends several pixels off the surface, so what the rasteriser
-// does at its ends never reaches a pixel of it; the parts left out lie off it
-// too. A full circle's drawing begins and ends at 0, so an arc through 0 is
-// split there, as the circle is.
-struct RingArc {
-  float startDegrees;
-  float sweepDegrees;
-};
-struct RingArcs {
-  int count;
-  RingArc arcs[4];
-};
-RingArcs RingArcsOnSurface(int centreX, int centreY, uint32_t radius, int width, int height);
-// Where an arc starts, rounded to the nearest pixel, for the current position
-// that the arc call first joins with a line.
-struct ArcPoint {
-  int x;
-  int y;
-};
-ArcPoint ArcStartPoint(int centreX, int centreY, uint32_t radius, float startDegrees);
+// Whether a ring can reach a pixel of a width x height surface around its
+// centre. Only a ring that encloses the whole surface cannot; it is counted
+// out only with a few pixels to spare, since a circle may be drawn a pixel
+// or so off its true radius.
+bool RingReachesSurface(int centreX, int centreY, uint32_t radius, int width, int height);
 
 // Grid: the two columns and two rows of one step at distance d.
 struct GridStepLines {

@@ -27,24 +27,16 @@ void DrawDiscreteStrobe(uint32_t frequency) {
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
 
-// Only the parts of the ring that can reach the surface are drawn: on a
-// large screen most rings lie wholly or mostly beyond it, and the arc call
-// spends time on every point of a ring, on the surface or off it.
+// A ring that cannot reach the surface is not drawn: on a large screen many
+// rings enclose it wholly, and the arc call spends time on every point of a
+// ring, on the surface or off it.
 void DrawRing(int baseRadius) {
   const int centreX = VisualState.centreX, centreY = VisualState.centreY;
   const uint32_t radius = RingRadius(baseRadius, VisualState.shift);
-  const RingArcs parts = RingArcsOnSurface(centreX, centreY, radius, FrameWidth(), FrameHeight());
-  for (int i = 0; i < parts.count; i++) {
-    const RingArc& arc = parts.arcs[i];
-    // An arc from 0 starts where the whole ring does, so the line that the
-    // arc call draws first has the same two ends.
-    const ArcPoint start =
-        arc.startDegrees == 0.0f
-            ? ArcPoint{RingStartX(centreX, baseRadius, VisualState.shift), centreY}
-            : ArcStartPoint(centreX, centreY, radius, arc.startDegrees);
-    MoveToEx(VisualState.memoryDc, start.x, start.y, nullptr);
-    AngleArc(VisualState.memoryDc, centreX, centreY, radius, arc.startDegrees, arc.sweepDegrees);
-  }
+  if (!RingReachesSurface(centreX, centreY, radius, FrameWidth(), FrameHeight())) return;
+  MoveToEx(VisualState.memoryDc, RingStartX(centreX, baseRadius, VisualState.shift), centreY,
+           nullptr);
+  AngleArc(VisualState.memoryDc, centreX, centreY, radius, 0.0f, 360.0f);
 }
 
 void DrawCircles(uint32_t frequency) {

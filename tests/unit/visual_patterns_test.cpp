@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -102,71 +103,44 @@ TEST(Circles, ShiftAlternatesAt5000) {
 }
 
 namespace {
-bool Covers(const RingArcs& parts, double degrees) {
-  for (int i = 0; i < parts.count; i++) {
-    const double from = parts.arcs[i].startDegrees;
-    if (degrees >= from && degrees <= from + parts.arcs[i].sweepDegrees) return true;
+// How far outside a width x height surface the nearest point of a ring lies,
+// in pixels: 0 when it crosses the surface.
+double RingDistanceOffSurface(int centreX, int centreY, double radius, int width, int height) {
+  double nearest = 1e9;
+  for (double degrees = 0.0; degrees < 360.0; degrees += 0.05) {
+    const double x = centreX + radius * std::cos(degrees * 3.14159265358979 / 180.0);
+    const double y = centreY - radius * std::sin(degrees * 3.14159265358979 / 180.0);
+    const double dx = x < 0 ? -x : (x > width - 1 ? x - (width - 1) : 0);
+    const double dy = y < 0 ? -y : (y > height - 1 ? y - (height - 1) : 0);
+    nearest = std::min(nearest, std::hypot(dx, dy));
   }
-  return false;
-}
-
-// Pixels between the point of the circle at an angle and the surface.
-double PixelsOffSurface(double x, double y, int width, int height) {
-  const double dx = x < 0 ? -x : (x > width - 1 ? x - (width - 1) : 0);
-  const double dy = y < 0 ? -y : (y > height - 1 ? y - (height - 1) : 0);
-  return dx > dy ? dx : dy;
+  return nearest;
 }
 }  // namespace
 
-TEST(Circles, ArcsCoverEveryPartOfTheRingNearTheSurfaceAndEndOffIt) {
+TEST(Circles, OnlyRingsThatEncloseTheSurfaceWithRoomToSpareAreLeftOut) {
   const int sizes[][2] = {{3840, 2160}, {2560, 1440}, {1023, 767}, {768, 1024}};
-  const double toRadians = 3.14159265358979 / 180.0;
   for (const auto& size : sizes) {
     const int width = size[0], height = size[1];
     const int centreX = CentreOf(width), centreY = CentreOf(height);
-    int full = 0, none = 0, split = 0;
-    for (uint32_t radius = 0; radius <= static_cast<uint32_t>(width + height); radius += 5) {
-      const RingArcs parts = RingArcsOnSurface(centreX, centreY, radius, width, height);
-      ASSERT_LE(parts.count, 4);
-      (parts.count == 0 ? none : parts.count == 1 && parts.arcs[0].sweepDegrees == 360.0f ? full
-                                                                                         : split)++;
-      // Every point of the ring within two pixels of the surface is drawn.
-      for (double degrees = 0.0; degrees < 360.0; degrees += 0.1) {
-        const double x = centreX + radius * std::cos(degrees * toRadians);
-        const double y = centreY - radius * std::sin(degrees * toRadians);
-        if (PixelsOffSurface(x, y, width, height) <= 2.0) {
-          ASSERT_TRUE(Covers(parts, degrees) || (degrees < 1e-9 && Covers(parts, 360.0)))
-              << width << "x" << height << " radius " << radius << " at " << degrees;
-        }
-      }
-      // The ends of each arc lie off the surface, except where the whole ring
-      // starts and ends, at 0 (and so 360).
-      for (int i = 0; i < parts.count; i++) {
-        const double from = parts.arcs[i].startDegrees;
-        const double to = from + parts.arcs[i].sweepDegrees;
-        ASSERT_GT(parts.arcs[i].sweepDegrees, 0.0f);
-        ASSERT_TRUE(from >= 0.0 && to <= 360.0 + 1e-3);
-        for (double end : {from, to}) {
-          if (end == 0.0 || std::fabs(end - 360.0) < 1e-3) continue;
-          const double x = centreX + radius * std::cos(end * toRadians);
-          const double y = centreY - radius * std::sin(end * toRadians);
-          EXPECT_GE(PixelsOffSurface(x, y, width, height), 3.0)
-              << width << "x" << height << " radius " << radius << " end " << end;
-        }
-      }
-    }
-    // Every kind of ring occurs at every size.
-    EXPECT_GT(full, 0);
-    EXPECT_GT(split, 0);
-    EXPECT_GT(none, 0);
+    // The rings left out are the largest ones, from some radius on.
+    const uint32_t largest = static_cast<uint32_t>(width + height);
+    uint32_t firstLeftOut = 0;
+    while (firstLeftOut <= largest &&
+           RingReachesSurface(centreX, centreY, firstLeftOut, width, height))
+      firstLeftOut++;
+    for (uint32_t radius = firstLeftOut; radius <= largest; radius++)
+      ASSERT_FALSE(RingReachesSurface(centreX, centreY, radius, width, height)) << radius;
+    // Each of them lies three pixels or more off the surface; the largest ring
+    // drawn comes within five.
+    EXPECT_GE(RingDistanceOffSurface(centreX, centreY, firstLeftOut, width, height), 3.0)
+        << width << "x" << height;
+    EXPECT_LT(RingDistanceOffSurface(centreX, centreY, firstLeftOut - 1, width, height), 5.0)
+        << width << "x" << height;
   }
-  // The current position for an arc is its first point, to the pixel.
-  const ArcPoint top = ArcStartPoint(500, 400, 100, 90.0f);
-  const ArcPoint left = ArcStartPoint(500, 400, 100, 180.0f);
-  const ArcPoint slant = ArcStartPoint(500, 400, 100, 30.0f);
-  EXPECT_TRUE(top.x == 500 && top.y == 300);
-  EXPECT_TRUE(left.x == 400 && left.y == 400);
-  EXPECT_TRUE(slant.x == 587 && slant.y == 350);
+  // At 3840 x 2160 the farthest corner is 2,202.9 pixels from the centre.
+  EXPECT_TRUE(RingReachesSurface(1920, 1080, 2206, 3840, 2160));
+  EXPECT_FALSE(RingReachesSurface(1920, 1080, 2207, 3840, 2160));
 }
 
 TEST(Grid, SpacingLinesAndCycleAt780) {
