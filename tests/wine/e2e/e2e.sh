@@ -120,6 +120,18 @@ darkest() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int(minima.intensity*100)]'; }
 # Brightest minus darkest, in percent: text on the light tile, not on black.
 contrast() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int((maxima.intensity-minima.intensity)*100)]'; }
 
+# check_sound WHAT CAPTURE MODE FREQUENCIES MIN_BLOCKS: the captured sound of
+# an exposure is the host's synthesis of it (render-sound); the comparison's
+# report stays in $E2E_WORK/compare.txt.
+check_sound() {
+  python3 "$TESSOVANT_SOURCE_DIR/tests/wine/e2e/compare_sound.py" --capture "$2" \
+    --render "$TESSOVANT_HOST_DIR/render-sound" --mode "$3" --frequency "$4" --min-blocks "$5" \
+    >"$E2E_WORK/compare.txt" 2>&1
+  local status=$?
+  cat "$E2E_WORK/compare.txt"
+  check "$1" "$status" 0
+}
+
 # check_label WHAT SHOT X Y W H: dark text painted on a light ground there.
 check_label() {
   check_between "$1 painted dark" "$(darkest "$2" "$3" "$4" "$5" "$6")" 0 25

@@ -42,11 +42,6 @@ stop_program
 check "exit code" $? 0
 
 # The last exposure: brain waves at 7.80 Hz from its block 0 on.
-render=$(find "$TESSOVANT_HOST_DIR" -name render-sound -type f -perm -u+x | head -1)
-python3 "$(dirname "$0")/compare_sound.py" --capture "$capture" --render "$render" \
-  --mode 1 --frequency 780 --min-blocks 8 >"$E2E_WORK/compare.txt" 2>&1
-status=$?
-cat "$E2E_WORK/compare.txt"
-check "last exposure's sound matches the synthesis" "$status" 0
+check_sound "last exposure's sound matches the synthesis" "$capture" 1 780 8
 
 finish
