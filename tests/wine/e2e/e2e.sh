@@ -120,6 +120,19 @@ darkest() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int(minima.intensity*100)]'; }
 # Brightest minus darkest, in percent: text on the light tile, not on black.
 contrast() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int((maxima.intensity-minima.intensity)*100)]'; }
 
+# wait_for_blocks CAPTURE N SECONDS: waits until the capture file holds N
+# whole blocks of 11025 frames, as Wine opens the sound device at its own
+# pace; fails, saying so, when it does not within SECONDS.
+wait_for_blocks() {
+  local polls=$(($3 * 20))
+  for _ in $(seq "$polls"); do
+    [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -ge $(($2 * 44100)) ] && return 0
+    sleep 0.05
+  done
+  echo "no $2 blocks captured within $3 s"
+  return 1
+}
+
 # check_sound WHAT CAPTURE MODE FREQUENCIES MIN_BLOCKS: the captured sound of
 # an exposure is the host's synthesis of it (render-sound); the comparison's
 # report stays in $E2E_WORK/compare.txt.

@@ -16,19 +16,10 @@ stop_hex=$(cp1251_hex 'Стоп')
 start_hex=$(cp1251_hex 'Запуск')
 capture=$E2E_WORK/capture.raw
 
-# The first block written to the device; each opening starts the file anew.
-wait_for_sound() {
-  for _ in $(seq 200); do
-    [ "$(stat -c %s "$capture" 2>/dev/null || echo 0)" -ge 44100 ] && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
 start_program "$capture"
 driver select visual 0 >/dev/null
 driver click start >/dev/null
-wait_for_sound
+wait_for_blocks "$capture" 1 10
 check "sound before the freeze" $? 0
 
 kill -STOP "$pulse_pid"
@@ -40,10 +31,11 @@ check "frozen: the new exposure runs" "$(value start.hex "$E2E_WORK/frozen.txt")
 
 thaw
 sleep 2
+# Each opening of the device starts the capture file anew.
 rm -f "$capture"
 driver commands 10 10 >"$E2E_WORK/later.txt"
 check "thawed: a later Start runs" "$(value start.hex "$E2E_WORK/later.txt")" "$stop_hex"
-wait_for_sound
+wait_for_blocks "$capture" 1 10
 check "thawed: sound again" $? 0
 sleep 3
 driver commands 10 >"$E2E_WORK/stop.txt"

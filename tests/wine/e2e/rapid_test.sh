@@ -10,16 +10,6 @@ stop_hex=$(cp1251_hex 'Стоп')
 start_hex=$(cp1251_hex 'Запуск')
 capture=$E2E_WORK/capture.raw
 
-# Waits until the running exposure's capture holds N blocks of 11025
-# frames: Wine opens the sound device at its own pace.
-wait_for_blocks() {
-  for _ in $(seq 300); do
-    [ "$(stat -c %s "$capture" 2>/dev/null || echo 0)" -ge $(($1 * 11025 * 4)) ] && return 0
-    sleep 0.05
-  done
-  echo "no $1 blocks captured within 15 s"
-}
-
 start_program "$capture"
 for cycles in 1 5; do
   rm -f "$capture"
@@ -29,7 +19,7 @@ for cycles in 1 5; do
   check_between "$cycles x Start, Stop, Start: handled within (ms)" "$(value handled.elapsed "$E2E_WORK/burst.txt")" 0 $((cycles * 1500))
   check "$cycles x Start, Stop, Start: the last Start runs" "$(value start.hex "$E2E_WORK/burst.txt")" "$stop_hex"
   driver wait-stimulation shown 3000 >/dev/null
-  wait_for_blocks 9
+  wait_for_blocks "$capture" 9 15
   driver ping 2000 >"$E2E_WORK/ping.txt"
   check "$cycles x: still answering during the exposure" "$(value answered "$E2E_WORK/ping.txt")" 1
   press space

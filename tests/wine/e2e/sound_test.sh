@@ -16,10 +16,7 @@ driver select visual 0 >/dev/null
 driver click start >/dev/null
 # Wine opens its first sound device of a process slowly: wait until the
 # first block has been written before counting time.
-for _ in $(seq 100); do
-  [ "$(stat -c %s "$capture" 2>/dev/null || echo 0)" -ge 44100 ] && break
-  sleep 0.05
-done
+wait_for_blocks "$capture" 1 5
 sleep 1.1
 driver set-frequency 1334 >"$E2E_WORK/set.txt"
 check "read-out at 13.34 Hz" "$(value readout "$E2E_WORK/set.txt")" "13,34"
