@@ -38,14 +38,7 @@ trap finish EXIT
 wine_env_start "$env_dir" >/dev/null
 # shellcheck disable=SC1091
 source "$env_dir/env.sh"
-if [ "$TESSOVANT_RUNS_32BIT" = 1 ]; then
-  windows=$root/win32
-  echo "demo: running the release build, $windows/tessovant.exe" >&2
-else
-  windows=$root/win64
-  echo "demo: running the win64 build, $windows/tessovant.exe:" \
-       "32-bit programs do not run on this machine ($TESSOVANT_32BIT_NOTE)" >&2
-fi
+windows=$(wine_env_choose_build "$root" demo "$TESSOVANT_RUNS_32BIT" "$TESSOVANT_32BIT_NOTE")
 if [ "${TESSOVANT_DEMO_BUILDS:-0}" = 1 ]; then
   TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/build.sh" "$(basename "$windows")" >&2
 fi

@@ -21,16 +21,9 @@ fi
 prefix=${TESSOVANT_WINE_PREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tessovant/wine}
 wine_env_make_prefix "$prefix" || { echo "run: the Wine prefix $prefix could not be made" >&2; exit 1; }
 wine_env_probe_32bit "$prefix"
-if [ "$WINE_ENV_RUNS_32BIT" = 1 ]; then
-  build=win32
-  echo "run: starting the release build, $root/win32/tessovant.exe" >&2
-else
-  build=win64
-  echo "run: starting the win64 build, $root/win64/tessovant.exe:" \
-       "32-bit programs do not run on this machine ($WINE_ENV_32BIT_NOTE)" >&2
-fi
-bash "$src/scripts/build.sh" "$build"
-exe=$root/$build/tessovant.exe
+windows=$(wine_env_choose_build "$root" run "$WINE_ENV_RUNS_32BIT" "$WINE_ENV_32BIT_NOTE")
+bash "$src/scripts/build.sh" "$(basename "$windows")"
+exe=$windows/tessovant.exe
 # bash would only warn that the glibc locale is not installed; Wine needs
 # just the name to choose the code page.
 exec env LC_ALL=ru_RU.UTF-8 WINEPREFIX="$prefix" WINEDEBUG=-all "$(wine_env_loader "$exe")" "$exe"

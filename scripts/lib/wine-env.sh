@@ -86,6 +86,20 @@ wine_env_probe_32bit() {
   fi
 }
 
+# ROOT WHO RUNS_32BIT NOTE: prints the build directory to run, the release
+# build ROOT/win32 where 32-bit programs run (RUNS_32BIT 1), else ROOT/win64,
+# and says on standard error, as WHO, which one and why.
+wine_env_choose_build() {
+  if [ "$3" = 1 ]; then
+    echo "$2: running the release build, $1/win32/tessovant.exe" >&2
+    echo "$1/win32"
+  else
+    echo "$2: running the win64 build, $1/win64/tessovant.exe:" \
+         "32-bit programs do not run on this machine ($4)" >&2
+    echo "$1/win64"
+  fi
+}
+
 wine_env_command_of() { tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | cut -c1-200 | sed 's/ *$//'; }
 
 # DIR PID: remembers a process this environment started, with its command
