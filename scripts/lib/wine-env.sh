@@ -183,9 +183,11 @@ wine_env_start_pulseaudio() {
 # DIR: stops what a previous start in DIR left behind, then makes (or reuses)
 # DIR/prefix and starts a display and a sound server; probes for 32-bit
 # programs and writes DIR/env.sh for the programs run there to source, and
-# DIR/probe-32bit with the probe's finding alone (it outlives the stop).
+# DIR/probe-32bit with the probe's finding alone (it outlives the stop). A
+# probe that broke (TESSOVANT_32BIT_PROBE_FAILED=1) leaves the environment
+# usable for the win64 build; the caller decides whether that is enough.
 wine_env_start() {
-  local dir=$1 display
+  local dir=$1 display probe_failed=0
   mkdir -p "$dir"
   wine_env_stop "$dir"
   wine_env_make_prefix "$dir/prefix" virtual || { echo "the Wine prefix could not be made" >&2; return 1; }
