@@ -10,7 +10,7 @@ stop_hex=$(cp1251_hex 'Стоп')
 start_hex=$(cp1251_hex 'Запуск')
 
 check_restored() {
-  read_state
+  read_state_until stimulation.visible 0
   check_state "$1: full-screen window hidden" stimulation.visible 0
   check_state "$1: panel in front" foreground panel
   check_state "$1: focus on the panel" focus panel
@@ -23,7 +23,7 @@ start_program
 # Smooth strobe (the default): shown, in front, cursor hidden; Space ends it.
 driver click start >"$E2E_WORK/click.txt"
 check "start caption turns to Stop" "$(value start.hex "$E2E_WORK/click.txt")" "$stop_hex"
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 1
 read_state
 check_state "full-screen window shown" stimulation.visible 1
@@ -39,7 +39,7 @@ check_restored "after Space"
 # Alt+F4 on the full-screen window ends the exposure as Space does; the
 # window stays in existence for the next exposure.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 0.5
 press alt+F4
 check_restored "after Alt+F4"
@@ -48,7 +48,7 @@ check_state "after Alt+F4: the full-screen window still exists" stimulation.foun
 # The Stop button leaves the window up with the cursor hidden; Space then
 # puts it away.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 0.5
 driver commands 10 >"$E2E_WORK/stop.txt"
 check "Stop button writes Start" "$(value start.hex "$E2E_WORK/stop.txt")" "$start_hex"
@@ -70,7 +70,7 @@ check_state "None: window stays hidden" stimulation.visible 0
 check_state "None: cursor visible" cursor.showing 1
 check_state "None: slider has the focus" focus slider
 press Right
-read_state
+read_state_until slider.pos 781
 check_state "None: Right moves the slider" slider.pos 781
 check_state "None: arrow buttons follow" frequencySpin.pos 781
 check_state "None: read-out follows" readout "7,81"
@@ -81,7 +81,7 @@ check "None: window still hidden" "$(driver state | grep '^stimulation.visible='
 # Cursor balance: Start, Stop, back to the panel, Start, Space.
 driver select visual 1 >/dev/null
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 0.3
 driver commands 10 >/dev/null
 driver forward >"$E2E_WORK/forward.txt"
