@@ -6,7 +6,9 @@
 source "$(dirname "$0")/e2e.sh"
 
 out=$E2E_WORK/demo
-demo_env=$E2E_WORK/demo-env
+# Outside the work folder, which each run deletes: the demonstration's Wine
+# prefix is made once (a WoW64 prefix takes most of a minute) and reused.
+demo_env=$TESSOVANT_WINE_ENV_DIR/demo-env
 TESSOVANT_DEMO_ENV=$demo_env TESSOVANT_BUILD_ROOT=$(dirname "$TESSOVANT_WIN_DIR") \
   bash "$TESSOVANT_SOURCE_DIR/scripts/demo.sh" "$out" >"$E2E_WORK/demo.log" 2>&1
 check "demo finished" $? 0
