@@ -78,22 +78,6 @@ TEST(ArrowKeys, NeverLeaveTheRange) {
   }
 }
 
-TEST(Strings, LabelByteCounts) {
-  EXPECT_EQ(std::strlen(FrequencyLabel.russian), 20u);
-  EXPECT_EQ(std::strlen(FrequencyUnit.russian), 2u);
-  EXPECT_EQ(std::strlen(SoundLabel.russian), 21u);
-  EXPECT_EQ(std::strlen(VisualLabel.russian), 23u);
-  EXPECT_EQ(std::strlen(DurationLabel.russian), 18u);
-  EXPECT_EQ(std::strlen(DurationUnit.russian), 3u);
-  EXPECT_EQ(std::strlen(WebAddressLine), 25u);
-  EXPECT_EQ(std::strlen(FrequencyLabel.english), 19u);
-  EXPECT_EQ(std::strlen(FrequencyUnit.english), 2u);
-  EXPECT_EQ(std::strlen(SoundLabel.english), 16u);
-  EXPECT_EQ(std::strlen(VisualLabel.english), 17u);
-  EXPECT_EQ(std::strlen(DurationLabel.english), 18u);
-  EXPECT_EQ(std::strlen(DurationUnit.english), 3u);
-}
-
 TEST(Strings, RussianTextsAreSingleByteWindows1251) {
   const TextPair* pairs[] = {&PanelTitle, &StartCaption, &StopCaption, &FrequencyLabel,
                              &FrequencyUnit, &SoundLabel, &VisualLabel, &DurationLabel,
