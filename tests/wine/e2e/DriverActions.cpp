@@ -86,9 +86,8 @@ int ClickButton(const PanelControls& c, const char* which) {
   return answered ? 0 : 1;
 }
 
-int SendCommands(const PanelControls& c, long long atMs, int count, char** ids) {
+int SendCommands(const PanelControls& c, int count, char** ids) {
   if (!c.panel) return Missing("panel");
-  if (atMs > 0) WaitUntil(atMs);
   for (int i = 0; i < count; ++i) {
     long long before = NowMs();
     bool answered = SendCommand(c, atoi(ids[i]), 0);

@@ -118,20 +118,13 @@ double ShiftDrawn(uint32_t tick, double spacing, uint32_t frequency, bool rings)
   return shift;
 }
 
-std::vector<int> WhiteColumnsOfRow(const ScreenPixels& screen, int y) {
-  std::vector<int> columns;
-  for (int x = 0; x < screen.width; x++) {
-    if (screen.At(x, y) == WhitePixel) columns.push_back(x);
+// The white pixels of row `line` (or of that column), by position.
+std::vector<int> WhiteAlong(const ScreenPixels& screen, int line, bool column) {
+  std::vector<int> white;
+  for (int i = 0; i < (column ? screen.height : screen.width); i++) {
+    if ((column ? screen.At(line, i) : screen.At(i, line)) == WhitePixel) white.push_back(i);
   }
-  return columns;
-}
-
-std::vector<int> WhiteRowsOfColumn(const ScreenPixels& screen, int x) {
-  std::vector<int> rows;
-  for (int y = 0; y < screen.height; y++) {
-    if (screen.At(x, y) == WhitePixel) rows.push_back(y);
-  }
-  return rows;
+  return white;
 }
 
 std::set<int> Within(const std::set<int>& values, int from, int to) {
@@ -178,7 +171,7 @@ double CheckCirclesOnce(DWORD ms) {
     if (radius > 0) expected.insert(centreX + radius);
     base = static_cast<int>(base + spacing);
   }
-  const std::vector<int> row = WhiteColumnsOfRow(screen, centreY);
+  const std::vector<int> row = WhiteAlong(screen, centreY, false);
   std::set<int> right;
   for (int x : row) {
     if (x > centreX) right.insert(x);
@@ -239,8 +232,8 @@ void CheckGrid() {
   int probeY = centreY + 3, probeX = centreX + 3;
   while (rows.count(probeY)) probeY++;
   while (columns.count(probeX)) probeX++;
-  const std::vector<int> seenColumns = WhiteColumnsOfRow(screen, probeY);
-  const std::vector<int> seenRows = WhiteRowsOfColumn(screen, probeX);
+  const std::vector<int> seenColumns = WhiteAlong(screen, probeY, false);
+  const std::vector<int> seenRows = WhiteAlong(screen, probeX, true);
   std::printf("grid: tick %u shift %.4f, %zu columns and %zu rows expected, %zu and %zu white\n",
               drawn, shift, visibleColumns.size(), visibleRows.size(), seenColumns.size(),
               seenRows.size());
