@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "sound/Synthesis.h"
-#include "sound/render_sound/TextFields.h"
+#include "sound/TextFields.h"
 
 namespace {
 

@@ -4,16 +4,15 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <vector>
 
-#include "sound/render_sound/SessionFile.h"
+#include "sound/SessionFile.h"
 
-// Blocks in order, each the synthesis of its mode and frequency, the frame
-// counter and the generator running on from block to block. A WAV header
-// first unless raw; progress on progressTo (nullptr for none). False when a
-// write fails.
-bool RenderSegments(const std::vector<SessionSegment>& segments, uint32_t position, uint32_t seed,
-                    bool raw, FILE* out, FILE* progressTo);
+// Blocks in order, each the synthesis of its scheduled mode and frequency
+// with the fades laid over it, the frame counter and the generator running on
+// from block to block. A WAV header first unless raw; progress on progressTo
+// (nullptr for none). False when a write fails.
+bool RenderSession(const Session& session, uint32_t position, uint32_t seed, bool raw, FILE* out,
+                   FILE* progressTo);
 
 // render-sound as a process: reads the session (if any) from in, writes the
 // sound to out unless --output names a file, messages and progress to err.

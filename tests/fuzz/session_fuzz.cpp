@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/SessionSchedule.h"
 #include "sound/render_sound/RenderSession.h"
 
 namespace {
@@ -220,7 +221,7 @@ std::string Check(const Expected& expected, int status, const std::string& outpu
   }
   const std::string line =
       expected.badLine ? "render-sound: session line " + std::to_string(expected.badLine) + ": "
-                       : "render-sound: the session has no segment";
+                       : "render-sound: session: no segment";
   if (status != 2) return "exit " + std::to_string(status) + ", not 2";
   if (exists) return "created the output file";
   if (message.find('\n') + 1 != message.size()) return "not one line: " + message;
@@ -255,10 +256,10 @@ int main(int argc, char** argv) {
     std::string problem;
     if (expected.valid && expected.blocks > LongestRender) {
       // A mutation that makes an hour of sound: its count is checked, not its bytes.
-      std::vector<SessionSegment> segments;
-      std::string error;
-      if (!ParseSession(text, segments, error) || SessionBlocks(segments) != expected.blocks)
-        problem = "not " + std::to_string(expected.blocks) + " blocks: " + error;
+      Session parsed;
+      SessionError error;
+      if (!ParseSession(text, "session", parsed, error) || SessionBlocks(parsed) != expected.blocks)
+        problem = "not " + std::to_string(expected.blocks) + " blocks: " + error.message;
       parsedOnly++;
     } else {
       std::ofstream(session, std::ios::binary) << text;

@@ -6,27 +6,28 @@
 #include <vector>
 
 #include "sound/Synthesis.h"
+#include "sound/SessionFile.h"
+#include "sound/SessionSchedule.h"
 #include "sound/render_sound/RenderSession.h"
-#include "sound/render_sound/SessionFile.h"
 
 namespace {
-std::vector<SessionSegment> Parsed(const std::string& text) {
-  std::vector<SessionSegment> segments;
-  std::string error;
-  EXPECT_TRUE(ParseSession(text, segments, error)) << error;
-  return segments;
+Session Parsed(const std::string& text) {
+  Session session;
+  SessionError error;
+  EXPECT_TRUE(ParseSession(text, "session", session, error)) << error.message;
+  return session;
 }
 
 std::string ErrorOf(const std::string& text) {
-  std::vector<SessionSegment> segments;
-  std::string error;
-  EXPECT_FALSE(ParseSession(text, segments, error)) << text;
-  return error;
+  Session session;
+  SessionError error;
+  EXPECT_FALSE(ParseSession(text, "session", session, error)) << text;
+  return error.message;
 }
 
 std::vector<StereoFrame> Rendered(const std::string& session, uint32_t position, uint32_t seed) {
   FILE* file = std::tmpfile();
-  EXPECT_TRUE(RenderSegments(Parsed(session), position, seed, true, file, nullptr));
+  EXPECT_TRUE(RenderSession(Parsed(session), position, seed, true, file, nullptr));
   std::vector<StereoFrame> frames(static_cast<size_t>(std::ftell(file)) / sizeof(StereoFrame));
   std::rewind(file);
   EXPECT_EQ(std::fread(frames.data(), sizeof(StereoFrame), frames.size(), file), frames.size());
@@ -63,7 +64,7 @@ TEST(SessionFile, LinesAsAUserWritesThem) {
   const auto s = Parsed(
       "# wind-down\r\n\r\n1s 1 7.8\r\n \t0.75s\t2  7,80 # peaks\n"
       "1.25s 3 12 0,1\n0.5m 4 50#\n0.3s 0 0.10\n0.001m 1 3.33 4\n0." +
-      std::string(40, '0') + "1s 2 7");
+      std::string(40, '0') + "1s 2 7").segments;
   const uint32_t blocks[] = {4, 3, 5, 120, 2, 1, 1};
   const uint32_t first[] = {780, 780, 1200, 5000, 10, 333, 700};
   const uint32_t last[] = {780, 780, 10, 5000, 10, 400, 700};
@@ -106,8 +107,8 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
       {"1s 1", "session line 1: 2 fields, where a segment is DURATION MODE FREQUENCY [FREQUENCY]"},
       {"1s 1 7 8 9", "session line 1: 5 fields"},
       {"1s 1 7\r\r\n", "frequency '7?'"},
-      {"\n # nothing\n\t\n", "the session has no segment, only blank lines and comments"},
-      {"", "the session has no segment"},
+      {"\n # nothing\n\t\n", "session: no segment, only blank lines, comments and fades"},
+      {"", "session: no segment"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.first);
