@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "sound/SessionFile.h"
@@ -25,13 +24,20 @@ std::string Hertz(uint32_t hundredths) {
   return text.back() == '0' ? text.substr(0, text.size() - 1) : text;
 }
 
-// What the README's table says of each session: "20 min | 4 to 12 Hz".
+// What the README's table says of each session: "20 min | 4 to 12 Hz" from
+// the row "| [relax](sessions/relax.txt) | 20 min | 4 to 12 Hz | ...".
 std::map<std::string, std::string> ReadmeTable() {
-  const std::string readme = Slurp(std::string(TESSOVANT_SOURCE_DIR) + "/README.md");
-  const std::regex row(R"(\n\| \[([a-z-]+)\]\(sessions/\1\.txt\) \| ([^|]+ \| [^|]+) \|)");
+  std::ifstream readme(std::string(TESSOVANT_SOURCE_DIR) + "/README.md");
   std::map<std::string, std::string> table;
-  for (std::sregex_iterator m(readme.begin(), readme.end(), row), end; m != end; ++m)
-    table[(*m)[1]] = (*m)[2];
+  for (std::string line; std::getline(readme, line);) {
+    const size_t close = line.find(']');
+    if (line.rfind("| [", 0) != 0 || close == std::string::npos) continue;
+    const std::string name = line.substr(3, close - 3);
+    const std::string link = "](sessions/" + name + ".txt) | ";
+    if (line.compare(close, link.size(), link) != 0) continue;
+    const size_t first = close + link.size(), second = line.find(" | ", first);
+    table[name] = line.substr(first, line.find(" | ", second + 3) - first);
+  }
   return table;
 }
 }  // namespace
