@@ -14,7 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/build.log" | tail -1)
 [ "$archive" = "$root/release/tessovant-$version-win32.zip" ] || fail "last line '$archive'"
 python3 -m zipfile -e "$archive" "$work/x"
-[ "$(ls "$work/x" | tr '\n' ' ')" = "README.md SHA256SUMS render-sound.exe sessions tessovant.exe " ] ||
+listed="README.md SHA256SUMS render-sound.exe sessions tessovant.exe "
+[ "$(ls "$work/x" | tr '\n' ' ')" = "$listed" ] ||
   fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
 diff -r "$src/sessions" "$work/x/sessions" >/dev/null || fail "sessions/ is not the library"
 (cd "$work/x" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"

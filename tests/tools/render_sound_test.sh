@@ -25,6 +25,7 @@ expect_usage_error --blocks --mode 1 --frequency 780
 expect_usage_error --position --mode 1 --frequency 780 --blocks 1 --position -3
 expect_usage_error --seed --mode 1 --frequency 780 --blocks 1 --seed abc
 expect_usage_error --minutes --mode 1 --frequency 780 --minutes 0
+expect_usage_error --schedule --mode 1 --frequency 780 --blocks 1 --raw --schedule
 
 # A session is checked whole before anything is written: a bad line late in
 # the file leaves no output file, and an existing one untouched.
@@ -71,25 +72,6 @@ printf '1s 1 7,80 # four blocks\r\n' | "$tool" --session - > "$work/session.wav"
 cmp -s "$work/session.wav" "$work/four.wav" || fail "session from standard input"
 "$tool" --mode 1 --frequency 780 --minutes 0.01 --raw > "$work/minutes.raw"
 cmp -s "$work/minutes.raw" "$work/a.raw" || fail "--minutes 0.01 is not 3 blocks"
-
-# The library's relaxation session, fades and all: the last block of its
-# 20 s fade-in is quieter than the plain block, and the first block after it
-# is the plain block at its scheduled frequency.
-relax=$(dirname "$0")/../../sessions/relax.txt
-"$tool" --session "$relax" --raw --output "$work/relax.raw"
-[ "$(stat -c %s "$work/relax.raw")" -eq $((4800 * 44100)) ] || fail "relax.txt is not 20 minutes"
-"$tool" --session "$relax" --schedule > "$work/relax.schedule"
-head -1 "$work/relax.schedule" | grep -qx "blocks 4800 fade-in 80 fade-out 120" || fail "relax schedule"
-for block in 79 80; do
-  frequency=$(awk -v b=$block '$1 == b && NF == 4 { print $4 }' "$work/relax.schedule")
-  "$tool" --mode 1 --frequency "$frequency" --blocks 1 --raw --position $((block * 11025)) > "$work/plain.raw"
-  if cmp -s <(tail -c +$((block * 44100 + 1)) "$work/relax.raw" | head -c 44100) "$work/plain.raw"; then
-    [ $block -eq 80 ] || fail "block $block of relax.txt is not faded"
-  else
-    [ $block -eq 79 ] || fail "block $block of relax.txt is not the plain block at $frequency"
-  fi
-done
-expect_usage_error 'both choose what is written' --session "$relax" --raw --schedule
 
 # Progress goes to standard error only when that is a terminal: a pipe or a
 # file stays clean, a terminal (emulated by script) sees the block count.

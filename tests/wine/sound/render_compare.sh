@@ -27,6 +27,7 @@ done
 printf 'fade-in 0.5s\r\n2s 4 7.8 12\r\nfade-out 0.75s\r\n' > "$work/faded.txt"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$work/faded.txt" --raw --output "$work/host.raw"
 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/faded.txt" --raw \
-  --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" || { cat "$work/wine.log"; exit 1; }
+  --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" ||
+  { cat "$work/wine.log"; exit 1; }
 cmp -s "$work/host.raw" "$work/windows.raw" || { echo "a faded session differs"; failed=1; }
 exit $failed
