@@ -77,6 +77,7 @@ TEST(RenderArguments, BadArgumentsAreRefusedInOneLineNamingThem) {
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--seed", "abc"}, "--seed"},
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--output"}, "--output"},
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--loud"}, "unknown argument '--loud'"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--raw", "--schedule"}, "--schedule"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.args);
