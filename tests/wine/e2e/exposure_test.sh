@@ -24,8 +24,7 @@ start_program
 driver click start >"$E2E_WORK/click.txt"
 check "start caption turns to Stop" "$(value start.hex "$E2E_WORK/click.txt")" "$stop_hex"
 driver wait-stimulation shown 10000 >/dev/null
-sleep 1
-read_state
+read_state_until foreground stimulation
 check_state "full-screen window shown" stimulation.visible 1
 check_state "full-screen window covers the screen" stimulation.rect "0,0,$(value screen)"
 check_state "full-screen window in front" foreground stimulation
@@ -40,7 +39,7 @@ check_restored "after Space"
 # window stays in existence for the next exposure.
 driver click start >/dev/null
 driver wait-stimulation shown 10000 >/dev/null
-sleep 0.5
+read_state_until focus stimulation
 press alt+F4
 check_restored "after Alt+F4"
 check_state "after Alt+F4: the full-screen window still exists" stimulation.found 1
@@ -88,8 +87,7 @@ driver forward >"$E2E_WORK/forward.txt"
 check "panel brought forward over the window left up" "$(value foreground "$E2E_WORK/forward.txt")" panel
 driver commands 10 >"$E2E_WORK/restart.txt"
 check "second start" "$(value start.hex "$E2E_WORK/restart.txt")" "$stop_hex"
-sleep 0.5
-read_state
+read_state_until focus stimulation
 check_state "second start: the window left up is in front" foreground stimulation
 check_state "second start: the window has the keyboard" focus stimulation
 check_state "second start: cursor hidden" cursor.showing 0

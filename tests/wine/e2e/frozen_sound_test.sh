@@ -34,8 +34,7 @@ sleep 2
 rm -f "$capture"
 driver commands 10 10 >"$E2E_WORK/later.txt"
 check "thawed: a later Start runs" "$(value start.hex "$E2E_WORK/later.txt")" "$stop_hex"
-wait_for_blocks "$capture" 1 20
-sleep 3
+wait_for_blocks "$capture" 10 30
 driver commands 10 >"$E2E_WORK/stop.txt"
 check "thawed: Stop" "$(value start.hex "$E2E_WORK/stop.txt")" "$start_hex"
 sleep 0.5

@@ -33,8 +33,8 @@ read_state_until focus startButton
 check_state "Start button focused" focus startButton
 press space
 driver wait-stimulation shown 10000 >/dev/null
-sleep 0.5
-check "window in front to take the keys" "$(driver state | grep '^foreground=' | cut -d= -f2)" stimulation
+read_state_until focus stimulation
+check_state "window in front to take the keys" foreground stimulation
 press Right
 read_state_until readout "7,81"
 check_state "Right after a Start by Space: the exposure goes on" start.hex "$stop_hex"
@@ -74,7 +74,7 @@ press Up
 sleep 1
 driver click start >/dev/null
 driver wait-stimulation shown 10000 >/dev/null
-sleep 0.5
+read_state_until focus stimulation
 press Right
 read_state_until readout "7,81"
 check_state "Right after Up on the panel: read-out" readout "7,81"
