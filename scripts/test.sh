@@ -5,7 +5,8 @@
 # run in build/host: the unit tests (also in shuffled order), the Wine tests
 # against the win32 build (the release) and a few against the win64 build
 # (where 32-bit programs cannot run, all of them against the win64 build).
-# Its last lines say whether the release build was run on this machine.
+# Its last lines say whether the release build was run on this machine, or
+# that the probe for 32-bit programs broke (which fails the command).
 #   scripts/test.sh [CTEST_ARGS ...]     (passed to the CTest run in build/host)
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,7 +38,8 @@ if [ -f "$probe" ]; then
   else
     echo "test: THE RELEASE BUILD (build/win32) WAS NOT RUN ON THIS MACHINE: 32-bit programs do not"
     echo "test: run here ($TESSOVANT_32BIT_NOTE). Its Wine tests were skipped;"
-    echo "test: the same tests ran against the win64 build instead (label 'win64')."
+    echo "test: the same tests ran against the win64 build instead (label 'win64'), and"
+    echo "test: tools.no_x87 checked, without running it, that its synthesis uses no x87 arithmetic."
   fi
 fi
 exit $status
