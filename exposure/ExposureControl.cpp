@@ -17,9 +17,9 @@ const UINT CountdownResolutionMs = 100;
 const DWORD AudioWorkerWaitMs = 1000;
 
 // The previous exposure's workers, kept only so that a new Start can wait
-// for them: the sample area, the wave-out headers and the drawing surfaces
-// exist once. An audio worker that has not ended stays here for the next
-// Start to wait for again.
+// for them: the drawing surfaces and the noise generator exist once. An audio
+// worker held inside a wave-out call beyond the wait is let go: it has its
+// own device memory and plays for its own exposure only.
 HANDLE audioWorker;
 HANDLE visualWorker;
 bool cursorHiddenByProgram;
@@ -41,16 +41,13 @@ DWORD TimeLeft(DWORD start, DWORD limitMs) {
 // Waits up to limitMs for one previous worker while still handling sent
 // messages; the workers' own end never waits for us. One handle at a time:
 // waiting for all of several handles together would also wait for a message
-// to arrive, and hang when none comes. A worker that has ended is forgotten;
-// one that has not is kept.
+// to arrive, and hang when none comes. The worker is forgotten afterwards.
 void WaitForWorker(HANDLE& worker, DWORD limitMs) {
   if (!worker) return;
   const DWORD start = GetTickCount();
-  DWORD result;
-  while ((result = MsgWaitForMultipleObjects(1, &worker, FALSE, TimeLeft(start, limitMs),
-                                             QS_SENDMESSAGE)) == WAIT_OBJECT_0 + 1)
+  while (MsgWaitForMultipleObjects(1, &worker, FALSE, TimeLeft(start, limitMs), QS_SENDMESSAGE) ==
+         WAIT_OBJECT_0 + 1)
     HandleSentMessages();
-  if (result == WAIT_TIMEOUT) return;
   CloseHandle(worker);
   worker = nullptr;
 }
@@ -71,8 +68,8 @@ void WaitForPreviousExposure() {
   WaitForCountdownTick();
 }
 
-HANDLE StartWorker(LPTHREAD_START_ROUTINE worker) {
-  return CreateThread(nullptr, 0, worker, &ExposureState.running, 0, nullptr);
+HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
+  return CreateThread(nullptr, 0, worker, parameter, 0, nullptr);
 }
 
 uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
@@ -98,7 +95,7 @@ void ShowPattern() {
   // gone to the panel: bring it to the top with the keyboard. Allowed, since
   // the user's Start has made this the foreground process.
   SetForegroundWindow(ExposureState.StimulationWindow);
-  visualWorker = StartWorker(VisualThread);
+  visualWorker = StartWorker(VisualThread, &ExposureState.running);
   if (CursorNeedsHiding(cursorHiddenByProgram)) ShowCursor(FALSE);
 }
 
@@ -134,18 +131,19 @@ void HandleStartStopCommand() {
 
 void StartExposure() {
   WaitForPreviousExposure();
-  StoreField(ExposureState.running, 1);
+  // The number before running, in this order: see AudioThread.
+  const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
+  StoreField(ExposureState.exposureNumber, exposure);
+  ExposureState.running.store(1);
   SetFocus(ExposureState.ControlPanel);
   SetFocus(ExposureState.frequencySlider);
   CopySettingsFromPanel();
-  // An audio worker left over from a hung device still holds the sample area
-  // and the headers: this exposure goes on without sound then.
-  if (!audioWorker) audioWorker = StartWorker(AudioThread);
+  audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
   if (LoadField(ExposureState.visualMode) != VisualMode::None)
     ShowPattern();
   else
-    visualWorker = StartWorker(VisualThread);
+    visualWorker = StartWorker(VisualThread, &ExposureState.running);
   SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StopCaption));
 }
 
