@@ -48,8 +48,8 @@ check_state "after Alt+F4: the full-screen window still exists" stimulation.foun
 
 # Esc, the key a person in distress reaches for, ends it as Space does.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
-sleep 0.5
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until focus stimulation
 press Escape
 check_restored "after Esc"
 
