@@ -12,3 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # the synthesis and the patterns differ from the host's in the last bit.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+# No link time stamp (the PE header's is then zero): two builds of one commit
+# give the same bytes. A link option rather than an _INIT flag, so that a build
+# tree configured before it takes it up too.
+add_link_options(-Wl,--no-insert-timestamp)
