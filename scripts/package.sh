@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the release target (win32) and writes the release archive
 # build/release/tessovant-<version>-win32.zip: the programs, README.md with
-# the docs/ it links to, LICENSE and SHA256SUMS (sha256sum's format, covering
-# every other file). The version is the project's (CMakeLists.txt). One commit
-# gives one archive, byte for byte: the entries are in a fixed order and dated
-# SOURCE_DATE_EPOCH, by default the time of the commit. Prints the archive's
-# SHA-256 on standard error and its path as its last line; the build's own
-# output goes to standard error.
+# the docs/ it links to, LICENSE, the session library sessions/*.txt and
+# SHA256SUMS (sha256sum's format, covering every other file). The version is
+# the project's (CMakeLists.txt). One commit gives one archive, byte for byte:
+# the entries are in a fixed order and dated SOURCE_DATE_EPOCH, by default the
+# time of the commit. Prints the archive's SHA-256 on standard error and its
+# path as its last line; the build's own output goes to standard error.
 #   scripts/package.sh
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,10 +21,11 @@ export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$src" log -1 --format=%c
 archive=$root/release/tessovant-$version-win32.zip
 stage=$root/release/.stage
 rm -rf "$stage" "$archive"
-mkdir -p "$stage"
+mkdir -p "$stage/sessions"
 for program in "${programs[@]}"; do cp "$root/win32/$program" "$stage/"; done
 cp "$src/README.md" "$src/LICENSE" "$stage/"
 cp -r "$src/docs" "$stage/docs"
+cp "$src"/sessions/*.txt "$stage/sessions/"
 (
   cd "$stage"
   find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs -d '\n' sha256sum >"$stage.sums"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The release archive as scripts/package.sh makes it: its path on the last
 # line and its SHA-256 on standard error, the programs, the licence, the
-# README with every page and picture it links to, checksums that cover and
-# verify all of them, the release exe itself with the project's version in
-# its version resource.
+# README with every page and picture it links to, the session library,
+# checksums that verify and cover every other file, the release exe itself
+# with the project's version in its version resource.
 #   package_test.sh BUILD_ROOT VERSION
 set -euo pipefail
 root=${1:?build root} version=${2:?project version}
@@ -17,12 +17,15 @@ archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/bui
 python3 -m zipfile -e "$archive" "$work/x"
 grep -qx "$(cd "$root/release" && sha256sum "$(basename "$archive")")" "$work/build.log" ||
   fail "the archive's SHA-256 is not on standard error"
-[ "$(ls "$work/x" | tr '\n' ' ')" = "LICENSE README.md SHA256SUMS docs render-sound.exe tessovant.exe " ] ||
+listed="LICENSE README.md SHA256SUMS docs render-sound.exe sessions tessovant.exe "
+[ "$(ls "$work/x" | tr '\n' ' ')" = "$listed" ] ||
   fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
 grep -q '^Copyright (c) 2026 the Tessovant authors$' "$work/x/LICENSE" || fail "no MIT licence"
+diff -r "$src/sessions" "$work/x/sessions" >/dev/null || fail "sessions/ is not the library"
 (cd "$work/x" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
-[ "$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort)" = "$(cd "$work/x" && find . -type f ! -name SHA256SUMS | cut -c3- | sort)" ] ||
-  fail "SHA256SUMS does not cover every other file"
+summed=$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort)
+present=$(cd "$work/x" && find . -type f ! -name SHA256SUMS | cut -c3- | sort)
+[ "$summed" = "$present" ] || fail "SHA256SUMS does not cover every other file"
 for page in "$work/x/README.md" "$work/x"/docs/*.md; do
   for link in $(grep -o '](\([^)#:]*\)' "$page" | cut -c3-); do
     [ -e "$(dirname "$page")/$link" ] || fail "$(basename "$page") links to $link, which is not in the archive"
