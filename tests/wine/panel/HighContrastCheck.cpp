@@ -10,7 +10,7 @@
 
 #include "panel/ControlPanel.h"
 #include "panel/Language.h"
-#include "tests/wine/ImportSlot.h"
+#include "tests/wine/shared/ImportSlots.h"
 #include "tests/wine/visual/Exposure.h"
 
 namespace {

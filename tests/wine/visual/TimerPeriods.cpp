@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "tests/wine/ImportSlot.h"
+#include "tests/wine/shared/ImportSlots.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ MMRESULT WINAPI CountedEnd(UINT period) {
 }  // namespace
 
 bool WatchTimerPeriods() {
-  winmmBegin = ReplaceImport("winmm.dll", "timeBeginPeriod", CountedBegin);
-  winmmEnd = ReplaceImport("winmm.dll", "timeEndPeriod", CountedEnd);
+  winmmBegin = ReplaceImport("winmm.dll", "timeBeginPeriod", &CountedBegin);
+  winmmEnd = ReplaceImport("winmm.dll", "timeEndPeriod", &CountedEnd);
   return winmmBegin != nullptr && winmmEnd != nullptr;
 }
 

@@ -1,18 +1,18 @@
-#include "tests/wine/ImportSlot.h"
+#include "tests/wine/shared/ImportSlots.h"
 
 #include <cstring>
 
-ULONG_PTR ReplaceImport(const char* dll, const char* name, ULONG_PTR replacement) {
+ULONG_PTR ReplaceImportSlot(const char* dll, const char* name, ULONG_PTR replacement) {
   BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
   const IMAGE_NT_HEADERS* headers =
       reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (const IMAGE_IMPORT_DESCRIPTOR* entryDll =
+  for (const IMAGE_IMPORT_DESCRIPTOR* module =
            reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-       entryDll->Name != 0; entryDll++) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + entryDll->Name), dll) != 0) continue;
-    const IMAGE_THUNK_DATA* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entryDll->OriginalFirstThunk);
-    IMAGE_THUNK_DATA* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entryDll->FirstThunk);
+       module->Name != 0; module++) {
+    if (lstrcmpiA(reinterpret_cast<const char*>(base + module->Name), dll) != 0) continue;
+    const IMAGE_THUNK_DATA* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+    IMAGE_THUNK_DATA* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
     for (; names->u1.AddressOfData != 0; names++, slots++) {
       if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
       const IMAGE_IMPORT_BY_NAME* entry =
