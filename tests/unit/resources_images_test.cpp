@@ -16,14 +16,17 @@ int ColourDistance(TileColour a, TileColour b) {
   return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
 }
 
+// The 16-colour image comes first, after the directory of six entries.
+const size_t FirstImage = 6 + 6 * 16;
+
 // Icon pixel (x, y from the top): palette index and mask bit.
 int IconIndex(const std::vector<uint8_t>& ico, int x, int y) {
-  const size_t pixels = 22 + 40 + 64;
+  const size_t pixels = FirstImage + 40 + 64;
   const uint8_t pair = ico[pixels + (31 - y) * 16 + x / 2];
   return x % 2 == 0 ? pair >> 4 : pair & 0xF;
 }
 bool IconMasked(const std::vector<uint8_t>& ico, int x, int y) {
-  const size_t mask = 22 + 40 + 64 + 512;
+  const size_t mask = FirstImage + 40 + 64 + 512;
   return ico[mask + (31 - y) * 4 + x / 8] & (0x80 >> (x % 8));
 }
 }  // namespace
@@ -34,22 +37,29 @@ void ExpectFields(const std::vector<uint8_t>& file, std::initializer_list<std::a
     EXPECT_EQ(f[1] == 4 ? Read32(file, f[0]) : f[1] == 2 ? Read16(file, f[0]) : file[f[0]], f[2]) << f[0];
 }
 
-TEST(ResourceImages, IconIsOne32By32SixteenColourImageWithAMask) {
+TEST(ResourceImages, IconHoldsSixImagesThe32By32SixteenColourOneFirst) {
   const auto ico = MakeIconFile();
-  // Directory, one entry, header, 16 colours, 4-bit rows of 16 bytes, 1-bit
-  // mask rows padded to 4 bytes.
-  ASSERT_EQ(ico.size(), 6u + 16 + 40 + 16 * 4 + 32 * 16 + 32 * 4);
-  // An icon of one image, 32 x 32 in 16 colours, 1 plane of 4 bits, its
-  // bytes at 22; its header 40 bytes, 32 wide, 64 high (colour rows and mask
-  // rows), 1 plane of 4 bits, uncompressed, 512 + 128 bytes of pixels.
-  ExpectFields(ico, {{0, 2, 0}, {2, 2, 1}, {4, 2, 1}, {6, 1, 32}, {7, 1, 32}, {8, 1, 16},
-                     {10, 2, 1}, {12, 2, 4}, {14, 4, static_cast<uint32_t>(ico.size() - 22)},
-                     {18, 4, 22}, {22, 4, 40}, {26, 4, 32}, {30, 4, 64}, {34, 2, 1}, {36, 2, 4},
-                     {38, 4, 0}, {42, 4, 512 + 128}});
+  ASSERT_EQ(Read32(ico, 0), 0x00010000u);  // an icon
+  ASSERT_EQ(Read16(ico, 4), 6u);
+  const uint32_t sizes[6] = {32, 16, 24, 32, 48, 0};  // 256 is written as 0
+  uint32_t offset = FirstImage;
+  for (int i = 0; i < 6; i++) {
+    const size_t at = 6 + 16 * i;
+    EXPECT_EQ(Read32(ico, at), sizes[i] * 0x101 | (i == 0 ? 16u << 16 : 0u)) << i;  // size, colours
+    EXPECT_EQ(Read32(ico, at + 4), i == 0 ? 0x00040001u : 0x00200001u) << i;  // a plane, bits
+    EXPECT_EQ(Read32(ico, at + 12), offset) << i;  // the images one after the other
+    offset += Read32(ico, at + 8);
+  }
+  EXPECT_EQ(offset, ico.size());
+  // The first image's header: 40 bytes, 32 wide, 64 high (colour rows and
+  // mask rows), 1 plane of 4 bits, uncompressed, 512 + 128 bytes of pixels.
+  const uint32_t at = FirstImage;
+  ExpectFields(ico, {{at, 4, 40}, {at + 4, 4, 32}, {at + 8, 4, 64}, {at + 12, 2, 1}, {at + 14, 2, 4},
+                     {at + 16, 4, 0}, {at + 20, 4, 512 + 128}});
   const uint32_t standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
                                  0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                  0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-  for (int i = 0; i < 16; i++) EXPECT_EQ(Read32(ico, 62 + 4 * i), standard[i]) << i;  // 0x00RRGGBB
+  for (int i = 0; i < 16; i++) EXPECT_EQ(Read32(ico, FirstImage + 40 + 4 * i), standard[i]) << i;  // 0x00RRGGBB
 }
 
 TEST(ResourceImages, IconShowsBlackAndWhiteRingsOnATransparentGround) {
