@@ -1,10 +1,8 @@
 #include "exposure/ExposureControl.h"
 
-#include <commctrl.h>
-
 #include "exposure/Countdown.h"
+#include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "panel/Strings.h"
 #include "platform/MultimediaTimer.h"
 #include "sound/AudioThread.h"
 #include "visual/VisualThread.h"
@@ -75,17 +73,6 @@ HANDLE StartWorker(LPTHREAD_START_ROUTINE worker) {
   return CreateThread(nullptr, 0, worker, &ExposureState.running, 0, nullptr);
 }
 
-uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
-
-void CopySettingsFromPanel() {
-  StoreField(ExposureState.frequency, LowWord(SendMessageA(ExposureState.frequencySpin, UDM_GETPOS, 0, 0)));
-  StoreField(ExposureState.soundMode,
-             static_cast<SoundMode>(SendMessageA(ExposureState.soundList, CB_GETCURSEL, 0, 0)));
-  StoreField(ExposureState.visualMode,
-             static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
-  SetDuration(LowWord(SendMessageA(ExposureState.durationSpin, UDM_GETPOS, 0, 0)));
-}
-
 void ArmCountdown() {
   StoreField(ExposureState.countdownTimerId,
              StartPeriodicTimer(CountdownTickMs, CountdownResolutionMs, CountdownTick));
@@ -115,8 +102,6 @@ void CancelCountdown() {
   if (timerId != 0) CancelTimer(timerId);
 }
 
-void SetStartCaption() { SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StartCaption)); }
-
 }  // namespace
 
 void HandleStartStopCommand() {
@@ -135,9 +120,9 @@ void HandleStartStopCommand() {
 void StartExposure() {
   WaitForPreviousExposure();
   StoreField(ExposureState.running, 1);
-  SetFocus(ExposureState.ControlPanel);
-  SetFocus(ExposureState.frequencySlider);
-  CopySettingsFromPanel();
+  FocusForExposure();
+  CopyExposureSettings();
+  StoreField(ExposureState.startTimeMs, timeGetTime());
   // An audio worker left over from a hung device still holds the sample area
   // and the headers: this exposure goes on without sound then.
   if (!audioWorker) audioWorker = StartWorker(AudioThread);
@@ -146,20 +131,20 @@ void StartExposure() {
     ShowPattern();
   else
     visualWorker = StartWorker(VisualThread);
-  SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StopCaption));
+  ShowExposureRunning(true);
 }
 
 void StopExposure(bool restoreScreen) {
   StoreField(ExposureState.running, 0);
   CancelCountdown();
   if (restoreScreen) RestoreScreen();
-  SetStartCaption();
+  ShowExposureRunning(false);
 }
 
 void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterCountdownTick(timerId)) return;
   if (CountdownStep()) {
-    SetStartCaption();
+    ShowExposureRunning(false);
     CancelCountdown();
   }
   LeaveCountdownTick();

@@ -1,5 +1,7 @@
 #include "sound/AudioThread.h"
 
+#include "exposure/ExposureSeam.h"
+#include "exposure/SessionClock.h"
 #include "sound/FillAudioBlock.h"
 
 namespace {
@@ -11,6 +13,23 @@ const DWORD WaitSliceMs = 100;
 const DWORD StopGraceMs = 500;
 
 bool IsRunning() { return LoadField(ExposureState.running) == 1; }
+
+// Headers written to the device and not yet handed back. A session's last
+// block may leave the other header unwritten.
+bool queued[2];
+
+// The program ends the exposure on the user-interface thread, which owns the
+// full-screen window and the cursor.
+void AnnounceSessionPlayedOut() {
+  PostMessageA(ExposureState.ControlPanel, SessionPlayedOutMessage, 0, 0);
+}
+
+bool SessionTimeHasPassed() {
+  const Session* session = LoadField(ExposureState.session);
+  if (session == nullptr) return false;
+  const uint32_t elapsedMs = timeGetTime() - LoadField(ExposureState.startTimeMs);
+  return elapsedMs >= SessionLengthMs(*session);
+}
 
 WAVEFORMATEX OutputFormat() {
   WAVEFORMATEX format = {};
@@ -48,8 +67,16 @@ void WaitForDevice(HANDLE deviceEvent) {
   }
 }
 
+// Without sound a session still ends on time: once its length has passed.
 void WaitUntilStopped() {
-  while (IsRunning()) Sleep(WaitSliceMs);
+  bool announced = false;
+  while (IsRunning()) {
+    if (!announced && SessionTimeHasPassed()) {
+      AnnounceSessionPlayedOut();
+      announced = true;
+    }
+    Sleep(WaitSliceMs);
+  }
 }
 
 bool OpenDevice(WAVEFORMATEX* format, HANDLE deviceEvent) {
@@ -69,29 +96,43 @@ bool Finished(int block) {
   return (*static_cast<volatile DWORD*>(&blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
 }
 
+bool QueueBlock(int block) {
+  queued[block] = SessionBlocksLeft();
+  return !queued[block] || FillAudioBlock(block);
+}
+
 // Refills and queues every block that the device has finished, the older
 // first. One wake-up may stand for both: settings of the auto-reset event
 // merge when the worker has fallen more than a block behind. False when the
 // device refused a block.
 bool RefillFinishedBlocks(int& olderBlock) {
-  while (IsRunning() && Finished(olderBlock)) {
-    if (!FillAudioBlock(olderBlock)) return false;
+  while (IsRunning() && queued[olderBlock] && Finished(olderBlock)) {
+    if (!QueueBlock(olderBlock)) return false;
     olderBlock = 1 - olderBlock;
   }
   return true;
 }
 
-// Keeps both blocks queued until the stop. False when the device refused a
-// block: it has stopped taking sound, and no completion will come for it.
+// A session has played to its last frame: nothing left to queue, and the
+// device has handed back every block it was given.
+bool PlayedOut() {
+  return !SessionBlocksLeft() && (!queued[0] || Finished(0)) && (!queued[1] || Finished(1));
+}
+
+// Keeps both blocks queued until the stop, or until a session's last block
+// has played. False when the device refused a block: it has stopped taking
+// sound, and no completion will come for it.
 bool Stream(HANDLE deviceEvent) {
   WaitForDevice(deviceEvent);  // the open notification
-  if (!FillAudioBlock(0)) return false;
-  if (IsRunning() && !FillAudioBlock(1)) return false;
+  queued[0] = queued[1] = false;
+  if (!QueueBlock(0)) return false;
+  if (IsRunning() && !QueueBlock(1)) return false;
   int olderBlock = 0;
-  while (IsRunning()) {
+  while (IsRunning() && !PlayedOut()) {
     WaitForDevice(deviceEvent);
     if (!RefillFinishedBlocks(olderBlock)) return false;
   }
+  if (IsRunning()) AnnounceSessionPlayedOut();
   return true;
 }
 
@@ -106,6 +147,7 @@ void CloseDevice() {
 
 DWORD WINAPI AudioThread(LPVOID) {
   ExposureState.samplePosition = 0;
+  ExposureState.sessionBlock = 0;
   WAVEFORMATEX format = OutputFormat();
   DescribeBlocks();
   HANDLE deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
@@ -113,6 +155,8 @@ DWORD WINAPI AudioThread(LPVOID) {
     // Without both headers nothing can be queued, and a device that refuses
     // a block takes no more: the rest of the exposure is silent then.
     if (!PrepareBlocks() || !Stream(deviceEvent)) WaitUntilStopped();
+    // A session that has played out waits here for the program to stop it.
+    while (IsRunning()) Sleep(WaitSliceMs);
     CloseDevice();
   } else {
     // No device (no audio server, format refused): silent exposure.

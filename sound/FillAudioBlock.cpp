@@ -1,13 +1,42 @@
 #include "sound/FillAudioBlock.h"
 
+#include "sound/SessionSchedule.h"
+
 StereoFrame SampleBuffer[2 * FramesPerBlock];
 HWAVEOUT waveDevice;
 WAVEHDR blockHeaders[2];
 uint32_t NoiseSeed = 1;
 
+namespace {
+
+// Block sessionBlock of the session as render-sound makes it: the schedule's
+// fixed mode and frequency, the frame counter at the block's own place in
+// the session, the generator running on, and the fades laid over it.
+void SynthesizeSessionBlock(const Session& session, StereoFrame* frames) {
+  const ScheduledBlock scheduled = ScheduleBlock(session, ExposureState.sessionBlock);
+  const std::atomic<uint32_t> frequency{scheduled.frequency};
+  const uint64_t firstFrame = ExposureState.sessionBlock * FramesPerBlock;
+  ExposureState.samplePosition = static_cast<uint32_t>(firstFrame);
+  SynthesizeBlock(scheduled.mode, frequency, ExposureState.samplePosition, NoiseSeed, frames);
+  ApplySessionFades(session, firstFrame, frames);
+  ExposureState.sessionBlock++;
+}
+
+}  // namespace
+
+bool SessionBlocksLeft() {
+  const Session* session = LoadField(ExposureState.session);
+  return session == nullptr || ExposureState.sessionBlock < SessionBlocks(*session);
+}
+
 bool FillAudioBlock(int block) {
-  SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
-                  ExposureState.samplePosition, NoiseSeed, SampleBuffer + FramesPerBlock * block);
+  StereoFrame* frames = SampleBuffer + FramesPerBlock * block;
+  const Session* session = LoadField(ExposureState.session);
+  if (session != nullptr)
+    SynthesizeSessionBlock(*session, frames);
+  else
+    SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
+                    ExposureState.samplePosition, NoiseSeed, frames);
   const MMRESULT written = waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
   ExposureState.samplePosition += FramesPerBlock;
   return written == MMSYSERR_NOERROR;

@@ -14,6 +14,11 @@ extern WAVEHDR blockHeaders[2];
 // exposure continues the sequence where the previous one stopped.
 extern uint32_t NoiseSeed;
 
-// Synthesises the block, queues it and advances samplePosition, whether or
-// not the device takes it. False when the device refused the block.
+// Whether a block is still to be queued: always for one frequency, while
+// the schedule has blocks for a session.
+bool SessionBlocksLeft();
+
+// Synthesises the block (the session's next, if one plays), queues it and
+// advances samplePosition, whether or not the device takes it. False when
+// the device refused the block.
 bool FillAudioBlock(int block);

@@ -1,10 +1,33 @@
 #include "exposure/ExposureState.h"
+#include "exposure/SessionClock.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
 
 VisualStateRecord VisualState;
 
 namespace {
+
+// The session's time at this tick, read once so that the frequency and the
+// brightness of one frame belong to the same moment.
+uint32_t tickElapsedMs;
+
+// A session's light at time t: the frequency of block floor(t / 250 ms),
+// which this tick alone writes while the session plays (the keys leave it
+// alone then); otherwise the frequency the user set.
+uint32_t TickFrequency() {
+  const Session* session = LoadField(ExposureState.session);
+  if (session == nullptr) return LoadField(ExposureState.frequency);
+  tickElapsedMs = timeGetTime() - LoadField(ExposureState.startTimeMs);
+  const uint32_t frequency = SessionBlockAtTime(*session, tickElapsedMs).frequency;
+  StoreField(ExposureState.frequency, frequency);
+  return frequency;
+}
+
+// The white, the grey and the pens alike, under a session's fades.
+COLORREF Faded(COLORREF colour) {
+  const Session* session = LoadField(ExposureState.session);
+  return session == nullptr ? colour : FadedColour(colour, *session, tickElapsedMs);
+}
 
 void FillWindow(COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
@@ -17,13 +40,13 @@ void FillWindow(COLORREF colour) {
 void DrawSmoothStrobe(uint32_t frequency) {
   VisualState.strobeValue = SmoothStrobeStep(frequency);
   const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
-  FillWindow(GreyColour(grey));
+  FillWindow(Faded(GreyColour(grey)));
 }
 
 void DrawDiscreteStrobe(uint32_t frequency) {
   VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
   VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
-  FillWindow(StrobeColour(VisualState.strobeFlag));
+  FillWindow(Faded(StrobeColour(VisualState.strobeFlag)));
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
 
@@ -64,7 +87,7 @@ void DrawGrid(uint32_t frequency) {
 void ClearFrame() {
   HBRUSH blackBrush = CreateSolidBrush(Black);
   HGDIOBJ keptBrush = SelectObject(VisualState.memoryDc, blackBrush);
-  VisualState.whitePen = CreatePen(PS_SOLID, 1, White);
+  VisualState.whitePen = CreatePen(PS_SOLID, 1, Faded(White));
   VisualState.previousPen = SelectObject(VisualState.memoryDc, VisualState.whitePen);
   PatBlt(VisualState.memoryDc, 0, 0, FrameWidth(), FrameHeight(), PATCOPY);
   SelectObject(VisualState.memoryDc, keptBrush);
@@ -102,7 +125,7 @@ void DrawGridLines() {
 void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterTick(VisualState.tickGate)) return;
   const VisualMode mode = LoadField(ExposureState.visualMode);
-  const uint32_t frequency = LoadField(ExposureState.frequency);
+  const uint32_t frequency = TickFrequency();
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);
