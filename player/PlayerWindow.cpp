@@ -14,7 +14,7 @@
 namespace {
 
 const int IconResource = 101;
-const int PlayerWidth = 420;
+const int PlayerWidth = 470;
 const int PlayerHeight = 330;
 const UINT_PTR ProgressTimerId = 1;
 // Four times a second, so the shown second is never more than a quarter late.
@@ -53,16 +53,16 @@ HWND CreateSessionList(HINSTANCE instance) {
 void CreateControls(HINSTANCE instance) {
   sessionsLabel = CreateChild(instance, "STATIC", 0, 10, 10, 260, 18, 0);
   sessionList = CreateSessionList(instance);
-  openButton = CreateChild(instance, "BUTTON", 0, 285, 30, 115, 28, OpenButtonId);
-  ExposureState.languageButton = CreateChild(instance, "BUTTON", 0, 285, 65, 115, 28,
+  openButton = CreateChild(instance, "BUTTON", 0, 285, 30, 165, 28, OpenButtonId);
+  ExposureState.languageButton = CreateChild(instance, "BUTTON", 0, 285, 65, 165, 28,
                                              PlayerLanguageButtonId);
-  descriptionLine = CreateChild(instance, "STATIC", 0, 10, 158, 390, 18, 0);
-  patternLabel = CreateChild(instance, "STATIC", 0, 10, 188, 170, 18, 0);
+  descriptionLine = CreateChild(instance, "STATIC", 0, 10, 158, 440, 18, 0);
+  patternLabel = CreateChild(instance, "STATIC", 0, 10, 188, 220, 18, 0);
   ExposureState.visualList =
-      CreateChild(instance, "COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 185, 185, 215, 200, 0);
+      CreateChild(instance, "COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 235, 185, 215, 200, 0);
   ExposureState.startButton = CreateChild(instance, "BUTTON", 0, 10, 220, 90, 30, PlayerStartButtonId);
-  progressLine = CreateChild(instance, "STATIC", 0, 110, 227, 290, 18, 0);
-  warningLine = CreateChild(instance, "STATIC", 0, 10, 265, 390, 18, 0);
+  progressLine = CreateChild(instance, "STATIC", 0, 110, 227, 340, 18, 0);
+  warningLine = CreateChild(instance, "STATIC", 0, 10, 265, 440, 18, 0);
 }
 
 void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
