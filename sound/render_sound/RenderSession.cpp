@@ -72,6 +72,19 @@ bool RenderSession(const Session& session, uint32_t position, uint32_t seed, boo
   return std::fflush(out) == 0;
 }
 
+bool WriteSchedule(const Session& session, FILE* out) {
+  const uint64_t total = SessionBlocks(session);
+  std::fprintf(out, "blocks %llu fade-in %u fade-out %u\n", static_cast<unsigned long long>(total),
+               session.fadeInBlocks, session.fadeOutBlocks);
+  for (uint64_t k = 0; k < total; k++) {
+    const ScheduledBlock block = ScheduleBlock(session, k);
+    std::fprintf(out, "%llu %llu %d %u\n", static_cast<unsigned long long>(k),
+                 static_cast<unsigned long long>(block.segment), static_cast<int>(block.mode),
+                 block.frequency);
+  }
+  return std::fflush(out) == 0 && !std::ferror(out);
+}
+
 int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
   RenderSettings settings;
   Session session;
@@ -88,8 +101,10 @@ int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE*
   }
   // Progress on a terminal only, so that pipes and logs stay clean.
   const bool progress = SessionBlocks(session) >= BlocksWorthProgress && IsTerminal(err);
-  bool written = RenderSession(session, settings.position, settings.seed, settings.raw, file,
-                               progress ? err : nullptr);
+  bool written = settings.schedule
+                     ? WriteSchedule(session, file)
+                     : RenderSession(session, settings.position, settings.seed, settings.raw, file,
+                                     progress ? err : nullptr);
   if (file != out && std::fclose(file) != 0) written = false;
   if (!written) {
     std::fprintf(err, "render-sound: writing the sound failed\n");

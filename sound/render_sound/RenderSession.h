@@ -14,6 +14,11 @@
 bool RenderSession(const Session& session, uint32_t position, uint32_t seed, bool raw, FILE* out,
                    FILE* progressTo);
 
+// The schedule as text: "blocks N fade-in I fade-out O", then one line per
+// block, "BLOCK SEGMENT MODE FREQUENCY" (hundredths of a hertz), for scripts
+// that draw or check a session. False when a write fails.
+bool WriteSchedule(const Session& session, FILE* out);
+
 // render-sound as a process: reads the session (if any) from in, writes the
 // sound to out unless --output names a file, messages and progress to err.
 // Nothing is written and no file created unless the whole command line and
