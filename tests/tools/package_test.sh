@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The release archive as scripts/package.sh makes it: its path on the last
-# line, exactly the four files and the session library, checksums that verify
+# line, exactly the five files and the session library, checksums that verify
 # and cover every other file, the release exe itself
 # with the project's version in its version resource.
 #   package_test.sh BUILD_ROOT VERSION
@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/build.log" | tail -1)
 [ "$archive" = "$root/release/tessovant-$version-win32.zip" ] || fail "last line '$archive'"
 python3 -m zipfile -e "$archive" "$work/x"
-listed="README.md SHA256SUMS render-sound.exe sessions tessovant.exe "
+listed="README.md SHA256SUMS render-sound.exe sessions tessovant-session.exe tessovant.exe "
 [ "$(ls "$work/x" | tr '\n' ' ')" = "$listed" ] ||
   fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
 diff -r "$src/sessions" "$work/x/sessions" >/dev/null || fail "sessions/ is not the library"
@@ -23,7 +23,11 @@ summed=$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort)
 present=$(cd "$work/x" && find . -type f ! -name SHA256SUMS | cut -c3- | sort)
 [ "$summed" = "$present" ] || fail "SHA256SUMS does not cover every other file"
 cmp -s "$work/x/tessovant.exe" "$root/win32/tessovant.exe" || fail "tessovant.exe is not the win32 build's"
-file "$work/x/tessovant.exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "not a 32-bit GUI exe"
+cmp -s "$work/x/tessovant-session.exe" "$root/win32/tessovant-session.exe" ||
+  fail "tessovant-session.exe is not the win32 build's"
+for exe in tessovant.exe tessovant-session.exe; do
+  file "$work/x/$exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "$exe is not a 32-bit GUI exe"
+done
 
 x86_64-w64-mingw32-windres -J coff -i "$work/x/tessovant.exe" -O rc >"$work/resources.rc"
 numbers=$(echo "$version" | tr . ' ' | awk '{ printf "%d, %d, %d, 0", $1, $2, $3 }')
