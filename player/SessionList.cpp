@@ -1,6 +1,6 @@
 #include "player/SessionList.h"
 
-#include "platform/WideFile.h"
+#include "platform/FileNames.h"
 #include "player/PlayerStrings.h"
 
 std::deque<ListedSession> ListedSessions;

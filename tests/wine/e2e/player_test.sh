@@ -83,4 +83,10 @@ status=$?
 cat "$E2E_WORK/compare.txt"
 check "the captured sound is render-sound's, every frame" "$status" 0
 
+# render-sound.exe reads and writes by the same wide names.
+LC_ALL=C.UTF-8 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$(windows_path "$folder/short.txt")" \
+  --raw --output "$(windows_path "$folder/Ω.raw")" </dev/null >/dev/null 2>&1
+check "render-sound.exe in the same folder writes the same sound" \
+  "$(cmp -s "$folder/Ω.raw" "$E2E_WORK/reference.raw" && echo same)" same
+
 finish

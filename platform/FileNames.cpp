@@ -1,4 +1,15 @@
-#include "platform/WideFile.h"
+#include "platform/FileNames.h"
+
+#ifndef _WIN32
+
+FILE* OpenNamedFile(const std::string& name, const char* mode) {
+  return std::fopen(name.c_str(), mode);
+}
+
+#else
+
+#include <windows.h>
+#include <shellapi.h>
 
 namespace {
 
@@ -13,6 +24,10 @@ bool ReadAll(HANDLE file, std::string& bytes, size_t limit) {
 }
 
 }  // namespace
+
+FILE* OpenNamedFile(const std::string& name, const char* mode) {
+  return _wfopen(WideFromUtf8(name).c_str(), WideFromUtf8(mode).c_str());
+}
 
 bool ReadWholeFile(const wchar_t* path, std::string& bytes, size_t limit) {
   bytes.clear();
@@ -41,3 +56,14 @@ std::string Utf8FromWide(const std::wstring& text) {
   WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &narrow[0], length, nullptr, nullptr);
   return narrow;
 }
+
+std::vector<std::string> Utf8Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 0; wide != nullptr && i < count; i++) arguments.push_back(Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
+#endif
