@@ -69,6 +69,9 @@ int PrintPlayerState() {
   printf("start=%s\n", Utf8(WideText(GetDlgItem(player, StartId))).c_str());
   HWND stimulation = FindWindowA("PaintWindow", nullptr);
   printf("stimulation.visible=%d\n", stimulation && IsWindowVisible(stimulation) ? 1 : 0);
+  RECT rect;
+  GetWindowRect(player, &rect);
+  printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   printf("t=%lld\n", NowMs());
   return 0;
 }
