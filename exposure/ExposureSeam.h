@@ -13,14 +13,9 @@ void CopyExposureSettings();
 // Where the keyboard goes at Start, before the full-screen window takes it.
 void FocusForExposure();
 
-// Shows whether an exposure runs (the Start/Stop caption). Also called from
-// the countdown's timer thread.
+// Shows whether an exposure runs (the Start/Stop caption).
 void ShowExposureRunning(bool running);
 
 // An arrow key in the full-screen window has set frequency: the program's
 // own controls follow it.
 void ShowFrequencyFromKeys(uint32_t frequency);
-
-// Posted to ExposureState.ControlPanel by the audio worker once a session
-// has played to its end; wParam and lParam are 0.
-constexpr unsigned SessionPlayedOutMessage = 0x8000 + 0x40;  // WM_APP + 0x40

@@ -125,7 +125,14 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_PAINT:
       PaintLabels(window);
       break;
+    case WM_SYSCOMMAND:
+      if (HoldsOffScreenSaver(wParam)) return 0;
+      break;
+    case CountdownEndedMessage:
+      HandleCountdownEnded(wParam);
+      break;
     case WM_DESTROY:
+      EndExposureOnClose();
       PostQuitMessage(0);
       break;
   }

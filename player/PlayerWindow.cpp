@@ -97,12 +97,9 @@ void LoadFile(const wchar_t* path) {
   SelectLast();
 }
 
-uint32_t ElapsedMs() { return timeGetTime() - LoadField(ExposureState.startTimeMs); }
-
-// The exposure has ended by itself: the screen is given back.
-void HandlePlayedOut() {
-  if (LoadField(ExposureState.running) == 0) return;
-  StopExposure(true);
+// The exposure has ended by itself, and the screen is given back.
+void HandlePlayedOut(WPARAM exposure) {
+  if (!HandleSessionPlayedOut(exposure)) return;
   KillTimer(ExposureState.ControlPanel, ProgressTimerId);
   SetText(progressLine, InCurrentLanguage(FinishedText));
 }
@@ -114,9 +111,10 @@ void UpdateProgress() {
     SetText(progressLine, InCurrentLanguage(StoppedText));
     return;
   }
-  const uint32_t elapsedMs = ElapsedMs();
+  const uint32_t elapsedMs = SessionElapsedMs();
   SetText(progressLine, SessionProgress(*session, elapsedMs));
-  if (elapsedMs >= SessionLengthMs(*session) + EndGraceMs) HandlePlayedOut();
+  if (elapsedMs >= SessionLengthMs(*session) + EndGraceMs)
+    HandlePlayedOut(LoadField(ExposureState.exposureNumber));
 }
 
 void HandleStartStop() {
@@ -221,9 +219,13 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       UpdateProgress();
       break;
     case SessionPlayedOutMessage:
-      HandlePlayedOut();
+      HandlePlayedOut(wParam);
+      break;
+    case WM_SYSCOMMAND:
+      if (HoldsOffScreenSaver(wParam)) return 0;
       break;
     case WM_DESTROY:
+      EndExposureOnClose();
       PostQuitMessage(0);
       break;
   }

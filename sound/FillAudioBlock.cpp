@@ -2,9 +2,6 @@
 
 #include "sound/SessionSchedule.h"
 
-StereoFrame SampleBuffer[2 * FramesPerBlock];
-HWAVEOUT waveDevice;
-WAVEHDR blockHeaders[2];
 uint32_t NoiseSeed = 1;
 
 namespace {
@@ -29,15 +26,17 @@ bool SessionBlocksLeft() {
   return session == nullptr || ExposureState.sessionBlock < SessionBlocks(*session);
 }
 
-bool FillAudioBlock(int block) {
-  StereoFrame* frames = SampleBuffer + FramesPerBlock * block;
+bool FillAudioBlock(WaveOutOpening& opening, int block) {
+  StereoFrame* frames = opening.SampleBuffer + FramesPerBlock * block;
   const Session* session = LoadField(ExposureState.session);
   if (session != nullptr)
     SynthesizeSessionBlock(*session, frames);
   else
     SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
                     ExposureState.samplePosition, NoiseSeed, frames);
-  const MMRESULT written = waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
+  // Before the write: a worker held inside it past the end of its exposure
+  // finds nothing of the exposure left to change when it comes back.
   ExposureState.samplePosition += FramesPerBlock;
-  return written == MMSYSERR_NOERROR;
+  return waveOutWrite(opening.waveDevice, &opening.blockHeaders[block], sizeof(WAVEHDR)) ==
+         MMSYSERR_NOERROR;
 }
