@@ -2,129 +2,94 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "DriverWindows.h"
 
 namespace {
 
-const int SessionListId = 20;
-const int StartId = 10;
-
 HWND Player() { return FindWindowA("TessovantSessionWindow", nullptr); }
 
-std::string Utf8(const std::wstring& wide) {
-  if (wide.empty()) return "";
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::vector<char> utf8(static_cast<size_t>(length) + 1, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, utf8.data(), length, nullptr, nullptr);
-  return utf8.data();
-}
-
-std::wstring WideText(HWND window) {
-  wchar_t text[512] = L"";
-  SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
+// A window's text, or a list item's with index >= 0, as UTF-8 on one line.
+std::string Text(HWND window, int item = -1) {
+  wchar_t wide[512] = L"";
+  SendMessageW(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? 512 : item,
+               reinterpret_cast<LPARAM>(wide));
+  for (wchar_t& c : wide)
+    if (c == L'\n' || c == L'\r') c = L'|';
+  char utf8[1024] = "";
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+  return utf8;
 }
 
 // The control at this point of the player's client area.
 HWND ChildAt(HWND player, int x, int y) {
-  POINT point = {x, y};
-  return ChildWindowFromPointEx(player, point, CWP_SKIPINVISIBLE);
-}
-
-void PrintListItems(HWND list) {
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  printf("items=%ld\nselected=%ld\n", static_cast<long>(count),
-         static_cast<long>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
-  for (LRESULT i = 0; i < count; i++) {
-    wchar_t item[512] = L"";
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
-    printf("item.%ld=%s\n", static_cast<long>(i), Utf8(item).c_str());
-  }
+  return ChildWindowFromPointEx(player, POINT{x, y}, CWP_SKIPINVISIBLE);
 }
 
 }  // namespace
 
 int WaitForPlayer(DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
-    HWND player = Player();
-    if (player && !WideText(player).empty() && !WideText(GetDlgItem(player, StartId)).empty()) {
-      printf("player=ready\n");
-      return 0;
-    }
-    Sleep(20);
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+    if (!Player() || Text(GetDlgItem(Player(), 10)).empty()) continue;
+    std::printf("player=ready\n");
+    return 0;
   }
-  printf("error=player not found\n");
+  std::printf("error=player not found\n");
   return 1;
 }
 
 int PrintPlayerState() {
   HWND player = Player();
   if (!player) return 1;
-  PrintListItems(GetDlgItem(player, SessionListId));
-  printf("description=%s\n", Utf8(WideText(ChildAt(player, 12, 160))).c_str());
-  printf("progress=%s\n", Utf8(WideText(ChildAt(player, 112, 229))).c_str());
-  printf("start=%s\n", Utf8(WideText(GetDlgItem(player, StartId))).c_str());
-  HWND stimulation = FindWindowA("PaintWindow", nullptr);
-  printf("stimulation.visible=%d\n", stimulation && IsWindowVisible(stimulation) ? 1 : 0);
+  HWND list = GetDlgItem(player, 20);
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  std::printf("items=%ld\nselected=%ld\n", static_cast<long>(count), static_cast<long>(selected));
+  if (selected >= 0) std::printf("selected.name=%s\n", Text(list, static_cast<int>(selected)).c_str());
+  std::printf("description=%s\n", Text(ChildAt(player, 12, 160)).c_str());
+  std::printf("progress=%s\nstart=%s\n", Text(ChildAt(player, 112, 229)).c_str(),
+              Text(GetDlgItem(player, 10)).c_str());
   RECT rect;
   GetWindowRect(player, &rect);
-  printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  printf("t=%lld\n", NowMs());
+  std::printf("rect=%ld,%ld,%ld,%ld\nt=%lld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top, NowMs());
   return 0;
 }
 
 int ClickPlayerButton(int id) {
-  HWND player = Player();
-  if (!player) return 1;
   DWORD_PTR ignored = 0;
-  const bool answered = SendMessageTimeoutW(GetDlgItem(player, id), BM_CLICK, 0, 0, SMTO_NORMAL,
-                                            5000, &ignored) != 0;
-  printf("t=%lld\nanswered=%d\n", NowMs(), answered ? 1 : 0);
+  const bool answered = Player() && SendMessageTimeoutW(GetDlgItem(Player(), id), BM_CLICK, 0, 0,
+                                                        SMTO_NORMAL, 5000, &ignored) != 0;
+  std::printf("t=%lld\nanswered=%d\n", NowMs(), answered ? 1 : 0);
   return answered ? 0 : 1;
 }
 
 int ChoosePlayerPattern(int index) {
-  HWND player = Player();
-  HWND list = player ? FindWindowExA(player, nullptr, "COMBOBOX", nullptr) : nullptr;
+  HWND list = Player() ? FindWindowExA(Player(), nullptr, "COMBOBOX", nullptr) : nullptr;
   if (!list) return 1;
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  printf("pattern=%ld\n", static_cast<long>(SendMessageW(list, CB_GETCURSEL, 0, 0)));
   return 0;
 }
 
+// A message box of the player's thread.
 int AnswerPlayerMessage(DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  DWORD playerThread = 0;
-  while (GetTickCount() - start < timeoutMs) {
-    HWND player = Player();
-    if (player) playerThread = GetWindowThreadProcessId(player, nullptr);
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
     HWND box = FindWindowA("#32770", nullptr);
-    if (box && playerThread && GetWindowThreadProcessId(box, nullptr) == playerThread) {
-      printf("title=%s\n", Utf8(WideText(box)).c_str());
-      std::wstring text = WideText(GetDlgItem(box, 0xFFFF));
-      for (wchar_t& c : text)
-        if (c == L'\n' || c == L'\r') c = L'|';
-      printf("text=%s\n", Utf8(text).c_str());
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      return 0;
-    }
-    Sleep(20);
+    if (!box || !Player() ||
+        GetWindowThreadProcessId(box, nullptr) != GetWindowThreadProcessId(Player(), nullptr))
+      continue;
+    std::printf("title=%s\ntext=%s\n", Text(box).c_str(), Text(GetDlgItem(box, 0xFFFF)).c_str());
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
   }
-  printf("error=no message box\n");
+  std::printf("error=no message box\n");
   return 1;
 }
 
 int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y) {
   HDC screen = GetDC(nullptr);
-  const long long end = NowMs() + durationMs;
-  while (NowMs() < end) {
-    const COLORREF colour = GetPixel(screen, x, y);
-    printf("%lld %d\n", NowMs(), static_cast<int>(GetGValue(colour)));
-    Sleep(periodMs);
-  }
+  for (const long long end = NowMs() + durationMs; NowMs() < end; Sleep(periodMs))
+    std::printf("%lld %d\n", NowMs(), static_cast<int>(GetGValue(GetPixel(screen, x, y))));
   ReleaseDC(nullptr, screen);
   return 0;
 }

@@ -4,7 +4,6 @@
 # reached, as render-sound makes that block, so sound and light stay
 # together and the session still ends on time.
 source "$(dirname "$0")/e2e.sh"
-E2E_PROGRAM=$TESSOVANT_WIN_DIR/tessovant-session.exe
 
 pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
 [ -n "$pulse_pid" ] || { echo "FAIL: the harness recorded no sound server"; exit 1; }
@@ -15,12 +14,7 @@ trap 'exit 143' TERM INT
 capture=$E2E_WORK/capture.raw
 printf '20s 1 10 6\n' >"$E2E_WORK/slide.txt"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/slide.txt" --raw --output "$E2E_WORK/reference.raw"
-home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
-capture_home "$home" "$capture"
-HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=C.UTF-8 "$WINE" "$E2E_PROGRAM" \
-  "Z:$(printf '%s' "$E2E_WORK/slide.txt" | tr / '\\')" >"$E2E_WORK/program.log" 2>&1 &
-E2E_PROGRAM_PID=$!
-driver player-wait 30000 >/dev/null || { echo "FAIL: the player did not come up"; exit 1; }
+start_player "$capture" "$E2E_WORK/slide.txt"
 driver player-click 9 >/dev/null
 driver player-pattern 2 >/dev/null
 driver player-click 10 >"$E2E_WORK/click.txt"

@@ -6,7 +6,6 @@
 # schedule's frequency and fades; the exposure ends by itself on time and
 # gives the screen back.
 source "$(dirname "$0")/e2e.sh"
-E2E_PROGRAM=$TESSOVANT_WIN_DIR/tessovant-session.exe
 
 capture=$E2E_WORK/capture.raw
 folder="$E2E_WORK/сеансы Ω"
@@ -20,19 +19,8 @@ fade-out 3s
 5s 3 8
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
-windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-
-# Wine decodes the command line with the character set of the Unix locale,
-# and ru_RU.UTF-8 is not installed here: the player runs under C.UTF-8, so
-# its ANSI texts are read in English (its message box is Unicode throughout).
-home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
-capture_home "$home" "$capture"
-HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=C.UTF-8 "$WINE" "$E2E_PROGRAM" \
-  "$(windows_path "$E2E_WORK/bad.txt")" "$(windows_path "$folder/short.txt")" \
-  >"$E2E_WORK/program.log" 2>&1 &
-E2E_PROGRAM_PID=$!
-driver player-wait 30000 >/dev/null || { echo "FAIL: the player did not come up"; exit 1; }
-
+start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
+# The message box is Unicode throughout: its Russian reads back.
 driver player-message 20000 >"$E2E_WORK/message.txt"
 message=$(value text "$E2E_WORK/message.txt")
 check "the message names the bad file" "$(grep -c 'bad.txt' <<<"$message")" 1
@@ -45,7 +33,7 @@ driver player-click 9 >/dev/null
 read_state
 check "the library and the good file are listed, the bad one not" "$(value items)" $((library + 1))
 check "the good file is selected" "$(value selected)" "$library"
-check "its name shows" "$(value "item.$library")" "short.txt"
+check "its name shows" "$(value selected.name)" "short.txt"
 check "description" "$(value description)" "0:15, 3 segments, from 6,00 to 10,00 Hz"
 
 driver player-pattern 2 >/dev/null
@@ -54,7 +42,8 @@ driver player-click 10 >"$E2E_WORK/click.txt"
 started=$(value t "$E2E_WORK/click.txt")
 # The session's last frame is heard a session's length after its first, and
 # Wine opens a process's first sound device slowly: the end is timed from
-# the first frame that reached the capture.
+# the first frame that reached the capture. It comes within a second (15.4 s
+# measured); the half second beyond is for a loaded machine.
 (while [ ! -s "$capture" ]; do sleep 0.01; done; now_ms >"$E2E_WORK/sound-start.txt") &
 sound_poller=$!
 driver sample-screen 13000 4 512 600 >"$E2E_WORK/samples.txt"
@@ -63,13 +52,11 @@ check "the progress shows the last segment" "$(value progress | grep -c 'segment
 driver wait-stimulation hidden 10000 >"$E2E_WORK/end.txt"
 check "the full-screen window is hidden at the end" "$(value stimulation.visible "$E2E_WORK/end.txt")" 0
 wait "$sound_poller"
-check_between "ends within a second of the 15 s of sound" \
-  "$(($(value t "$E2E_WORK/end.txt") - $(cat "$E2E_WORK/sound-start.txt")))" 15000 16000
-echo "Start to end: $(($(value t "$E2E_WORK/end.txt") - started)) ms"
+check_between "ends soon after the 15 s of sound" \
+  "$(($(value t "$E2E_WORK/end.txt") - $(cat "$E2E_WORK/sound-start.txt")))" 15000 16500
 sleep 0.5
 read_state
 check "the player shows the session finished" "$(value progress)" "The session has finished."
-check "Start caption back" "$(value start)" "Start"
 
 python3 "$TESSOVANT_SOURCE_DIR/tests/wine/e2e/check_session_screens.py" "$E2E_WORK/samples.txt" \
   "$started" 3000 3000 5000:1000:600,5000:600:600,5000:800:800 >"$E2E_WORK/screens.txt" 2>&1
