@@ -1,13 +1,11 @@
 // Catches light that drifts from the sound in a session: the wrong block at
-// a quarter-second boundary, a brightness ramp that is not the sound's fade,
-// and player texts that misstate the schedule.
+// a quarter-second boundary, or a brightness ramp that is not the sound's
+// fade. (The player's texts are checked end to end, in the player test.)
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "exposure/ExposureState.h"
 #include "exposure/SessionClock.h"
-#include "player/PlayerText.h"
 
 namespace {
 
@@ -66,18 +64,4 @@ TEST(SessionClock, BrightnessRampIsTheSoundsFadeAtItsBoundaries) {
   }
   EXPECT_EQ(FadedColour(0x00FEFEFE, session, 500), 0x007F7F7Fu);
   EXPECT_EQ(FadedColour(0x00804020, session, 9000), 0x00402010u);
-}
-
-TEST(PlayerText, DescriptionAndProgressInBothLanguages) {
-  const Session session = TestSession();
-  StoreField(ExposureState.language, LanguageEnglish);
-  EXPECT_EQ(DescribeSession(session), "0:10, 2 segments, from 6,00 to 12,00 Hz");
-  EXPECT_EQ(SessionProgress(session, 250), "0:00 / 0:10, segment 1 of 2, 9,43 Hz");
-  EXPECT_EQ(SessionProgress(session, 65000), "0:10 / 0:10, segment 2 of 2, 12,00 Hz");
-  StoreField(ExposureState.language, LanguageRussian);
-  // "сегмент 2 из 2", "Гц" in Windows-1251
-  EXPECT_EQ(SessionProgress(session, 2000),
-            "0:02 / 0:10, \xF1\xE5\xE3\xEC\xE5\xED\xF2 2 \xE8\xE7 2, 12,00 \xC3\xF6");
-  EXPECT_EQ(MinutesSeconds(3599), "59:59");
-  EXPECT_EQ(MinutesSeconds(4500), "75:00");
 }

@@ -1,13 +1,9 @@
 #!/usr/bin/env python3
-"""Screen samples of a session played with the discrete strobe against its
-schedule: the white of every quarter second is the fades' level at a moment
-within one block of it, and the strobe's rate over stretches of the session
-is the frequency of their blocks.
-
+"""Catches light that does not follow a session (discrete strobe): the white
+of each quarter second must be the fades' level within a block of it, the
+strobe's rate the frequency of the blocks.
   check_session_screens.py SAMPLES START_MS FADE_IN_MS FADE_OUT_MS SEGMENTS
-
-SAMPLES: "t grey" lines, t on the clock of START_MS (the moment of Start);
-SEGMENTS: "ms:first:last,..." in hundredths of a hertz.
+SAMPLES: "t grey" lines (t on START_MS's clock); SEGMENTS: "ms:first:last,..."
 """
 import sys
 
