@@ -81,6 +81,12 @@ bool Finished(const WaveOutOpening& opening, int block) {
   return (*static_cast<const volatile DWORD*>(&opening.blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
 }
 
+// The program ends the exposure on the user-interface thread, which owns the
+// full-screen window and the cursor.
+void AnnounceSessionEnd(uint32_t exposure) {
+  PostMessageA(ExposureState.ControlPanel, SessionPlayedOutMessage, exposure, 0);
+}
+
 bool QueueBlock(WaveOutOpening& opening, int block) {
   opening.queued[block] = SessionBlocksLeft();
   return !opening.queued[block] || FillAudioBlock(opening, block);
@@ -124,6 +130,8 @@ bool Stream(WaveOutOpening& opening, uint32_t exposure) {
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
   if (Plays(exposure)) sessionPlayedOut = PlayedOut(opening);
+  // Told before the device is closed, which may take a while.
+  if (sessionPlayedOut) AnnounceSessionEnd(exposure);
   return true;
 }
 
@@ -217,8 +225,7 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
     Stream(*opening, exposure);
     CloseDevice(opening);
   }
-  // The program ends the exposure on the user-interface thread, which owns
-  // the full-screen window and the cursor.
-  if (Plays(exposure)) PostMessageA(ExposureState.ControlPanel, SessionPlayedOutMessage, exposure, 0);
+  // Without sound, the session's length has passed.
+  if (Plays(exposure) && !sessionPlayedOut) AnnounceSessionEnd(exposure);
   ExitThread(0);
 }
