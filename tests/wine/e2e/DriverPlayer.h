@@ -5,8 +5,8 @@
 
 // Waits until the player's window is up with its texts set.
 int WaitForPlayer(DWORD timeoutMs);
-// Items of the session list, the selection, the description, the progress,
-// the Start caption and whether the full-screen window shows; UTF-8.
+// The session list's count and selection, the description, the progress, the
+// Start caption and the window's rectangle, in UTF-8.
 int PrintPlayerState();
 // BM_CLICK on the player's button with this control id.
 int ClickPlayerButton(int id);
