@@ -64,8 +64,8 @@ int WaitForStimulation(bool visible, DWORD timeoutMs) {
   do {
     HWND window = FindWindowA("PaintWindow", nullptr);
     if (window && (IsWindowVisible(window) != 0) == visible) {
-      printf("stimulation.visible=%d\nwaited=%lu\n", visible ? 1 : 0,
-             static_cast<unsigned long>(GetTickCount() - start));
+      printf("stimulation.visible=%d\nwaited=%lu\nt=%lld\n", visible ? 1 : 0,
+             static_cast<unsigned long>(GetTickCount() - start), NowMs());
       return 0;
     }
     Sleep(5);
@@ -235,7 +235,10 @@ int BringPanelForward(const PanelControls& c) {
   return 0;
 }
 
-int CloseAndWait(const PanelControls& c, DWORD timeoutMs) {
+int CloseAndWait(const PanelControls& controls, DWORD timeoutMs) {
+  // The session player closes the same way.
+  PanelControls c = controls;
+  if (!c.panel) c.panel = FindWindowA("TessovantSessionWindow", nullptr);
   if (!c.panel) return Missing("panel");
   DWORD processId = 0;
   GetWindowThreadProcessId(c.panel, &processId);

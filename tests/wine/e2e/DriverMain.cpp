@@ -15,11 +15,16 @@
 //   set-frequency HUNDREDTHS        as if the arrow buttons had moved there
 //   watch-caption MS                time of the next change of the caption
 //   ping [ms] | forward | close-wait [ms]
+// and for the session player:
+//   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
+//   player-message [ms]
+//   sample-screen MS PERIOD_MS X Y   "t grey" lines of one pixel
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "DriverActions.h"
+#include "DriverPlayer.h"
 #include "DriverReport.h"
 
 namespace {
@@ -47,6 +52,15 @@ int RunWithArguments(int argc, char** argv) {
   if (strcmp(command, "ping") == 0) return Ping(FindPanelControls(), TimeoutArgument(argc, argv, 2, 2000));
   if (strcmp(command, "close-wait") == 0)
     return CloseAndWait(FindPanelControls(), TimeoutArgument(argc, argv, 2, 10000));
+  if (strcmp(command, "player-wait") == 0) return WaitForPlayer(TimeoutArgument(argc, argv, 2, 20000));
+  if (strcmp(command, "player-state") == 0) return PrintPlayerState();
+  if (strcmp(command, "player-message") == 0)
+    return AnswerPlayerMessage(TimeoutArgument(argc, argv, 2, 10000));
+  if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));
+  if (strcmp(command, "player-pattern") == 0 && argc > 2) return ChoosePlayerPattern(atoi(argv[2]));
+  if (strcmp(command, "sample-screen") == 0 && argc > 5)
+    return SampleScreen(TimeoutArgument(argc, argv, 2, 1000), TimeoutArgument(argc, argv, 3, 5),
+                        atoi(argv[4]), atoi(argv[5]));
   if (argc < 3) return Usage();
   PanelControls controls = FindPanelControls();
   if (strcmp(command, "click") == 0) return ClickButton(controls, argv[2]);

@@ -44,6 +44,25 @@ start_program() {
   sleep 0.5
 }
 
+# start_player CAPTURE FILE...: the session player with its sound captured
+# and the files (Unix paths) on its command line. Wine decodes the command
+# line in the Unix locale's character set, and ru_RU.UTF-8 is not installed
+# here: the player runs under C.UTF-8, where its Russian texts do not read
+# back, so the scripts switch it to English.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+
+start_player() {
+  local capture=$1 home file args=()
+  shift
+  for file in "$@"; do args+=("$(windows_path "$file")"); done
+  home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
+  capture_home "$home" "$capture"
+  HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=C.UTF-8 \
+    "$WINE" "$TESSOVANT_WIN_DIR/tessovant-session.exe" "${args[@]}" >"$E2E_WORK/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+  driver player-wait 30000 >/dev/null || { echo "FAIL: the player did not come up"; exit 1; }
+}
+
 # Closes the program through its panel and waits for it; returns its exit
 # status as the shell saw it.
 stop_program() {
