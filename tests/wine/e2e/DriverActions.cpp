@@ -228,8 +228,9 @@ int Ping(const PanelControls& c, DWORD timeoutMs) {
 }
 
 int BringPanelForward(const PanelControls& c) {
-  if (!c.panel) return Missing("panel");
-  SetForegroundWindow(c.panel);
+  HWND window = c.panel ? c.panel : FindWindowA("TessovantSessionWindow", nullptr);
+  if (!window) return Missing("panel");
+  SetForegroundWindow(window);
   Sleep(200);
   printf("foreground=%s\n", NameOfWindow(c, GetForegroundWindow()).c_str());
   return 0;
