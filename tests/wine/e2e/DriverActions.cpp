@@ -228,9 +228,8 @@ int Ping(const PanelControls& c, DWORD timeoutMs) {
 }
 
 int BringPanelForward(const PanelControls& c) {
-  HWND window = c.panel ? c.panel : FindWindowA("TessovantSessionWindow", nullptr);
-  if (!window) return Missing("panel");
-  SetForegroundWindow(window);
+  if (!c.panel) return Missing("panel");
+  SetForegroundWindow(c.panel);
   Sleep(200);
   printf("foreground=%s\n", NameOfWindow(c, GetForegroundWindow()).c_str());
   return 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A panel or player the keyboard alone cannot use: Tab and Shift+Tab must go
-# round the controls in order, and Space and Enter on the focused Start button
-# must each start an exposure.
+# A panel the keyboard alone cannot use: Tab and Shift+Tab must go round the
+# six controls in order, and Space and Enter on the focused Start button must
+# each start an exposure.
 source "$(dirname "$0")/e2e.sh"
 
 # starts_exposure KEY: KEY on the focused Start button brings up the pattern;
@@ -38,12 +38,11 @@ check_state "the panel has the keyboard again" focus panel
 press Tab Tab Tab Tab Tab
 starts_exposure Return
 
-# The player: Tab goes from the session list to Open, the language button, the
-# pattern list and Start, and Enter there plays the chosen session.
+# A player the keyboard alone cannot use: Tab must go from the session list to
+# Open, the language button, the pattern list and Start; Enter there must play.
 stop_program
 start_player "$E2E_WORK/capture.raw"
 read_state() { driver player-state >"$E2E_WORK/state.txt"; }
-driver forward >/dev/null
 for id in 20 21 9 22 10; do
   press Tab
   read_state_until focus "$id"
@@ -51,7 +50,5 @@ for id in 20 21 9 22 10; do
 done
 press Return
 check "player: Enter on Start plays the session" "$(driver wait-stimulation shown 5000 >/dev/null; echo $?)" 0
-press space
-check "player: Space in its full-screen window ends it" "$(driver wait-stimulation hidden 5000 >/dev/null; echo $?)" 0
 
 finish
