@@ -54,13 +54,15 @@ void DescribeBlocks(WaveOutOpening& opening) {
 // Waits for the device's next notification, in slices, so that a stop is
 // seen within one. Once the stop signal is seen, the playing block may still
 // finish within the grace period; while the exposure runs, a device silent
-// for silentLimitMs is reported as such.
+// for silentLimitMs is reported as such. Time is counted in slices waited, so
+// that a worker held up by a busy machine does not take its own delay for the
+// device's silence.
 DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWORD silentLimitMs) {
-  const DWORD start = GetTickCount();
-  DWORD waitedSinceStop = 0;
+  DWORD waitedWhilePlaying = 0, waitedSinceStop = 0;
   while (WaitForSingleObject(opening.deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
     if (Plays(exposure)) {
-      if (GetTickCount() - start >= silentLimitMs) return DeviceAnswer::Silent;
+      waitedWhilePlaying += WaitSliceMs;
+      if (waitedWhilePlaying >= silentLimitMs) return DeviceAnswer::Silent;
       continue;
     }
     waitedSinceStop += WaitSliceMs;
