@@ -3,13 +3,15 @@
 output so that they stay true to the synthesis: per mode a waveform (left
 channel above the right; the first half second, then 20 ms around the first
 peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
-seconds; left channel above the right).
+seconds; left channel above the right). Then per session of the library
+(sessions/*.txt) its frequency over time, from render-sound's schedule.
 
 usage: sound_pictures.py RENDER_SOUND DIR [--check]
   writes the pictures into DIR; with --check, writes nothing and fails unless
   DIR holds exactly the pictures it would write.
 """
 import array
+import glob
 import os
 import subprocess
 import sys
@@ -34,15 +36,16 @@ GAP = 8
 PALETTE = [(0, 0, 0), (48, 48, 48), (90, 90, 90), (255, 196, 64), (96, 200, 255)]
 
 
-def png(width, height, rows):
+def png(width, height, rows, palette=None):
     """An 8-bit palette PNG; the same pixels always give the same bytes."""
+    palette = palette or PALETTE
     def chunk(kind, data):
         return (len(data).to_bytes(4, "big") + kind + data +
                 zlib.crc32(kind + data).to_bytes(4, "big"))
     header = width.to_bytes(4, "big") + height.to_bytes(4, "big") + bytes([8, 3, 0, 0, 0])
     raw = b"".join(b"\0" + bytes(row) for row in rows)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"PLTE", bytes(c for rgb in PALETTE for c in rgb)) +
+            chunk(b"PLTE", bytes(c for rgb in palette for c in rgb)) +
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
@@ -99,6 +102,75 @@ def spectrogram(wav, title, comment, picture):
                     "-c", comment, "-o", picture], check=True)
 
 
+SESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sessions")
+# 12 columns a minute (one per 20 blocks) and 4 rows a hertz, on one scale
+# for every session so that they compare at a glance: 0 to 24 Hz, a grid line
+# every 4 Hz and every 5 minutes.
+BLOCKS_PER_COLUMN = 20
+SESSION_HEIGHT = 98
+TOP_HERTZ = 24
+FILL_LEVELS = 8
+# Palette: background, grid, curve, then the fill under the curve from silent
+# to full loudness, so that the fades show as the fill dims.
+SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
+    (24 * i // (FILL_LEVELS - 1), 64 * i // (FILL_LEVELS - 1), 128 * i // (FILL_LEVELS - 1))
+    for i in range(FILL_LEVELS)]
+
+
+def schedule(tool, session):
+    """The blocks' frequencies and the fades, as render-sound plays them."""
+    text = subprocess.run([tool, "--session", session, "--schedule"], check=True,
+                          capture_output=True, text=True).stdout.split("\n")
+    header = text[0].split()
+    blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
+    frequencies = [int(line.split()[3]) for line in text[1:blocks + 1]]
+    return frequencies, fade_in, fade_out
+
+
+def loudness(block, blocks, fade_in, fade_out):
+    """The fade's scale at the start of a block, 0 to 1."""
+    if block < fade_in:
+        return block / fade_in
+    if block >= blocks - fade_out:
+        return (blocks - block) / fade_out
+    return 1
+
+
+def session_picture(frequencies, fade_in, fade_out):
+    blocks = len(frequencies)
+    width = -(-blocks // BLOCKS_PER_COLUMN)
+    rows = [bytearray(width) for _ in range(SESSION_HEIGHT)]
+
+    def row_of(hundredths):
+        return SESSION_HEIGHT - 1 - round(hundredths * (SESSION_HEIGHT - 2) / (TOP_HERTZ * 100))
+    for hertz in range(0, TOP_HERTZ + 1, 4):
+        rows[row_of(hertz * 100)][:] = bytes([1]) * width
+    for x in range(0, width, 5 * 12):
+        for y in range(SESSION_HEIGHT):
+            rows[y][x] = 1
+    for x in range(width):
+        covered = frequencies[x * BLOCKS_PER_COLUMN:(x + 1) * BLOCKS_PER_COLUMN]
+        level = round(loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out) *
+                      (FILL_LEVELS - 1))
+        top, bottom = row_of(max(covered)), row_of(min(covered))
+        for y in range(bottom + 1, SESSION_HEIGHT):
+            if rows[y][x] == 0 or level > 0:
+                rows[y][x] = 3 + level
+        for y in range(top, bottom + 1):
+            rows[y][x] = 2
+    return png(width, SESSION_HEIGHT, rows, SESSION_PALETTE)
+
+
+def make_session_pictures(tool, folder):
+    names = []
+    for session in sorted(glob.glob(os.path.join(SESSIONS, "*.txt"))):
+        name = "session-" + os.path.basename(session)[:-4] + ".png"
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(session_picture(*schedule(tool, session)))
+        names.append(name)
+    return names
+
+
 def make_pictures(tool, folder, scratch):
     names = []
     for mode, name in enumerate(MODES):
@@ -111,7 +183,7 @@ def make_pictures(tool, folder, scratch):
                     os.path.join(folder, name + "-spectrogram.png"))
         os.remove(wav)
         names += [name + "-waveform.png", name + "-spectrogram.png"]
-    return names
+    return names + make_session_pictures(tool, folder)
 
 
 def main():

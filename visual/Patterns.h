@@ -9,6 +9,12 @@ constexpr int GridStepCount = 44;
 constexpr uint32_t White = 0xFFFFFF;
 constexpr uint32_t Black = 0;
 
+// Tick periods of the patterns, in milliseconds.
+constexpr uint32_t StrobeTickMs = 2;
+constexpr uint32_t RingTickMs = 20;
+constexpr uint32_t GridTickMs = 10;
+constexpr uint32_t IdleTickMs = 1000;
+
 // Smooth strobe: a cosine from black to grey 254 and back every
 // 50000 / frequency ticks, recomputed from the tick count, never accumulated.
 double SmoothStrobeStep(uint32_t frequency);

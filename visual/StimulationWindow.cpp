@@ -3,6 +3,19 @@
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
 #include "visual/StimulationKeyboard.h"
+#include "visual/VisualState.h"
+
+namespace {
+// The tick leaves an unchanged frame alone, so it must hear of every moment
+// the window may have lost its picture: shown, painted or erased (without
+// desktop composition an uncovered window is erased to black), the display
+// changed. Noticed after the default handling, which is what erases.
+LRESULT HandleThenRedraw(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+  NoticePictureLost();
+  return result;
+}
+}  // namespace
 
 void CreateStimulationWindow(HINSTANCE instance) {
   WNDCLASSA windowClass = {};
@@ -32,6 +45,11 @@ LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam,
       // destroy the window, which must live as long as the process.
       StopExposure(true);
       return 0;
+    case WM_SHOWWINDOW:
+    case WM_ERASEBKGND:
+    case WM_PAINT:
+    case WM_DISPLAYCHANGE:
+      return HandleThenRedraw(window, message, wParam, lParam);
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }

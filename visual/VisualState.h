@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 
 #include "platform/MultimediaTimer.h"
+#include "visual/FrameKey.h"
 
 struct VisualStateRecord {
   HDC windowDc;
@@ -25,9 +27,18 @@ struct VisualStateRecord {
   double strobeValue;
   // Kept by each drawing tick between ClearFrame and PresentFrame.
   HGDIOBJ previousPen;
-  HPEN whitePen;
+  HPEN framePen;
   // Lets the thread wait for its own tick, and no other timer's, at the end.
   TickGate tickGate;
+  // The frame last drawn, so that a tick whose frame is the same draws nothing.
+  PresentedFrame presented;
+  // Set by the window's thread once the window may have lost its picture
+  // (shown, erased, painted, the display changed); the next tick draws.
+  std::atomic<bool> pictureLost;
+  // Ticks that drew, for the tests and benchmarks; the tick's alone.
+  uint32_t framesDrawn;
+  // Set only by a benchmark, to weigh the cost of drawing every tick afresh.
+  bool drawEveryTick;
 };
 
 extern VisualStateRecord VisualState;
@@ -41,12 +52,21 @@ void AcquireSurfaces();
 void SetUpFigures(int count, double spacing);
 void ReleaseSurfaces();
 
+// The next tick draws whatever its frame; the first tick of an exposure does.
+void ForgetFramesDrawn();
+// From the window's thread, after the window may have lost its picture.
+void NoticePictureLost();
+
+// The frame of the line pattern at the current shift, in its pen.
+FrameKey RingFrame(uint32_t penColour);
+FrameKey GridFrame(uint32_t penColour);
+
 // The steps of a line-pattern frame, apart so that the drawing benchmark can
-// time each: clear the surface (the white pen then stays selected), draw the
-// figures at the current shift, copy the surface to the window.
-void ClearFrame();
-void DrawRings();
-void DrawGridLines();
+// time each: clear the surface (the frame's pen then stays selected), draw the
+// figures of the frame, copy the surface to the window.
+void ClearFrame(const FrameKey& frame);
+void DrawRings(const FrameKey& frame);
+void DrawGridLines(const FrameKey& frame);
 void PresentFrame();
 
 void CALLBACK VisualTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,

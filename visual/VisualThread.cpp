@@ -12,21 +12,24 @@ const DWORD PollMs = 100;
 // The fine ticks hold the finest timer resolution, reported in finePeriod.
 UINT StartPattern(VisualMode mode, UINT& finePeriod) {
   OpenTickGate(VisualState.tickGate);
+  ForgetFramesDrawn();
   finePeriod = 0;
-  if (mode == VisualMode::None) return StartPeriodicTimer(1000, 100, VisualTick);
-  if (mode == VisualMode::SmoothStrobe) return StartFinePeriodicTimer(2, VisualTick, finePeriod);
+  if (mode == VisualMode::None) return StartPeriodicTimer(IdleTickMs, 100, VisualTick);
+  if (mode == VisualMode::SmoothStrobe) {
+    return StartFinePeriodicTimer(StrobeTickMs, VisualTick, finePeriod);
+  }
   if (mode == VisualMode::DiscreteStrobe) {
     VisualState.strobeValue = 0.0;
     VisualState.strobeFlag = 1;
-    return StartFinePeriodicTimer(2, VisualTick, finePeriod);
+    return StartFinePeriodicTimer(StrobeTickMs, VisualTick, finePeriod);
   }
   if (mode == VisualMode::Circles) {
     SetUpFigures(RingCount, RingSpacing(FrameWidth()));
-    return StartFinePeriodicTimer(20, VisualTick, finePeriod);
+    return StartFinePeriodicTimer(RingTickMs, VisualTick, finePeriod);
   }
   if (mode == VisualMode::Grid) {
     SetUpFigures(GridStepCount, GridSpacing(FrameWidth()));
-    return StartFinePeriodicTimer(10, VisualTick, finePeriod);
+    return StartFinePeriodicTimer(GridTickMs, VisualTick, finePeriod);
   }
   return 0;
 }

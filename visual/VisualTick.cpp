@@ -14,36 +14,54 @@ void FillWindow(COLORREF colour) {
   DeleteObject(brush);
 }
 
+// A tick whose frame is the one already on the screen draws nothing; it
+// still advances the pattern, so the frames that are drawn, and the ticks at
+// which they appear, stay those of a tick that draws every time.
+bool FrameDue(const FrameKey& frame, uint32_t tickPeriodMs) {
+  if (LoadField(VisualState.pictureLost) || VisualState.drawEveryTick) {
+    // Cleared before drawing: a loss noticed from now on is after the draw.
+    StoreField(VisualState.pictureLost, false);
+    ForgetPresentedFrame(VisualState.presented);
+  }
+  if (!MustDrawFrame(VisualState.presented, frame, tickPeriodMs)) return false;
+  VisualState.framesDrawn++;
+  return true;
+}
+
 void DrawSmoothStrobe(uint32_t frequency) {
   VisualState.strobeValue = SmoothStrobeStep(frequency);
   const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
-  FillWindow(GreyColour(grey));
+  const FrameKey frame = FillFrameKey(GreyColour(grey));
+  if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
 }
 
 void DrawDiscreteStrobe(uint32_t frequency) {
   VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
   VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
-  FillWindow(StrobeColour(VisualState.strobeFlag));
+  const FrameKey frame = FillFrameKey(StrobeColour(VisualState.strobeFlag));
+  if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
 
 // A ring that cannot reach the surface is not drawn: on a large screen many
 // rings enclose it wholly, and the arc call spends time on every point of a
 // ring, on the surface or off it.
-void DrawRing(int baseRadius) {
+void DrawRing(int startX, uint32_t radius) {
   const int centreX = VisualState.centreX, centreY = VisualState.centreY;
-  const uint32_t radius = RingRadius(baseRadius, VisualState.shift);
   if (!RingReachesSurface(centreX, centreY, radius, FrameWidth(), FrameHeight())) return;
-  MoveToEx(VisualState.memoryDc, RingStartX(centreX, baseRadius, VisualState.shift), centreY,
-           nullptr);
+  MoveToEx(VisualState.memoryDc, startX, centreY, nullptr);
   AngleArc(VisualState.memoryDc, centreX, centreY, radius, 0.0f, 360.0f);
 }
 
 void DrawCircles(uint32_t frequency) {
-  ClearFrame();
-  DrawRings();
+  const FrameKey frame = RingFrame(White);
+  const bool draw = FrameDue(frame, RingTickMs);
+  if (draw) {
+    ClearFrame(frame);
+    DrawRings(frame);
+  }
   VisualState.shift = NextRingShift(VisualState.shift, VisualState.spacing, frequency);
-  PresentFrame();
+  if (draw) PresentFrame();
 }
 
 void DrawLine(int fromX, int fromY, int toX, int toY) {
@@ -52,20 +70,41 @@ void DrawLine(int fromX, int fromY, int toX, int toY) {
 }
 
 void DrawGrid(uint32_t frequency) {
-  ClearFrame();
-  DrawGridLines();
+  const FrameKey frame = GridFrame(White);
+  const bool draw = FrameDue(frame, GridTickMs);
+  if (draw) {
+    ClearFrame(frame);
+    DrawGridLines(frame);
+  }
   VisualState.shift = NextGridShift(VisualState.shift, VisualState.spacing, frequency);
-  PresentFrame();
+  if (draw) PresentFrame();
 }
 
 }  // namespace
 
-// Leaves the white pen selected for the figures; PresentFrame releases it.
-void ClearFrame() {
+void ForgetFramesDrawn() {
+  ForgetPresentedFrame(VisualState.presented);
+  VisualState.framesDrawn = 0;
+}
+
+void NoticePictureLost() { StoreField(VisualState.pictureLost, true); }
+
+FrameKey RingFrame(uint32_t penColour) {
+  return RingFrameKey(penColour, VisualState.centreX, VisualState.figureCount,
+                      VisualState.spacing, VisualState.shift);
+}
+
+FrameKey GridFrame(uint32_t penColour) {
+  return GridFrameKey(penColour, VisualState.centreX, VisualState.centreY,
+                      VisualState.figureCount, VisualState.spacing, VisualState.shift);
+}
+
+// Leaves the frame's pen selected for the figures; PresentFrame releases it.
+void ClearFrame(const FrameKey& frame) {
   HBRUSH blackBrush = CreateSolidBrush(Black);
   HGDIOBJ keptBrush = SelectObject(VisualState.memoryDc, blackBrush);
-  VisualState.whitePen = CreatePen(PS_SOLID, 1, White);
-  VisualState.previousPen = SelectObject(VisualState.memoryDc, VisualState.whitePen);
+  VisualState.framePen = CreatePen(PS_SOLID, 1, frame.colour);
+  VisualState.previousPen = SelectObject(VisualState.memoryDc, VisualState.framePen);
   PatBlt(VisualState.memoryDc, 0, 0, FrameWidth(), FrameHeight(), PATCOPY);
   SelectObject(VisualState.memoryDc, keptBrush);
   DeleteObject(blackBrush);
@@ -75,27 +114,25 @@ void PresentFrame() {
   StretchBlt(VisualState.windowDc, 0, 0, FrameWidth(), FrameHeight(), VisualState.memoryDc, 0, 0,
              FrameWidth(), FrameHeight(), SRCCOPY);
   SelectObject(VisualState.memoryDc, VisualState.previousPen);
-  DeleteObject(VisualState.whitePen);
+  DeleteObject(VisualState.framePen);
 }
 
-void DrawRings() {
-  int baseRadius = 0;
-  for (int ring = 1; ring <= VisualState.figureCount; ring++) {
-    DrawRing(baseRadius);
-    baseRadius = NextFigureDistance(baseRadius, VisualState.spacing);
+// Per ring its start x and its radius.
+void DrawRings(const FrameKey& frame) {
+  for (int i = 0; i + 1 < frame.positionCount; i += 2) {
+    DrawRing(frame.positions[i], static_cast<uint32_t>(frame.positions[i + 1]));
   }
 }
 
-void DrawGridLines() {
-  int distance = 0;
-  for (int step = 1; step <= VisualState.figureCount; step++) {
-    const GridStepLines lines =
-        GridLinesAt(VisualState.centreX, VisualState.centreY, distance, VisualState.shift);
-    DrawLine(lines.leftX, 0, lines.leftX, FrameHeight());
-    DrawLine(lines.rightX, 0, lines.rightX, FrameHeight());
-    DrawLine(0, lines.upperY, FrameWidth(), lines.upperY);
-    DrawLine(0, lines.lowerY, FrameWidth(), lines.lowerY);
-    distance = NextFigureDistance(distance, VisualState.spacing);
+// Per step the left and right columns, then the upper and lower rows.
+void DrawGridLines(const FrameKey& frame) {
+  for (int i = 0; i + 3 < frame.positionCount; i += 4) {
+    const int leftX = frame.positions[i], rightX = frame.positions[i + 1];
+    const int upperY = frame.positions[i + 2], lowerY = frame.positions[i + 3];
+    DrawLine(leftX, 0, leftX, FrameHeight());
+    DrawLine(rightX, 0, rightX, FrameHeight());
+    DrawLine(0, upperY, FrameWidth(), upperY);
+    DrawLine(0, lowerY, FrameWidth(), lowerY);
   }
 }
 

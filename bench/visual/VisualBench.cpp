@@ -77,6 +77,7 @@ std::vector<double> TickIntervals(VisualMode mode, double seconds) {
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, BenchFrequency);
   StoreField(ExposureState.running, 1);
+  VisualState.drawEveryTick = false;
   HANDLE thread = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
   std::vector<double> intervals;
   const double end = NowMs() + seconds * 1000.0;
@@ -115,6 +116,9 @@ void SetUpDrawing(VisualMode mode) {
   StoreField(ExposureState.frequency, BenchFrequency);
   StoreField(ExposureState.frameCounter, 0);
   OpenTickGate(VisualState.tickGate);
+  ForgetFramesDrawn();
+  // What one frame costs to draw, also where the frame would be unchanged.
+  VisualState.drawEveryTick = true;
 }
 
 // Times calls of the tick made directly on this thread.
@@ -143,11 +147,12 @@ StepTimes LinePatternSteps(VisualMode mode, int ticks) {
   StepTimes times;
   for (int n = 0; n < ticks; n++) {
     const double start = NowMs();
-    ClearFrame();
+    const FrameKey frame = rings ? RingFrame(White) : GridFrame(White);
+    ClearFrame(frame);
     GdiFlush();
     const double cleared = NowMs();
-    if (rings) DrawRings();
-    else DrawGridLines();
+    if (rings) DrawRings(frame);
+    else DrawGridLines(frame);
     GdiFlush();
     const double drawn = NowMs();
     PresentFrame();

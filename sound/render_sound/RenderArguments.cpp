@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "sound/Synthesis.h"
-#include "sound/render_sound/TextFields.h"
+#include "sound/TextFields.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const char SessionReplaces[] =
     "--session replaces --mode, --frequency, --blocks and --minutes; it cannot go with ";
 const char Usage[] =
     "usage: --mode M --frequency F (--blocks N | --minutes M) | --session FILE, "
-    "then [--position P] [--seed S] [--raw] [--output FILE]";
+    "then [--position P] [--seed S] [--raw | --schedule] [--output FILE]";
 
 std::string RangeMessage(const NumberOption& option) {
   return std::string(option.name) + " takes " + option.range;
@@ -80,7 +80,7 @@ const char* BesideSession(bool mode, bool frequency, bool blocks, bool minutes) 
 bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& settings,
                           std::string& error) {
   error.clear();
-  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, "-"};
+  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, false, "-"};
   uint64_t mode = 0, frequency = 0, blocks = 0, position = 0, seed = 1;
   bool haveMode = false, haveFrequency = false, haveBlocks = false, haveMinutes = false,
        unused = false;
@@ -88,8 +88,8 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
     const std::string name = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     bool ok = true;
-    if (name == "--raw") {
-      settings.raw = true;
+    if (name == "--raw" || name == "--schedule") {
+      (name == "--raw" ? settings.raw : settings.schedule) = true;
       continue;
     } else if (name == "--output") {
       ok = TakeName(value, "--output", "a file name, or - for standard output", settings.output,
@@ -116,7 +116,9 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
     if (!ok) return false;
     i++;
   }
-  if (!settings.session.empty()) {
+  if (settings.raw && settings.schedule) {
+    error = "--raw and --schedule both choose what is written; give one of them";
+  } else if (!settings.session.empty()) {
     if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes))
       error = SessionReplaces + std::string(extra);
   } else if (!haveMode) {

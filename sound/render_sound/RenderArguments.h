@@ -14,6 +14,7 @@ struct RenderSettings {
   uint32_t position;    // the frame counter before the first block
   uint32_t seed;        // the generator's state before the first draw
   bool raw;
+  bool schedule;  // the blocks' modes and frequencies as text instead of sound
   std::string output;  // "-" is standard output
 };
 

@@ -1,5 +1,5 @@
-// A bounded fuzz of render-sound's session files: thousands of generated,
-// mutated and random texts from a fixed seed. Every run must end either in
+// A bounded fuzz of render-sound's session files, fades and all: thousands of
+// generated, mutated and random texts from a fixed seed. Every run must end either in
 // exit 0 with exactly the blocks an independent reading of the rules gives,
 // or in exit 2 with one line naming the first bad line and nothing written.
 // Most runs call the tool's entry in this process; every fortieth runs the
@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "sound/SessionSchedule.h"
 #include "sound/render_sound/RenderSession.h"
 
 namespace {
@@ -71,15 +72,18 @@ uint64_t Hundredths(const std::string& hertz) {
 // The rules as POSIX extended regular expressions, a reading of them quite
 // unlike the parser's own.
 Expected Reference(const std::string& text) {
-  static regex_t blank, segment;
+  static regex_t blank, segment, fade;
   static const bool compiled =
       regcomp(&blank, "^[ \t]*$", REG_EXTENDED | REG_NOSUB) == 0 &&
       regcomp(&segment,
               "^[ \t]*([0-9]+(\\.[0-9]+)?)([ms])[ \t]+([0-9]+)[ \t]+([0-9]+([.,][0-9]{1,2})?)"
               "([ \t]+([0-9]+([.,][0-9]{1,2})?))?[ \t]*$",
+              REG_EXTENDED) == 0 &&
+      regcomp(&fade, "^[ \t]*fade-(in|out)[ \t]+([0-9]+(\\.[0-9]+)?)([ms])[ \t]*$",
               REG_EXTENDED) == 0;
   if (!compiled) std::abort();
   Expected expected{true, 0, 0};
+  uint64_t fadeLine[2] = {0, 0}, fadeBlocks[2] = {0, 0};
   std::string line;
   std::istringstream lines(text);
   for (uint64_t number = 1; std::getline(lines, line); number++) {
@@ -88,9 +92,17 @@ Expected Reference(const std::string& text) {
     if (line.find('\0') == std::string::npos && regexec(&blank, line.c_str(), 0, nullptr, 0) == 0)
       continue;
     regmatch_t m[10];
+    auto group = [&](int g) { return line.substr(m[g].rm_so, m[g].rm_eo - m[g].rm_so); };
+    if (line.find('\0') == std::string::npos && regexec(&fade, line.c_str(), 10, m, 0) == 0) {
+      const int out = group(1) == "out";
+      fadeBlocks[out] = ReferenceBlocks(group(2), group(4) == "m" ? 240 : 4);
+      if (fadeLine[out] != 0 || fadeBlocks[out] == 0 || fadeBlocks[out] > 1000000)
+        return {false, 0, number};
+      fadeLine[out] = number;
+      continue;
+    }
     if (line.find('\0') != std::string::npos || regexec(&segment, line.c_str(), 10, m, 0) != 0)
       return {false, 0, number};
-    auto group = [&](int g) { return line.substr(m[g].rm_so, m[g].rm_eo - m[g].rm_so); };
     const uint64_t blocks = ReferenceBlocks(group(1), group(3) == "m" ? 240 : 4);
     const uint64_t first = Hundredths(group(5)),
                    last = m[8].rm_so >= 0 ? Hundredths(group(8)) : first;
@@ -102,7 +114,10 @@ Expected Reference(const std::string& text) {
         expected.blocks > 1000000)
       return {false, 0, number};
   }
-  return expected.blocks > 0 ? expected : Expected{false, 0, 0};
+  if (expected.blocks == 0) return {false, 0, 0};
+  if (fadeBlocks[0] + fadeBlocks[1] > expected.blocks)
+    return {false, 0, std::max(fadeLine[0], fadeLine[1])};
+  return expected;
 }
 
 uint64_t randomState = 0x5E5510F5u;
@@ -142,7 +157,10 @@ std::string GeneratedSession() {
     const uint64_t kind = Next(20);
     if (kind == 0) text += "\n";
     if (kind == 1) text += "# a comment 1s 9 99\n";
-    if (kind < 2) continue;
+    if (kind == 2 || kind == 3)
+      text += (kind == 2 ? "fade-in" : "fade-out") + Pick(Gaps) + Field(Durations, BadDurations) +
+              Pick(Ends);
+    if (kind < 4) continue;
     text += Field(Durations, BadDurations) + Pick(Gaps) + Field(Modes, BadModes) + Pick(Gaps) +
             Field(Hertz, BadHertz);
     if (Next(3) == 0) text += Pick(Gaps) + Field(Hertz, BadHertz);
@@ -155,13 +173,16 @@ std::string GeneratedSession() {
 
 std::string Mutated(std::string text) {
   static const std::string alphabet("0123456789.,ms# \t\r\n\0x\xff-", 24);
+  // Sometimes a directive's word, or a duration, dropped into the text.
+  static const char* const words[] = {"fade-in", "fade-out", "1s", "fade-"};
   for (uint64_t n = 1 + Next(4); n > 0 && !text.empty(); n--) {
     const size_t at = Next(text.size());
-    const uint64_t edit = Next(4);
+    const uint64_t edit = Next(5);
     if (edit == 0) text[at] = alphabet[Next(alphabet.size())];
     if (edit == 1) text.insert(at, 1, alphabet[Next(alphabet.size())]);
     if (edit == 2) text.erase(at, 1);
     if (edit == 3) text += text.substr(text.rfind('\n', at) + 1);
+    if (edit == 4) text.insert(at, Pick(words));
   }
   return text;
 }
@@ -220,7 +241,7 @@ std::string Check(const Expected& expected, int status, const std::string& outpu
   }
   const std::string line =
       expected.badLine ? "render-sound: session line " + std::to_string(expected.badLine) + ": "
-                       : "render-sound: the session has no segment";
+                       : "render-sound: session: no segment";
   if (status != 2) return "exit " + std::to_string(status) + ", not 2";
   if (exists) return "created the output file";
   if (message.find('\n') + 1 != message.size()) return "not one line: " + message;
@@ -255,10 +276,10 @@ int main(int argc, char** argv) {
     std::string problem;
     if (expected.valid && expected.blocks > LongestRender) {
       // A mutation that makes an hour of sound: its count is checked, not its bytes.
-      std::vector<SessionSegment> segments;
-      std::string error;
-      if (!ParseSession(text, segments, error) || SessionBlocks(segments) != expected.blocks)
-        problem = "not " + std::to_string(expected.blocks) + " blocks: " + error;
+      Session parsed;
+      SessionError error;
+      if (!ParseSession(text, "session", parsed, error) || SessionBlocks(parsed) != expected.blocks)
+        problem = "not " + std::to_string(expected.blocks) + " blocks: " + error.message;
       parsedOnly++;
     } else {
       std::ofstream(session, std::ios::binary) << text;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release archive as scripts/package.sh makes it: its path on the last
-# line, exactly the four files, checksums that verify, the release exe itself
+# line, exactly the four files and the session library, checksums that verify
+# and cover every other file, the release exe itself
 # with the project's version in its version resource.
 #   package_test.sh BUILD_ROOT VERSION
 set -euo pipefail
@@ -13,11 +14,14 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/build.log" | tail -1)
 [ "$archive" = "$root/release/tessovant-$version-win32.zip" ] || fail "last line '$archive'"
 python3 -m zipfile -e "$archive" "$work/x"
-[ "$(ls "$work/x" | tr '\n' ' ')" = "README.md SHA256SUMS render-sound.exe tessovant.exe " ] ||
+listed="README.md SHA256SUMS render-sound.exe sessions tessovant.exe "
+[ "$(ls "$work/x" | tr '\n' ' ')" = "$listed" ] ||
   fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
+diff -r "$src/sessions" "$work/x/sessions" >/dev/null || fail "sessions/ is not the library"
 (cd "$work/x" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not verify"
-[ "$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort | tr '\n' ' ')" = "README.md render-sound.exe tessovant.exe " ] ||
-  fail "SHA256SUMS does not cover every other file"
+summed=$(cut -d' ' -f3 "$work/x/SHA256SUMS" | sort)
+present=$(cd "$work/x" && find . -type f ! -name SHA256SUMS | cut -c3- | sort)
+[ "$summed" = "$present" ] || fail "SHA256SUMS does not cover every other file"
 cmp -s "$work/x/tessovant.exe" "$root/win32/tessovant.exe" || fail "tessovant.exe is not the win32 build's"
 file "$work/x/tessovant.exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "not a 32-bit GUI exe"
 

@@ -25,6 +25,7 @@ expect_usage_error --blocks --mode 1 --frequency 780
 expect_usage_error --position --mode 1 --frequency 780 --blocks 1 --position -3
 expect_usage_error --seed --mode 1 --frequency 780 --blocks 1 --seed abc
 expect_usage_error --minutes --mode 1 --frequency 780 --minutes 0
+expect_usage_error --schedule --mode 1 --frequency 780 --blocks 1 --raw --schedule
 
 # A session is checked whole before anything is written: a bad line late in
 # the file leaves no output file, and an existing one untouched.

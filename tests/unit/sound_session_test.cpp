@@ -5,28 +5,29 @@
 #include <utility>
 #include <vector>
 
+#include "sound/SessionFile.h"
+#include "sound/SessionSchedule.h"
 #include "sound/Synthesis.h"
 #include "sound/render_sound/RenderSession.h"
-#include "sound/render_sound/SessionFile.h"
 
 namespace {
-std::vector<SessionSegment> Parsed(const std::string& text) {
-  std::vector<SessionSegment> segments;
-  std::string error;
-  EXPECT_TRUE(ParseSession(text, segments, error)) << error;
-  return segments;
+Session Parsed(const std::string& text) {
+  Session session;
+  SessionError error;
+  EXPECT_TRUE(ParseSession(text, "session", session, error)) << error.message;
+  return session;
 }
 
 std::string ErrorOf(const std::string& text) {
-  std::vector<SessionSegment> segments;
-  std::string error;
-  EXPECT_FALSE(ParseSession(text, segments, error)) << text;
-  return error;
+  Session session;
+  SessionError error;
+  EXPECT_FALSE(ParseSession(text, "session", session, error)) << text;
+  return error.message;
 }
 
 std::vector<StereoFrame> Rendered(const std::string& session, uint32_t position, uint32_t seed) {
   FILE* file = std::tmpfile();
-  EXPECT_TRUE(RenderSegments(Parsed(session), position, seed, true, file, nullptr));
+  EXPECT_TRUE(RenderSession(Parsed(session), position, seed, true, file, nullptr));
   std::vector<StereoFrame> frames(static_cast<size_t>(std::ftell(file)) / sizeof(StereoFrame));
   std::rewind(file);
   EXPECT_EQ(std::fread(frames.data(), sizeof(StereoFrame), frames.size(), file), frames.size());
@@ -60,10 +61,11 @@ bool SameFrames(const std::vector<StereoFrame>& a, const std::vector<StereoFrame
 }  // namespace
 
 TEST(SessionFile, LinesAsAUserWritesThem) {
-  const auto s = Parsed(
-      "# wind-down\r\n\r\n1s 1 7.8\r\n \t0.75s\t2  7,80 # peaks\n"
-      "1.25s 3 12 0,1\n0.5m 4 50#\n0.3s 0 0.10\n0.001m 1 3.33 4\n0." +
-      std::string(40, '0') + "1s 2 7");
+  const std::vector<SessionSegment> s =
+      Parsed("# wind-down\r\n\r\n1s 1 7.8\r\n \t0.75s\t2  7,80 # peaks\n"
+             "1.25s 3 12 0,1\n0.5m 4 50#\n0.3s 0 0.10\n0.001m 1 3.33 4\n0." +
+             std::string(40, '0') + "1s 2 7")
+          .segments;
   const uint32_t blocks[] = {4, 3, 5, 120, 2, 1, 1};
   const uint32_t first[] = {780, 780, 1200, 5000, 10, 333, 700};
   const uint32_t last[] = {780, 780, 10, 5000, 10, 400, 700};
@@ -77,6 +79,8 @@ TEST(SessionFile, LinesAsAUserWritesThem) {
   // 4166.666 minutes are 999999.84 blocks: the session holds 1000000 at most.
   EXPECT_EQ(SessionBlocks(Parsed("4166.666m 0 7")), 1000000u);
   EXPECT_EQ(SessionBlocks(Parsed("4166m 0 7\n\n40s 0 7")), 1000000u);
+  // Fades anywhere, in blocks rounded up, together as long as the session.
+  EXPECT_EQ(Parsed("fade-out 0.3s # two\n1s 1 7\n\tfade-in  0.5s\r\n").fadeInBlocks, 2u);
 }
 
 TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
@@ -106,8 +110,19 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
       {"1s 1", "session line 1: 2 fields, where a segment is DURATION MODE FREQUENCY [FREQUENCY]"},
       {"1s 1 7 8 9", "session line 1: 5 fields"},
       {"1s 1 7\r\r\n", "frequency '7?'"},
-      {"\n # nothing\n\t\n", "the session has no segment, only blank lines and comments"},
-      {"", "the session has no segment"},
+      {"fade-in 1s\n1s 1 7\n# x\nfade-in 2s",
+       "session line 4: a second fade-in; the first is on line 1"},
+      {"1s 1 7\nfade-in",
+       "session line 2: fade-in takes one DURATION, such as fade-in 20s; 0 given"},
+      {"fade-out 1s 2s\n1s 1 7", "session line 1: fade-out takes one DURATION"},
+      {"fade-in 0s\n1s 1 7", "session line 1: duration 0s is not greater than 0"},
+      {"1s 1 7\nfade-out 20", "session line 2: duration '20' is not a decimal number"},
+      {"fade-in 4166.67m\n1s 1 7", "duration 4166.67m is longer than 1000000 blocks"},
+      {"fade-out 0.5s\n1s 1 7\nfade-in 0.75s",
+       "session line 3: the fades together are 5 blocks, longer than the session's 4"},
+      {"fade-in 1s\nfade-out 1s", "session: no segment, only blank lines, comments and fades"},
+      {"\n # nothing\n\t\n", "session: no segment, only blank lines, comments and fades"},
+      {"", "session: no segment"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.first);
@@ -115,6 +130,61 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
         << "'" << c.first << "' gave '" << error << "'";
     EXPECT_EQ(error.find('\n'), std::string::npos);
   }
+  // A second program names its own file, and finds the line as a number.
+  Session session;
+  SessionError e;
+  EXPECT_FALSE(ParseSession("1s 1 7\nfade-in x", "relax.txt", session, e));
+  EXPECT_TRUE(e.line == 2 && e.message == "relax.txt line 2: " + e.what) << e.message;
+}
+
+TEST(SessionFade, EndsOfBothFadesTruncateTowardZero) {
+  // A 10-block session fading in over 2 blocks and out over 3: a wrong end,
+  // an off-by-one frame or rounding away from zero shows at these frames.
+  const uint64_t n = 110250, in = 22050, out = 33075;
+  const struct {
+    uint64_t j;
+    int16_t positive, negative;  // of 32767 and -30001
+  } cases[] = {
+      {0, 0, 0},
+      {in - 1, 32765, -29999},  // 32765.51 and -29999.63
+      {in, 32767, -30001},      // past the fade-in: unchanged
+      {n - out - 1, 32767, -30001},
+      {n - out, 32767, -30001},  // x out / out
+      {n - out + 1, 32766, -30000},
+      {n - 1, 0, 0},  // 0.99 and -0.91
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FadedSample(32767, c.j, n, in, out), c.positive) << c.j;
+    EXPECT_EQ(FadedSample(-30001, c.j, n, in, out), c.negative) << c.j;
+    EXPECT_EQ(FadedSample(-30001, c.j, n, 0, 0), -30001) << c.j;
+  }
+}
+
+TEST(SessionFade, FadesLieOverTheSessionsBlocksNotTheFrameCounter) {
+  // Fade-in over the first block, fade-out over the last two, the frame
+  // counter starting far from 0: each rendered block is the plain block with
+  // frame j of the session scaled.
+  const uint32_t position = 123456;
+  const auto faded = Rendered("fade-in 0.25s\n0.5s 3 7.8\nfade-out 0.5s\n0.5s 1 12 4", position, 9);
+  const auto plain = Synthesized({{SoundMode::NoiseModulation, 780},
+                                  {SoundMode::NoiseModulation, 780},
+                                  {SoundMode::BrainWaves, 1200},
+                                  {SoundMode::BrainWaves, 400}},
+                                 position, 9);
+  ASSERT_EQ(faded.size(), plain.size());
+  const int64_t n = 4 * FramesPerBlock, block = FramesPerBlock;
+  size_t wrong = 0;
+  for (int64_t j = 0; j < n; j++) {
+    const int64_t num = j < block ? j : j >= n - 2 * block ? n - j : 1;
+    const int64_t den = j < block ? block : j >= n - 2 * block ? 2 * block : 1;
+    wrong += faded[j].left != plain[j].left * num / den;
+    wrong += faded[j].right != plain[j].right * num / den;
+  }
+  EXPECT_EQ(wrong, 0u);
+  EXPECT_TRUE(SameBlock(faded, 1, plain, 1));  // between the fades
+  // Each block's own segment, mode and frequency.
+  const ScheduledBlock last = ScheduleBlock(Parsed("0.5s 3 7.8\n0.5s 1 12 4"), 3);
+  EXPECT_TRUE(last.segment == 1 && last.mode == SoundMode::BrainWaves && last.frequency == 400);
 }
 
 TEST(SessionRender, SlideBlocksAreTheSynthesisAtTheFrequenciesOnTheWay) {

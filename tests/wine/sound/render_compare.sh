@@ -2,7 +2,8 @@
 # The build's render-sound.exe against the host's, bit for bit: every mode
 # across the wrap of the frame counter at 2^32, and the noise modes deep into
 # it, where doubles with longer intermediates (the x87 unit's) round
-# differently in the last bit.
+# differently in the last bit; and a session's fades, 64-bit integer
+# arithmetic that a 32-bit build does through library calls.
 set -euo pipefail
 source "$(dirname "$0")/../common.sh"
 work=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/render.XXXXXX")
@@ -23,4 +24,10 @@ for case in "0 780 $wrap" "1 4999 $wrap" "2 1234 $wrap" "3 4999 $wrap" "4 15 $wr
   echo "mode $mode, $frequency, from $position: $differing of $((blocks * 44100)) bytes differ"
   [ "$differing" = 0 ] || failed=1
 done
+printf 'fade-in 0.5s\r\n2s 4 7.8 12\r\nfade-out 0.75s\r\n' > "$work/faded.txt"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$work/faded.txt" --raw --output "$work/host.raw"
+"$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/faded.txt" --raw \
+  --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" ||
+  { cat "$work/wine.log"; exit 1; }
+cmp -s "$work/host.raw" "$work/windows.raw" || { echo "a faded session differs"; failed=1; }
 exit $failed

@@ -1,5 +1,7 @@
-// Frames of the line patterns on surfaces of large screens, drawn by the tick
-// and drawn with every figure whole, compared bit for bit.
+// Frames of the line patterns and the discrete strobe on surfaces of large
+// screens, drawn by the tick (or left from an earlier tick that drew the same
+// frame) and drawn whole, compared bit for bit; and the real window drawn
+// again after it may have lost its picture.
 #pragma once
 
 void CheckLargeFrames();

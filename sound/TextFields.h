@@ -1,11 +1,11 @@
-// The small text forms that render-sound reads from its command line and from
-// session files: whole numbers, decimal lengths and frequencies in hertz.
+// The small text forms of session files and of render-sound's command line:
+// whole numbers, decimal lengths and frequencies in hertz.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-// The most blocks one render may hold: 69 h 26 min 40 s.
+// The most blocks one render or session may hold: 69 h 26 min 40 s.
 constexpr uint64_t MaximumRenderBlocks = 1000000;
 constexpr uint32_t BlocksPerSecond = 4;
 constexpr uint32_t BlocksPerMinute = 240;

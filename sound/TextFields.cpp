@@ -1,4 +1,4 @@
-#include "sound/render_sound/TextFields.h"
+#include "sound/TextFields.h"
 
 namespace {
 

@@ -1,16 +1,10 @@
-#include "sound/render_sound/SessionFile.h"
+#include "sound/SessionFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
-#include "sound/render_sound/TextFields.h"
+#include "sound/TextFields.h"
 
 namespace {
-
-// Far above any real session (a million segment lines fit in 30 MB), but a
-// bound, so that a device or a wrong file is refused instead of read forever.
-const size_t LargestSessionFile = 64u << 20;
 
 // A segment has at most four fields: only they are kept, the rest counted,
 // so that a long line of noise costs no memory.
@@ -87,66 +81,83 @@ bool ParseSegment(size_t count, const std::vector<std::string>& fields, SessionS
   return fields.size() == 3 || ParseFrequency(fields[3], segment.lastFrequency, error);
 }
 
+// The line of a fade directive, kept for the check of both fades together.
+struct Fade {
+  const char* name;
+  uint32_t& blocks;
+  uint64_t line;
+};
+
+bool ParseFade(size_t count, const std::vector<std::string>& fields, uint64_t line, Fade& fade,
+               std::string& error) {
+  if (fade.line != 0) {
+    error = std::string("a second ") + fade.name + "; the first is on line " +
+            std::to_string(fade.line);
+  } else if (count != 2) {
+    error = std::string(fade.name) + " takes one DURATION, such as " + fade.name + " 20s; " +
+            std::to_string(count - 1) + " given";
+  }
+  if (!error.empty() || !ParseDuration(fields[1], fade.blocks, error)) return false;
+  fade.line = line;
+  return true;
+}
+
+// Each line: blank, a fade directive or a segment. Adds the segment's blocks.
+bool ParseLine(size_t count, const std::vector<std::string>& fields, uint64_t line,
+               Session& session, Fade& fadeIn, Fade& fadeOut, uint64_t& blocks,
+               std::string& error) {
+  if (fields[0] == fadeIn.name) return ParseFade(count, fields, line, fadeIn, error);
+  if (fields[0] == fadeOut.name) return ParseFade(count, fields, line, fadeOut, error);
+  SessionSegment segment{};
+  if (!ParseSegment(count, fields, segment, error)) return false;
+  blocks += segment.blocks;
+  if (blocks > MaximumRenderBlocks) {
+    error = "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
+    return false;
+  }
+  session.segments.push_back(segment);
+  return true;
+}
+
+// Checked once the whole session is known, on the line of the later fade.
+bool FadesFit(const Fade& fadeIn, const Fade& fadeOut, uint64_t blocks, uint64_t& line,
+              std::string& error) {
+  if (uint64_t{fadeIn.blocks} + fadeOut.blocks <= blocks) return true;
+  line = std::max(fadeIn.line, fadeOut.line);
+  error = "the fades together are " + std::to_string(uint64_t{fadeIn.blocks} + fadeOut.blocks) +
+          " blocks, longer than the session's " + std::to_string(blocks);
+  return false;
+}
+
+bool Refuse(const std::string& name, uint64_t line, const std::string& what,
+            SessionError& error) {
+  error.line = line;
+  error.what = what;
+  error.message = name + (line ? " line " + std::to_string(line) : std::string()) + ": " + what;
+  return false;
+}
+
 }  // namespace
 
-uint32_t SegmentFrequency(const SessionSegment& segment, uint32_t block) {
-  if (segment.blocks <= 1) return segment.firstFrequency;
-  const int64_t first = segment.firstFrequency;
-  const int64_t change = static_cast<int64_t>(segment.lastFrequency) - first;
-  const int64_t steps = static_cast<int64_t>(segment.blocks) - 1;
-  // Integer division in C++ truncates toward zero, also for a falling slide.
-  return static_cast<uint32_t>(first + change * static_cast<int64_t>(block) / steps);
-}
-
-uint64_t SessionBlocks(const std::vector<SessionSegment>& segments) {
-  uint64_t blocks = 0;
-  for (const SessionSegment& segment : segments) blocks += segment.blocks;
-  return blocks;
-}
-
-bool ParseSession(const std::string& text, std::vector<SessionSegment>& segments,
-                  std::string& error) {
-  segments.clear();
-  error.clear();
+bool ParseSession(const std::string& text, const std::string& name, Session& session,
+                  SessionError& error) {
+  session = Session{{}, 0, 0};
+  error = SessionError{0, "", ""};
+  Fade fadeIn{"fade-in", session.fadeInBlocks, 0}, fadeOut{"fade-out", session.fadeOutBlocks, 0};
   uint64_t blocks = 0;
   size_t start = 0;
   std::vector<std::string> fields;
+  std::string what;
   for (uint64_t line = 1; start <= text.size(); line++) {
     const size_t end = std::min(text.find('\n', start), text.size());
     const size_t count = SplitFields(Content(text.substr(start, end - start)), fields);
     start = end + 1;
-    if (count == 0) continue;
-    SessionSegment segment{};
-    if (ParseSegment(count, fields, segment, error)) blocks += segment.blocks;
-    if (error.empty() && blocks > MaximumRenderBlocks)
-      error = "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
-    if (!error.empty()) {
-      error = "session line " + std::to_string(line) + ": " + error;
-      return false;
-    }
-    segments.push_back(segment);
+    if (count != 0 && !ParseLine(count, fields, line, session, fadeIn, fadeOut, blocks, what))
+      return Refuse(name, line, what, error);
   }
-  if (segments.empty()) error = "the session has no segment, only blank lines and comments";
-  return error.empty();
-}
-
-bool ReadSession(const std::string& name, FILE* standardInput, std::string& text,
-                 std::string& error) {
-  text.clear();
-  error.clear();
-  FILE* in = name == "-" ? standardInput : std::fopen(name.c_str(), "rb");
-  int failure = errno;
-  char chunk[65536];
-  size_t got = 0;
-  while (in != nullptr && text.size() <= LargestSessionFile &&
-         (got = std::fread(chunk, 1, sizeof chunk, in)) > 0)
-    text.append(chunk, got);
-  if (in != nullptr && std::ferror(in)) failure = errno;
-  const std::string shownName = "'" + Printable(name) + "'";
-  if (in == nullptr || std::ferror(in))
-    error = "cannot read session file " + shownName + ": " + std::strerror(failure);
-  else if (text.size() > LargestSessionFile)
-    error = "session file " + shownName + " is larger than 64 MiB";
-  if (in != nullptr && in != standardInput) std::fclose(in);
-  return error.empty();
+  if (session.segments.empty())
+    return Refuse(name, 0, "no segment, only blank lines, comments and fades", error);
+  uint64_t line = 0;
+  if (!FadesFit(fadeIn, fadeOut, blocks, line, what)) return Refuse(name, line, what, error);
+  return true;
 }
