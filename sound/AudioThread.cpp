@@ -14,8 +14,9 @@ const DWORD StopGraceMs = 500;
 // has stopped playing (a frozen sound server, a headset pulled out): it is
 // given up and the default device opened anew.
 const DWORD SilentDeviceMs = 2000;
-// A new stream may take longer to start: a sound server buffers before it
-// plays (measured up to 2 s under Wine with PulseAudio on a busy machine).
+// A new stream, or one that ran dry, may take longer to start: a sound server
+// buffers before it plays (measured up to 2.2 s under Wine with PulseAudio on
+// a busy machine).
 const DWORD FirstCompletionMs = 5000;
 // Between two attempts to open a device, after one was given up or refused.
 const DWORD ReopenIntervalMs = 1000;
@@ -74,7 +75,8 @@ DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWO
 // The device has played the block and handed its header back; it writes the
 // flags from its own thread.
 bool Finished(const WaveOutOpening& opening, int block) {
-  return (*static_cast<const volatile DWORD*>(&opening.blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
+  const volatile DWORD& flags = opening.blockHeaders[block].dwFlags;
+  return (flags & WHDR_DONE) != 0;
 }
 
 // Refills and queues every block that the device has finished, the older
@@ -91,9 +93,10 @@ bool RefillFinishedBlocks(WaveOutOpening& opening, int& olderBlock, uint32_t exp
 
 // Keeps both blocks queued while the exposure runs. False when the device is
 // given up: it refused a block, or it has finished none for SilentDeviceMs
-// (FirstCompletionMs for its first).
+// (FirstCompletionMs for its first, and for the first after it ran dry).
 bool Stream(WaveOutOpening& opening, uint32_t exposure) {
-  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;  // the open notification
+  // The open notification.
+  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;
   for (int block = 0; block < 2; block++) {
     if (Plays(exposure) && !FillAudioBlock(opening, block)) return false;
   }
@@ -103,23 +106,32 @@ bool Stream(WaveOutOpening& opening, uint32_t exposure) {
     const DeviceAnswer answer = WaitForDevice(opening, exposure, silentLimitMs);
     if (answer == DeviceAnswer::Silent) return false;
     if (answer == DeviceAnswer::Stopped) return true;
-    if (Finished(opening, olderBlock)) silentLimitMs = SilentDeviceMs;
+    // A device that has run dry (the worker was held up) starts again as a
+    // new stream does.
+    const bool first = Finished(opening, 0), second = Finished(opening, 1);
+    if (first || second) silentLimitMs = first && second ? FirstCompletionMs : SilentDeviceMs;
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
   return true;
+}
+
+bool Succeeded(MMRESULT result) { return result == MMSYSERR_NOERROR; }
+
+void FreeOpening(WaveOutOpening* opening) {
+  CloseHandle(opening->deviceEvent);
+  HeapFree(GetProcessHeap(), 0, opening);
 }
 
 // Stops and releases the device. Its memory is freed only when the device
 // has let go of all of it; otherwise it stays with that device for good.
 void CloseDevice(WaveOutOpening* opening) {
   const HWAVEOUT device = opening->waveDevice;
-  const bool reset = waveOutReset(device) == MMSYSERR_NOERROR;
-  const bool first = waveOutUnprepareHeader(device, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool second = waveOutUnprepareHeader(device, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool closed = waveOutClose(device) == MMSYSERR_NOERROR;
-  if (!(reset && first && second && closed)) return;
-  CloseHandle(opening->deviceEvent);
-  HeapFree(GetProcessHeap(), 0, opening);
+  WAVEHDR* headers = opening->blockHeaders;
+  const bool reset = Succeeded(waveOutReset(device));
+  const bool first = Succeeded(waveOutUnprepareHeader(device, &headers[0], sizeof(WAVEHDR)));
+  const bool second = Succeeded(waveOutUnprepareHeader(device, &headers[1], sizeof(WAVEHDR)));
+  const bool closed = Succeeded(waveOutClose(device));
+  if (reset && first && second && closed) FreeOpening(opening);
 }
 
 // Opens the default device into memory of its own, with both headers
@@ -131,14 +143,15 @@ WaveOutOpening* OpenDevice() {
   DescribeBlocks(*opening);
   opening->deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   WAVEFORMATEX format = OutputFormat();
-  if (waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format,
-                  reinterpret_cast<DWORD_PTR>(opening->deviceEvent), 0, CALLBACK_EVENT) != MMSYSERR_NOERROR) {
-    CloseHandle(opening->deviceEvent);
-    HeapFree(GetProcessHeap(), 0, opening);
+  const DWORD_PTR event = reinterpret_cast<DWORD_PTR>(opening->deviceEvent);
+  if (!Succeeded(waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format, event, 0, CALLBACK_EVENT))) {
+    FreeOpening(opening);
     return nullptr;
   }
-  const bool first = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool second = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const HWAVEOUT device = opening->waveDevice;
+  WAVEHDR* headers = opening->blockHeaders;
+  const bool first = Succeeded(waveOutPrepareHeader(device, &headers[0], sizeof(WAVEHDR)));
+  const bool second = Succeeded(waveOutPrepareHeader(device, &headers[1], sizeof(WAVEHDR)));
   if (first && second) return opening;
   CloseDevice(opening);
   return nullptr;
@@ -172,6 +185,7 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   for (bool firstOpening = true; Plays(exposure); firstOpening = false) {
     if (!firstOpening) {
       WaitBeforeReopening(exposure);
+      if (!Plays(exposure)) break;
       ExposureState.samplePosition = PositionAfterOutage(ExposureState.samplePosition);
     }
     WaveOutOpening* opening = OpenDevice();
