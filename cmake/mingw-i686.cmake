@@ -15,3 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # realigns its stack. Said here, not left to a default of -msse2.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mstackrealign")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse -mstackrealign")
+# No link time stamp (the PE header's is then zero): two builds of one commit
+# give the same bytes. A link option rather than an _INIT flag, so that a build
+# tree configured before it takes it up too.
+add_link_options(-Wl,--no-insert-timestamp)
