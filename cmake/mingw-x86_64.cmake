@@ -8,3 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# No link time stamp (the PE header's is then zero): two builds of one commit
+# give the same bytes. A link option rather than an _INIT flag, so that a build
+# tree configured before it takes it up too.
+add_link_options(-Wl,--no-insert-timestamp)

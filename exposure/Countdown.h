@@ -25,9 +25,8 @@ void SetDuration(uint32_t minutes);
 bool EnterCountdownTick(uint32_t timerId);
 void LeaveCountdownTick();
 
-// Whether an accepted tick is still acting. A Start waits for it to finish
-// (while still handling the messages the tick may be waiting on), so that no
-// tick of a stopped exposure reaches into the next one.
+// Whether an accepted tick is still acting. A Start waits for it to finish,
+// so that no tick of a stopped exposure reaches into the next one.
 bool CountdownTickInProgress();
 
 // An accepted tick's step: counts down, and at the end clears running.

@@ -17,52 +17,28 @@ const UINT CountdownResolutionMs = 100;
 const DWORD AudioWorkerWaitMs = 1000;
 
 // The previous exposure's workers, kept only so that a new Start can wait
-// for them: the sample area, the wave-out headers and the drawing surfaces
-// exist once. An audio worker that has not ended stays here for the next
-// Start to wait for again.
+// for them: the drawing surfaces and the noise generator exist once. An audio
+// worker held inside a wave-out call beyond the wait is let go: it has its
+// own device memory and plays for its own exposure only.
 HANDLE audioWorker;
 HANDLE visualWorker;
 bool cursorHiddenByProgram;
-bool startInProgress;
+bool displayKeptOn;
 
-// Handles the messages that other threads have sent to this one: a countdown
-// tick on the timer thread may be waiting for us to set the button's caption.
-void HandleSentMessages() {
-  MSG message;
-  PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
-
-DWORD TimeLeft(DWORD start, DWORD limitMs) {
-  if (limitMs == INFINITE) return INFINITE;
-  const DWORD waited = GetTickCount() - start;
-  return waited < limitMs ? limitMs - waited : 0;
-}
-
-// Waits up to limitMs for one previous worker while still handling sent
-// messages; the workers' own end never waits for us. One handle at a time:
-// waiting for all of several handles together would also wait for a message
-// to arrive, and hang when none comes. A worker that has ended is forgotten;
-// one that has not is kept.
+// Waits up to limitMs for one previous worker, then forgets it. A plain
+// wait: no timer callback waits for this thread, and the workers' own end
+// never does.
 void WaitForWorker(HANDLE& worker, DWORD limitMs) {
   if (!worker) return;
-  const DWORD start = GetTickCount();
-  DWORD result;
-  while ((result = MsgWaitForMultipleObjects(1, &worker, FALSE, TimeLeft(start, limitMs),
-                                             QS_SENDMESSAGE)) == WAIT_OBJECT_0 + 1)
-    HandleSentMessages();
-  if (result == WAIT_TIMEOUT) return;
+  WaitForSingleObject(worker, limitMs);
   CloseHandle(worker);
   worker = nullptr;
 }
 
-// A tick of the stopped countdown that was already under way may still be
-// setting the caption; it must be gone before the next exposure's fields are
-// written.
+// A tick of the stopped countdown that was already under way must be gone
+// before the next exposure's fields are written.
 void WaitForCountdownTick() {
-  while (CountdownTickInProgress()) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_SENDMESSAGE);
-    HandleSentMessages();
-  }
+  while (CountdownTickInProgress()) Sleep(1);
 }
 
 void WaitForPreviousExposure() {
@@ -71,8 +47,8 @@ void WaitForPreviousExposure() {
   WaitForCountdownTick();
 }
 
-HANDLE StartWorker(LPTHREAD_START_ROUTINE worker) {
-  return CreateThread(nullptr, 0, worker, &ExposureState.running, 0, nullptr);
+HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
+  return CreateThread(nullptr, 0, worker, parameter, 0, nullptr);
 }
 
 uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
@@ -98,18 +74,35 @@ void ShowPattern() {
   // gone to the panel: bring it to the top with the keyboard. Allowed, since
   // the user's Start has made this the foreground process.
   SetForegroundWindow(ExposureState.StimulationWindow);
-  visualWorker = StartWorker(VisualThread);
+  visualWorker = StartWorker(VisualThread, &ExposureState.running);
   if (CursorNeedsHiding(cursorHiddenByProgram)) ShowCursor(FALSE);
 }
 
+// Hidden, the full-screen window would leave the foreground to whichever
+// window Windows picks; the panel takes it, with the keyboard.
 void RestoreScreen() {
   ShowWindow(ExposureState.StimulationWindow, SW_HIDE);
   if (CursorNeedsShowing(cursorHiddenByProgram)) ShowCursor(TRUE);
+  SetForegroundWindow(ExposureState.ControlPanel);
   SetFocus(ExposureState.ControlPanel);
 }
 
-// Never waits for a tick in progress: that tick may be waiting for this
-// thread.
+// Windows counts neither drawing nor sound as activity: without this the
+// display goes dark, or the system sleeps, in the middle of an exposure.
+// Asked for once per exposure and given back once, whichever path ends it.
+void KeepDisplayOn() {
+  if (displayKeptOn) return;
+  displayKeptOn = true;
+  SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED);
+}
+
+void LetDisplayOff() {
+  if (!displayKeptOn) return;
+  displayKeptOn = false;
+  SetThreadExecutionState(ES_CONTINUOUS);
+}
+
+// Never waits for a tick in progress; safe from inside the tick itself.
 void CancelCountdown() {
   const UINT timerId = DisarmCountdown();
   if (timerId != 0) CancelTimer(timerId);
@@ -120,13 +113,8 @@ void SetStartCaption() { SetWindowTextA(ExposureState.startButton, InCurrentLang
 }  // namespace
 
 void HandleStartStopCommand() {
-  // A click that reaches us while a Start waits for the previous workers
-  // (sent from another thread) is part of that Start.
-  if (startInProgress) return;
   if (LoadField(ExposureState.running) == 0) {
-    startInProgress = true;
     StartExposure();
-    startInProgress = false;
     return;
   }
   StopExposure(false);
@@ -134,18 +122,20 @@ void HandleStartStopCommand() {
 
 void StartExposure() {
   WaitForPreviousExposure();
-  StoreField(ExposureState.running, 1);
+  // The number before running, in this order: see AudioThread.
+  const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
+  StoreField(ExposureState.exposureNumber, exposure);
+  ExposureState.running.store(1);
   SetFocus(ExposureState.ControlPanel);
   SetFocus(ExposureState.frequencySlider);
   CopySettingsFromPanel();
-  // An audio worker left over from a hung device still holds the sample area
-  // and the headers: this exposure goes on without sound then.
-  if (!audioWorker) audioWorker = StartWorker(AudioThread);
+  KeepDisplayOn();
+  audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
   if (LoadField(ExposureState.visualMode) != VisualMode::None)
     ShowPattern();
   else
-    visualWorker = StartWorker(VisualThread);
+    visualWorker = StartWorker(VisualThread, &ExposureState.running);
   SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StopCaption));
 }
 
@@ -154,13 +144,31 @@ void StopExposure(bool restoreScreen) {
   CancelCountdown();
   if (restoreScreen) RestoreScreen();
   SetStartCaption();
+  LetDisplayOff();
+}
+
+// Posted by the countdown's last tick. A Start handled before it has begun
+// another exposure, which this must leave alone.
+void HandleCountdownEnded(WPARAM exposure) {
+  if (exposure != LoadField(ExposureState.exposureNumber) || LoadField(ExposureState.running) != 0) return;
+  SetStartCaption();
+  LetDisplayOff();
+}
+
+void EndExposureOnClose() { LetDisplayOff(); }
+
+bool HoldsOffScreenSaver(WPARAM command) {
+  const WPARAM kind = command & 0xFFF0;
+  return LoadField(ExposureState.running) == 1 && (kind == SC_SCREENSAVE || kind == SC_MONITORPOWER);
 }
 
 void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterCountdownTick(timerId)) return;
+  // Only calls that a timer callback may make: the caption and the display
+  // are the user-interface thread's, told by a posted message.
   if (CountdownStep()) {
-    SetStartCaption();
     CancelCountdown();
+    PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage, LoadField(ExposureState.exposureNumber), 0);
   }
   LeaveCountdownTick();
 }

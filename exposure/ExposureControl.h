@@ -4,13 +4,30 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+// Posted to the panel by the countdown's last tick, with the exposure's
+// number in wParam. Above WM_USER, which dialog-style handling uses.
+constexpr UINT CountdownEndedMessage = WM_APP + 1;
+
 // The Start/Stop button's click: starts when no exposure runs, else stops.
 void HandleStartStopCommand();
 
 void StartExposure();
-// restoreScreen: false for the Stop button, true for Space or Alt+F4 in the
-// full-screen window.
+// restoreScreen: false for the Stop button, true for Space, Esc or Alt+F4 in
+// the full-screen window.
 void StopExposure(bool restoreScreen);
+
+// The panel's handling of CountdownEndedMessage: the Start caption, and the
+// display given back, when that exposure is still the last one and has ended.
+void HandleCountdownEnded(WPARAM exposure);
+
+// The panel is destroyed during an exposure: the display is given back.
+void EndExposureOnClose();
+
+// WM_SYSCOMMAND to either window: true when it asks for the screen saver or
+// the display's power saving while an exposure runs. The window then answers
+// 0 itself instead of passing it on. A screen saver that a policy enforces
+// with a password still starts.
+bool HoldsOffScreenSaver(WPARAM command);
 
 void CALLBACK CountdownTick(UINT timerId, UINT message, DWORD_PTR user, DWORD_PTR reserved1,
                             DWORD_PTR reserved2);

@@ -43,6 +43,9 @@ extern const char LanguageEnglish[];
 
 struct ExposureStateRecord {
   std::atomic<uint8_t> running;
+  // Counts the Starts: the exposure that an audio worker was started for.
+  // Set before running becomes 1; see AudioThread for the order of the two.
+  std::atomic<uint32_t> exposureNumber;
   std::atomic<uint32_t> frequency;
   std::atomic<SoundMode> soundMode;
   std::atomic<VisualMode> visualMode;

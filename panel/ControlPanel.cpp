@@ -8,6 +8,7 @@
 #include "exposure/ExposureState.h"
 #include "panel/FrequencyControls.h"
 #include "panel/Language.h"
+#include "panel/PanelColours.h"
 #include "panel/Strings.h"
 
 namespace {
@@ -21,9 +22,7 @@ void RegisterPanelClass(HINSTANCE instance) {
   panelClass.hInstance = instance;
   panelClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IconResource));
   panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  // Made once; lives as long as the process.
-  panelClass.hbrBackground =
-      CreatePatternBrush(LoadBitmapA(instance, MAKEINTRESOURCEA(TileResource)));
+  panelClass.hbrBackground = PanelBackgroundBrush(instance, TileResource);
   panelClass.lpszClassName = "TessovantWindow";
   RegisterClassA(&panelClass);
 }
@@ -36,8 +35,8 @@ HWND CreateChild(HINSTANCE instance, const char* className, const char* text, DW
 }
 
 void CreateFrequencySlider(HINSTANCE instance) {
-  HWND slider = CreateChild(instance, "msctls_trackbar32", nullptr, TBS_FIXEDLENGTH, 0, 242, 5,
-                            250, 15, FrequencySliderId);
+  HWND slider = CreateChild(instance, "msctls_trackbar32", nullptr, WS_TABSTOP | TBS_FIXEDLENGTH, 0,
+                            242, 5, 250, 15, FrequencySliderId);
   ExposureState.frequencySlider = slider;
   SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELONG(MinimumFrequency, MaximumFrequency));
   SendMessageA(slider, TBM_SETPOS, TRUE, DefaultFrequency);
@@ -46,14 +45,16 @@ void CreateFrequencySlider(HINSTANCE instance) {
 
 HWND CreateModeList(HINSTANCE instance, int y) {
   return CreateChild(instance, "COMBOBOX", nullptr,
-                     CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 0, 185, y, 305, 200, 0);
+                     WS_TABSTOP | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 0, 185, y,
+                     305, 200, 0);
 }
 
 void CreateControls(HINSTANCE instance) {
   ExposureState.frequencyReadout =
       CreateChild(instance, "EDIT", "7,80", ES_READONLY | ES_RIGHT, 0, 160, 5, 40, 15, 0);
   ExposureState.durationField =
-      CreateChild(instance, "EDIT", "0", WS_DLGFRAME | ES_NUMBER | ES_RIGHT, 0, 150, 92, 50, 20, 0);
+      CreateChild(instance, "EDIT", "0", WS_TABSTOP | WS_DLGFRAME | ES_NUMBER | ES_RIGHT, 0, 150, 92,
+                  50, 20, 0);
   InitCommonControls();
   CreateFrequencySlider(instance);
   ExposureState.frequencySpin =
@@ -67,9 +68,18 @@ void CreateControls(HINSTANCE instance) {
                           15, ExposureState.ControlPanel, DurationSpinId, instance,
                           ExposureState.durationField, 10000, 0, 0);
   ExposureState.startButton =
-      CreateChild(instance, "BUTTON", "", 0, WS_EX_DLGMODALFRAME, 215, 125, 70, 30, StartButtonId);
-  ExposureState.languageButton = CreateChild(instance, "BUTTON", LanguageButtonCaption, 0, 0, 5,
-                                             125, 70, 30, LanguageButtonId);
+      CreateChild(instance, "BUTTON", "", WS_TABSTOP, WS_EX_DLGMODALFRAME, 215, 125, 70, 30,
+                  StartButtonId);
+  ExposureState.languageButton = CreateChild(instance, "BUTTON", LanguageButtonCaption, WS_TABSTOP,
+                                             0, 5, 125, 70, 30, LanguageButtonId);
+}
+
+// Tab follows the z-order, which is the order of creation: the duration
+// field, made second, is moved to after the visual list, so that Tab goes
+// slider, sound list, visual list, duration field, Start, language.
+void OrderTabStops() {
+  SetWindowPos(ExposureState.durationField, ExposureState.visualList, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void DrawLabel(HDC dc, int x, int y, const char* text) {
@@ -80,6 +90,7 @@ void PaintLabels(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   SetBkMode(dc, TRANSPARENT);
+  SetLabelColour(dc);
   DrawLabel(dc, 5, 5, InCurrentLanguage(FrequencyLabel));
   DrawLabel(dc, 202, 5, InCurrentLanguage(FrequencyUnit));
   DrawLabel(dc, 5, 34, InCurrentLanguage(SoundLabel));
@@ -90,9 +101,17 @@ void PaintLabels(HWND window) {
   EndPaint(window, &paint);
 }
 
+// Enter reaches a window that is not a dialog as IDOK: it presses the
+// focused button.
+int CommandId(WPARAM wParam) {
+  if (LOWORD(wParam) != IDOK) return LOWORD(wParam);
+  HWND focus = GetFocus();
+  return IsChild(ExposureState.ControlPanel, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
 // Acts only on a button click: the id in the low word, code 0 in the high.
 void HandleCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
+  const int id = CommandId(wParam);
   const int code = HIWORD(wParam);
   if (code != 0) return;
   // Start or Stop, decided from running alone.
@@ -109,6 +128,7 @@ void CreateControlPanel(HINSTANCE instance) {
       GetSystemMetrics(SM_CXSCREEN) / 2 - PanelWidth / 2, 50, PanelWidth, PanelHeight, nullptr,
       nullptr, instance, nullptr);
   CreateControls(instance);
+  OrderTabStops();
 }
 
 LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -125,7 +145,18 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_PAINT:
       PaintLabels(window);
       break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      FollowSystemColours(window);
+      break;
+    case WM_SYSCOMMAND:
+      if (HoldsOffScreenSaver(wParam)) return 0;
+      break;
+    case CountdownEndedMessage:
+      HandleCountdownEnded(wParam);
+      break;
     case WM_DESTROY:
+      EndExposureOnClose();
       PostQuitMessage(0);
       break;
   }

@@ -14,6 +14,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ApplyLanguage();
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
+    // Tab, Shift+Tab and Enter move between and press the panel's controls;
+    // the full-screen window's keys are not the panel's and pass on.
+    if (IsDialogMessageA(ExposureState.ControlPanel, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }

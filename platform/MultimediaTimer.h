@@ -2,11 +2,10 @@
 // policy of cancelling a timer lives.
 //
 // On Wine every multimedia-timer callback of the process runs on one service
-// thread, and a callback may be blocked waiting for the user-interface thread
-// (the countdown sets a button caption). So nothing here ever waits for
-// "whichever callback is running": the user-interface thread cancels without
-// waiting, and a worker that must know its own tick has finished waits for
-// that tick alone, through its TickGate.
+// thread, so a slow callback holds up every other timer's ticks. Nothing here
+// ever waits for "whichever callback is running": the user-interface thread
+// cancels without waiting, and a worker that must know its own tick has
+// finished waits for that tick alone, through its TickGate.
 #pragma once
 
 #include <windows.h>

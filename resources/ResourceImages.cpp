@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "resources/PngFile.h"
+
 namespace {
 
 const double Pi = 3.14159265358979323846;
@@ -47,20 +49,28 @@ const int RingCount = 7;
 const double RingWidth = 2.0;
 const double IconRadius = RingCount * RingWidth;
 
-double DistanceFromIconCentre(int x, int y) {
-  const double dx = x + 0.5 - IconSize / 2.0;
-  const double dy = y + 0.5 - IconSize / 2.0;
-  return std::sqrt(dx * dx + dy * dy);
+// The one drawing, at a point (u, v) in the pixels of the 32 x 32 image.
+enum class Ink { Clear, Black, White };
+
+Ink IconInk(double u, double v) {
+  const double du = u - IconSize / 2.0;
+  const double dv = v - IconSize / 2.0;
+  const double distance = std::sqrt(du * du + dv * dv);
+  if (distance > IconRadius) return Ink::Clear;
+  const int ring = std::min(RingCount - 1, static_cast<int>(distance / RingWidth));
+  return ring % 2 == 0 ? Ink::Black : Ink::White;
 }
 
-bool IconTransparent(int x, int y) { return DistanceFromIconCentre(x, y) > IconRadius; }
+// The 16-colour image takes the drawing at each pixel's centre.
+bool IconTransparent(int x, int y) { return IconInk(x + 0.5, y + 0.5) == Ink::Clear; }
 
 // Transparent pixels are black: the screen shows through them unchanged.
 int IconPaletteIndex(int x, int y) {
-  if (IconTransparent(x, y)) return PaletteBlack;
-  const int ring = std::min(RingCount - 1, static_cast<int>(DistanceFromIconCentre(x, y) / RingWidth));
-  return ring % 2 == 0 ? PaletteBlack : PaletteWhite;
+  return IconInk(x + 0.5, y + 0.5) == Ink::White ? PaletteWhite : PaletteBlack;
 }
+
+// Samples per pixel along each side for the images with alpha.
+const int Samples = 8;
 
 // Rows of a bitmap are stored bottom-up.
 int StoredRow(int row, int height) { return height - 1 - row; }
@@ -98,22 +108,35 @@ TileColour TilePixel(int x, int y) {
   return TileColour{channel[0], channel[1], channel[2]};
 }
 
-std::vector<uint8_t> MakeIconFile() {
+IconShade IconPixel(int size, int x, int y) {
+  int covered = 0, white = 0;
+  const double scale = static_cast<double>(IconSize) / size;
+  for (int i = 0; i < Samples; i++)
+    for (int j = 0; j < Samples; j++) {
+      const Ink ink = IconInk((x + (i + 0.5) / Samples) * scale, (y + (j + 0.5) / Samples) * scale);
+      covered += ink != Ink::Clear;
+      white += ink == Ink::White;
+    }
+  if (covered == 0) return IconShade{0, 0};
+  const int all = Samples * Samples;
+  return IconShade{static_cast<uint8_t>((255 * white + covered / 2) / covered),
+                   static_cast<uint8_t>((255 * covered + all / 2) / all)};
+}
+
+namespace {
+
+struct IconImage {
+  int size;
+  int colours;  // 16 for the palette image, 0 otherwise
+  int bits;
+  std::vector<uint8_t> bytes;
+};
+
+// Colour rows bottom-up, then the AND mask, as in the 32 x 32 image.
+std::vector<uint8_t> SixteenColourImage() {
   const uint32_t xorBytes = IconSize * IconSize / 2;
   const uint32_t andBytes = IconSize * IconSize / 8;
-  const uint32_t imageBytes = 40 + 16 * 4 + xorBytes + andBytes;
   std::vector<uint8_t> out;
-  Put16(out, 0);
-  Put16(out, 1);  // icon
-  Put16(out, 1);  // one image
-  out.push_back(IconSize);
-  out.push_back(IconSize);
-  out.push_back(16);  // colours
-  out.push_back(0);
-  Put16(out, 1);  // planes
-  Put16(out, 4);  // bits per pixel
-  Put32(out, imageBytes);
-  Put32(out, 6 + 16);
   // The image's height counts the colour rows and the mask rows.
   PutInfoHeader(out, IconSize, 2 * IconSize, 4, xorBytes + andBytes);
   for (const auto& colour : StandardPalette) {
@@ -136,6 +159,63 @@ std::vector<uint8_t> MakeIconFile() {
       out.push_back(bits);
     }
   }
+  return out;
+}
+
+// Blue, green, red, alpha rows bottom-up, then an AND mask of the wholly
+// transparent pixels for the programs that draw without alpha.
+std::vector<uint8_t> AlphaImage(int size) {
+  const int maskRowBytes = (size + 31) / 32 * 4;
+  std::vector<uint8_t> out;
+  PutInfoHeader(out, size, 2 * size, 32, static_cast<uint32_t>(size * size * 4 + maskRowBytes * size));
+  for (int stored = 0; stored < size; stored++)
+    for (int x = 0; x < size; x++) {
+      const IconShade shade = IconPixel(size, x, StoredRow(stored, size));
+      out.insert(out.end(), {shade.grey, shade.grey, shade.grey, shade.alpha});
+    }
+  for (int stored = 0; stored < size; stored++) {
+    std::vector<uint8_t> mask(maskRowBytes, 0);
+    for (int x = 0; x < size; x++)
+      if (IconPixel(size, x, StoredRow(stored, size)).alpha == 0) mask[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+    out.insert(out.end(), mask.begin(), mask.end());
+  }
+  return out;
+}
+
+std::vector<uint8_t> PngImage(int size) {
+  std::vector<uint8_t> rgba;
+  for (int y = 0; y < size; y++)
+    for (int x = 0; x < size; x++) {
+      const IconShade shade = IconPixel(size, x, y);
+      rgba.insert(rgba.end(), {shade.grey, shade.grey, shade.grey, shade.alpha});
+    }
+  return MakePngFile(size, size, rgba);
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeIconFile() {
+  std::vector<IconImage> images = {{IconSize, 16, 4, SixteenColourImage()}};
+  for (int size : IconAlphaSizes)
+    images.push_back({size, 0, 32, size == IconPngSize ? PngImage(size) : AlphaImage(size)});
+  std::vector<uint8_t> out;
+  Put16(out, 0);
+  Put16(out, 1);  // icon
+  Put16(out, static_cast<uint32_t>(images.size()));
+  uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
+  for (const IconImage& image : images) {
+    // A size of 256 is written as 0.
+    out.push_back(static_cast<uint8_t>(image.size));
+    out.push_back(static_cast<uint8_t>(image.size));
+    out.push_back(static_cast<uint8_t>(image.colours));
+    out.push_back(0);
+    Put16(out, 1);  // planes
+    Put16(out, static_cast<uint32_t>(image.bits));
+    Put32(out, static_cast<uint32_t>(image.bytes.size()));
+    Put32(out, offset);
+    offset += static_cast<uint32_t>(image.bytes.size());
+  }
+  for (const IconImage& image : images) out.insert(out.end(), image.bytes.begin(), image.bytes.end());
   return out;
 }
 

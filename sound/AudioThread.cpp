@@ -4,13 +4,30 @@
 
 namespace {
 
+// The worker looks at the stop signal at least this often, whatever it waits for.
 const DWORD WaitSliceMs = 100;
 // After the stop signal, how long a completion may still take: the block
 // that is playing, plus a margin. A device that stays silent longer than
 // this has stopped answering.
 const DWORD StopGraceMs = 500;
+// While the exposure runs, a device that has finished no block for this long
+// has stopped playing (a frozen sound server, a headset pulled out): it is
+// given up and the default device opened anew.
+const DWORD SilentDeviceMs = 2000;
+// A new stream may take longer to start: a sound server buffers before it
+// plays (measured up to 2 s under Wine with PulseAudio on a busy machine).
+const DWORD FirstCompletionMs = 5000;
+// Between two attempts to open a device, after one was given up or refused.
+const DWORD ReopenIntervalMs = 1000;
 
-bool IsRunning() { return LoadField(ExposureState.running) == 1; }
+enum class DeviceAnswer { Notified, Silent, Stopped };
+
+// True while the worker's own exposure runs. running is read first, in the
+// order that makes the number a Start stored before it visible here, so a
+// worker that outlived its exposure never takes a later one for its own.
+bool Plays(uint32_t exposure) {
+  return ExposureState.running.load() == 1 && LoadField(ExposureState.exposureNumber) == exposure;
+}
 
 WAVEFORMATEX OutputFormat() {
   WAVEFORMATEX format = {};
@@ -24,100 +41,141 @@ WAVEFORMATEX OutputFormat() {
   return format;
 }
 
-// The flags start at zero, as preparing a header requires; the previous
-// exposure's device has left its own there.
-void DescribeBlocks() {
+// Fresh memory: the flags start at zero, as preparing a header requires.
+void DescribeBlocks(WaveOutOpening& opening) {
   for (int block = 0; block < 2; block++) {
-    blockHeaders[block].lpData = reinterpret_cast<LPSTR>(SampleBuffer + FramesPerBlock * block);
-    blockHeaders[block].dwBufferLength = FramesPerBlock * sizeof(StereoFrame);
-    blockHeaders[block].dwFlags = 0;
-    blockHeaders[block].dwLoops = 1;
+    opening.blockHeaders[block].lpData =
+        reinterpret_cast<LPSTR>(opening.SampleBuffer + FramesPerBlock * block);
+    opening.blockHeaders[block].dwBufferLength = FramesPerBlock * sizeof(StereoFrame);
+    opening.blockHeaders[block].dwLoops = 1;
   }
 }
 
-// Waits for the device's next notification. While the exposure runs this is
-// an unbounded wait in slices; once the stop signal is seen, a device that
-// does not answer within the grace period is given up on, so that the worker
-// always ends and a following Start is never held up.
-void WaitForDevice(HANDLE deviceEvent) {
+// Waits for the device's next notification, in slices, so that a stop is
+// seen within one. Once the stop signal is seen, the playing block may still
+// finish within the grace period; while the exposure runs, a device silent
+// for silentLimitMs is reported as such.
+DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWORD silentLimitMs) {
+  const DWORD start = GetTickCount();
   DWORD waitedSinceStop = 0;
-  while (WaitForSingleObject(deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
-    if (IsRunning()) continue;
+  while (WaitForSingleObject(opening.deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
+    if (Plays(exposure)) {
+      if (GetTickCount() - start >= silentLimitMs) return DeviceAnswer::Silent;
+      continue;
+    }
     waitedSinceStop += WaitSliceMs;
-    if (waitedSinceStop >= StopGraceMs) return;
+    if (waitedSinceStop >= StopGraceMs) return DeviceAnswer::Stopped;
   }
-}
-
-void WaitUntilStopped() {
-  while (IsRunning()) Sleep(WaitSliceMs);
-}
-
-bool OpenDevice(WAVEFORMATEX* format, HANDLE deviceEvent) {
-  return waveOutOpen(&waveDevice, WAVE_MAPPER, format, reinterpret_cast<DWORD_PTR>(deviceEvent), 0,
-                     CALLBACK_EVENT) == MMSYSERR_NOERROR;
-}
-
-bool PrepareBlocks() {
-  const bool first = waveOutPrepareHeader(waveDevice, &blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool second = waveOutPrepareHeader(waveDevice, &blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  return first && second;
+  return DeviceAnswer::Notified;
 }
 
 // The device has played the block and handed its header back; it writes the
 // flags from its own thread.
-bool Finished(int block) {
-  return (*static_cast<volatile DWORD*>(&blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
+bool Finished(const WaveOutOpening& opening, int block) {
+  return (*static_cast<const volatile DWORD*>(&opening.blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
 }
 
 // Refills and queues every block that the device has finished, the older
 // first. One wake-up may stand for both: settings of the auto-reset event
 // merge when the worker has fallen more than a block behind. False when the
 // device refused a block.
-bool RefillFinishedBlocks(int& olderBlock) {
-  while (IsRunning() && Finished(olderBlock)) {
-    if (!FillAudioBlock(olderBlock)) return false;
+bool RefillFinishedBlocks(WaveOutOpening& opening, int& olderBlock, uint32_t exposure) {
+  while (Plays(exposure) && Finished(opening, olderBlock)) {
+    if (!FillAudioBlock(opening, olderBlock)) return false;
     olderBlock = 1 - olderBlock;
   }
   return true;
 }
 
-// Keeps both blocks queued until the stop. False when the device refused a
-// block: it has stopped taking sound, and no completion will come for it.
-bool Stream(HANDLE deviceEvent) {
-  WaitForDevice(deviceEvent);  // the open notification
-  if (!FillAudioBlock(0)) return false;
-  if (IsRunning() && !FillAudioBlock(1)) return false;
+// Keeps both blocks queued while the exposure runs. False when the device is
+// given up: it refused a block, or it has finished none for SilentDeviceMs
+// (FirstCompletionMs for its first).
+bool Stream(WaveOutOpening& opening, uint32_t exposure) {
+  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;  // the open notification
+  for (int block = 0; block < 2; block++) {
+    if (Plays(exposure) && !FillAudioBlock(opening, block)) return false;
+  }
   int olderBlock = 0;
-  while (IsRunning()) {
-    WaitForDevice(deviceEvent);
-    if (!RefillFinishedBlocks(olderBlock)) return false;
+  DWORD silentLimitMs = FirstCompletionMs;
+  while (Plays(exposure)) {
+    const DeviceAnswer answer = WaitForDevice(opening, exposure, silentLimitMs);
+    if (answer == DeviceAnswer::Silent) return false;
+    if (answer == DeviceAnswer::Stopped) return true;
+    if (Finished(opening, olderBlock)) silentLimitMs = SilentDeviceMs;
+    if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
   return true;
 }
 
-void CloseDevice() {
-  waveOutReset(waveDevice);
-  waveOutUnprepareHeader(waveDevice, &blockHeaders[0], sizeof(WAVEHDR));
-  waveOutUnprepareHeader(waveDevice, &blockHeaders[1], sizeof(WAVEHDR));
-  waveOutClose(waveDevice);
+// Stops and releases the device. Its memory is freed only when the device
+// has let go of all of it; otherwise it stays with that device for good.
+void CloseDevice(WaveOutOpening* opening) {
+  const HWAVEOUT device = opening->waveDevice;
+  const bool reset = waveOutReset(device) == MMSYSERR_NOERROR;
+  const bool first = waveOutUnprepareHeader(device, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const bool second = waveOutUnprepareHeader(device, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const bool closed = waveOutClose(device) == MMSYSERR_NOERROR;
+  if (!(reset && first && second && closed)) return;
+  CloseHandle(opening->deviceEvent);
+  HeapFree(GetProcessHeap(), 0, opening);
 }
+
+// Opens the default device into memory of its own, with both headers
+// prepared; null when that fails (no device, no audio server, format refused).
+WaveOutOpening* OpenDevice() {
+  WaveOutOpening* opening = static_cast<WaveOutOpening*>(
+      HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(WaveOutOpening)));
+  if (!opening) return nullptr;
+  DescribeBlocks(*opening);
+  opening->deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  WAVEFORMATEX format = OutputFormat();
+  if (waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format,
+                  reinterpret_cast<DWORD_PTR>(opening->deviceEvent), 0, CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+    CloseHandle(opening->deviceEvent);
+    HeapFree(GetProcessHeap(), 0, opening);
+    return nullptr;
+  }
+  const bool first = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const bool second = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  if (first && second) return opening;
+  CloseDevice(opening);
+  return nullptr;
+}
+
+// Waits about a second before the next attempt to open a device, looking at
+// the stop signal every slice.
+void WaitBeforeReopening(uint32_t exposure) {
+  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure); waited += WaitSliceMs)
+    Sleep(WaitSliceMs);
+}
+
+// Where the sound goes on when a device opens after an outage: the next
+// block of the exposure, samplePosition and the generator continuing as if
+// the lost blocks had been heard. The one place that chooses it, so that a
+// program paced by a clock can choose the block its clock has reached.
+uint32_t PositionAfterOutage(uint32_t nextPosition) { return nextPosition; }
 
 }  // namespace
 
-DWORD WINAPI AudioThread(LPVOID) {
+LPVOID AudioThreadParameter(uint32_t exposureNumber) {
+  return reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(exposureNumber));
+}
+
+// Until its exposure ends: opens a device and streams on it; a device that
+// cannot be opened or that is given up is followed by another about a second
+// later.
+DWORD WINAPI AudioThread(LPVOID exposureNumber) {
+  const uint32_t exposure = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(exposureNumber));
   ExposureState.samplePosition = 0;
-  WAVEFORMATEX format = OutputFormat();
-  DescribeBlocks();
-  HANDLE deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  if (OpenDevice(&format, deviceEvent)) {
-    // Without both headers nothing can be queued, and a device that refuses
-    // a block takes no more: the rest of the exposure is silent then.
-    if (!PrepareBlocks() || !Stream(deviceEvent)) WaitUntilStopped();
-    CloseDevice();
-  } else {
-    // No device (no audio server, format refused): silent exposure.
-    WaitUntilStopped();
+  for (bool firstOpening = true; Plays(exposure); firstOpening = false) {
+    if (!firstOpening) {
+      WaitBeforeReopening(exposure);
+      ExposureState.samplePosition = PositionAfterOutage(ExposureState.samplePosition);
+    }
+    WaveOutOpening* opening = OpenDevice();
+    if (!opening) continue;
+    Stream(*opening, exposure);
+    CloseDevice(opening);
   }
-  CloseHandle(deviceEvent);
   ExitThread(0);
 }

@@ -1,14 +1,14 @@
 #include "sound/FillAudioBlock.h"
 
-StereoFrame SampleBuffer[2 * FramesPerBlock];
-HWAVEOUT waveDevice;
-WAVEHDR blockHeaders[2];
 uint32_t NoiseSeed = 1;
 
-bool FillAudioBlock(int block) {
+bool FillAudioBlock(WaveOutOpening& opening, int block) {
   SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
-                  ExposureState.samplePosition, NoiseSeed, SampleBuffer + FramesPerBlock * block);
-  const MMRESULT written = waveOutWrite(waveDevice, &blockHeaders[block], sizeof(WAVEHDR));
+                  ExposureState.samplePosition, NoiseSeed,
+                  opening.SampleBuffer + FramesPerBlock * block);
+  // Before the write: a worker held inside it past the end of its exposure
+  // finds nothing of the exposure left to change when it comes back.
   ExposureState.samplePosition += FramesPerBlock;
-  return written == MMSYSERR_NOERROR;
+  return waveOutWrite(opening.waveDevice, &opening.blockHeaders[block], sizeof(WAVEHDR)) ==
+         MMSYSERR_NOERROR;
 }

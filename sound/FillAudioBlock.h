@@ -6,14 +6,21 @@
 
 #include "sound/Synthesis.h"
 
-// Two blocks of FramesPerBlock frames, contiguous: block 0 then block 1.
-extern StereoFrame SampleBuffer[2 * FramesPerBlock];
-extern HWAVEOUT waveDevice;
-extern WAVEHDR blockHeaders[2];
+// One opening of the wave-out device with the memory it holds: two blocks of
+// FramesPerBlock frames, contiguous (block 0 then block 1), their headers and
+// the device's notification event. Each opening has its own, because a
+// device that could not be reset or closed may still read or write it.
+struct WaveOutOpening {
+  HWAVEOUT waveDevice;
+  HANDLE deviceEvent;
+  WAVEHDR blockHeaders[2];
+  StereoFrame SampleBuffer[2 * FramesPerBlock];
+};
+
 // The process-wide generator: seeded once, never reseeded, so each noise
 // exposure continues the sequence where the previous one stopped.
 extern uint32_t NoiseSeed;
 
-// Synthesises the block, queues it and advances samplePosition, whether or
-// not the device takes it. False when the device refused the block.
-bool FillAudioBlock(int block);
+// Synthesises the block, advances samplePosition and queues the block,
+// whether or not the device takes it. False when the device refused it.
+bool FillAudioBlock(WaveOutOpening& opening, int block);

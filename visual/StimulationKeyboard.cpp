@@ -29,10 +29,11 @@ uint32_t CurrentFrequency() { return LoadField(ExposureState.frequency); }
 
 }  // namespace
 
-// The key in the message is not consulted: all five keys are asked for, so
-// keys held together act together.
+// The key in the message is not consulted: all the keys are asked for, so
+// keys held together act together. Esc, the key a person in distress reaches
+// for, ends the exposure as Space does.
 void HandleStimulationKeyDown() {
-  if (KeyPressed(VK_SPACE)) StopExposure(true);
+  if (KeyPressed(VK_SPACE) || KeyPressed(VK_ESCAPE)) StopExposure(true);
   if (KeyPressed(VK_RIGHT)) SetFrequencyFromKey(FrequencyAfterRight(CurrentFrequency()));
   if (KeyPressed(VK_LEFT)) SetFrequencyFromKey(FrequencyAfterLeft(CurrentFrequency()));
   if (KeyPressed(VK_UP)) SetFrequencyFromKey(FrequencyAfterUp(CurrentFrequency()));

@@ -1,4 +1,4 @@
-// Space and the arrow keys while the full-screen window has the keyboard.
+// Space, Esc and the arrow keys while the full-screen window has the keyboard.
 #pragma once
 
 // Called by StimulationWindowProc for every WM_KEYDOWN; asks the state of

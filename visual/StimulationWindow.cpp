@@ -25,15 +25,20 @@ void CreateStimulationWindow(HINSTANCE instance) {
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = "PaintWindow";
   RegisterClassA(&windowClass);
-  ExposureState.StimulationWindow =
-      CreateWindowExA(0, "PaintWindow", nullptr, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                      GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
+  // Owned by the panel: no taskbar button or Alt+Tab entry of its own, and
+  // always above the panel.
+  ExposureState.StimulationWindow = CreateWindowExA(
+      0, "PaintWindow", nullptr, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+      GetSystemMetrics(SM_CYSCREEN), ExposureState.ControlPanel, nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
       HandleStimulationKeyDown();
+      break;
+    case WM_SYSCOMMAND:
+      if (HoldsOffScreenSaver(wParam)) return 0;
       break;
     case WM_CLOSE:
       // Alt+F4 ends the exposure as Space does. The default handling would

@@ -21,14 +21,17 @@ int ColourDistance(TileColour a, TileColour b) {
   return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
 }
 
+// The 16-colour image comes first, after the directory of six entries.
+const size_t FirstImage = 6 + 6 * 16;
+
 // Icon pixel (x, y from the top): palette index and mask bit.
 int IconIndex(const std::vector<uint8_t>& ico, int x, int y) {
-  const size_t pixels = 22 + 40 + 64;
+  const size_t pixels = FirstImage + 40 + 64;
   const uint8_t pair = ico[pixels + (31 - y) * 16 + x / 2];
   return x % 2 == 0 ? pair >> 4 : pair & 0xF;
 }
 bool IconMasked(const std::vector<uint8_t>& ico, int x, int y) {
-  const size_t mask = 22 + 40 + 64 + 512;
+  const size_t mask = FirstImage + 40 + 64 + 512;
   return ico[mask + (31 - y) * 4 + x / 8] & (0x80 >> (x % 8));
 }
 }  // namespace
@@ -38,32 +41,31 @@ TEST(ResourceImages, CommittedFilesAreWhatTheGeneratorMakes) {
   EXPECT_EQ(Committed("panel-tile.bmp"), MakeTileFile());
 }
 
-TEST(ResourceImages, IconIsOne32By32SixteenColourImageWithAMask) {
+TEST(ResourceImages, IconHoldsSixImagesThe32By32SixteenColourOneFirst) {
   const auto ico = MakeIconFile();
-  // Directory, one entry, header, 16 colours, 4-bit rows of 16 bytes, 1-bit
-  // mask rows padded to 4 bytes.
-  ASSERT_EQ(ico.size(), 6u + 16 + 40 + 16 * 4 + 32 * 16 + 32 * 4);
-  EXPECT_EQ(Read16(ico, 0), 0u);
-  EXPECT_EQ(Read16(ico, 2), 1u);  // icon
-  EXPECT_EQ(Read16(ico, 4), 1u);  // one image
-  EXPECT_EQ(ico[6], 32);
-  EXPECT_EQ(ico[7], 32);
-  EXPECT_EQ(ico[8], 16);
-  EXPECT_EQ(Read16(ico, 10), 1u);
-  EXPECT_EQ(Read16(ico, 12), 4u);
-  EXPECT_EQ(Read32(ico, 14), ico.size() - 22);
-  EXPECT_EQ(Read32(ico, 18), 22u);
-  EXPECT_EQ(Read32(ico, 22), 40u);
-  EXPECT_EQ(Read32(ico, 26), 32u);
-  EXPECT_EQ(Read32(ico, 30), 64u);  // colour rows and mask rows
-  EXPECT_EQ(Read16(ico, 34), 1u);
-  EXPECT_EQ(Read16(ico, 36), 4u);
-  EXPECT_EQ(Read32(ico, 38), 0u);  // uncompressed
-  EXPECT_EQ(Read32(ico, 42), 512u + 128);
+  ASSERT_EQ(Read32(ico, 0), 0x00010000u);  // an icon
+  ASSERT_EQ(Read16(ico, 4), 6u);
+  const uint32_t sizes[6] = {32, 16, 24, 32, 48, 0};  // 256 is written as 0
+  uint32_t offset = FirstImage;
+  for (int i = 0; i < 6; i++) {
+    const size_t at = 6 + 16 * i;
+    EXPECT_EQ(Read32(ico, at), sizes[i] * 0x101 | (i == 0 ? 16u << 16 : 0u)) << i;  // size, colours
+    EXPECT_EQ(Read32(ico, at + 4), i == 0 ? 0x00040001u : 0x00200001u) << i;  // a plane, bits
+    EXPECT_EQ(Read32(ico, at + 12), offset) << i;  // the images one after the other
+    offset += Read32(ico, at + 8);
+  }
+  EXPECT_EQ(offset, ico.size());
+  EXPECT_EQ(Read32(ico, FirstImage), 40u);
+  EXPECT_EQ(Read32(ico, FirstImage + 4), 32u);
+  EXPECT_EQ(Read32(ico, FirstImage + 8), 64u);  // colour rows and mask rows
+  EXPECT_EQ(Read16(ico, FirstImage + 12), 1u);
+  EXPECT_EQ(Read16(ico, FirstImage + 14), 4u);
+  EXPECT_EQ(Read32(ico, FirstImage + 16), 0u);  // uncompressed
+  EXPECT_EQ(Read32(ico, FirstImage + 20), 512u + 128);
   const uint32_t standard[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
                                  0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                  0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-  for (int i = 0; i < 16; i++) EXPECT_EQ(Read32(ico, 62 + 4 * i), standard[i]) << i;  // 0x00RRGGBB
+  for (int i = 0; i < 16; i++) EXPECT_EQ(Read32(ico, FirstImage + 40 + 4 * i), standard[i]) << i;  // 0x00RRGGBB
 }
 
 TEST(ResourceImages, IconShowsBlackAndWhiteRingsOnATransparentGround) {

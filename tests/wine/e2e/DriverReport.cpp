@@ -94,6 +94,7 @@ void PrintWindowsAndFocus(const PanelControls& c) {
   PrintRect("stimulation.rect", c.stimulation, nullptr);
   printf("stimulation.style=0x%08lx\n",
          static_cast<unsigned long>(GetWindowLongPtrA(c.stimulation, GWL_STYLE)));
+  printf("stimulation.owner=%s\n", NameOfWindow(c, c.stimulation ? GetWindow(c.stimulation, GW_OWNER) : nullptr).c_str());
   printf("foreground=%s\n", NameOfWindow(c, GetForegroundWindow()).c_str());
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Start and Stop: the captions, the full-screen window shown over everything
-# and put away by Space (or Alt+F4, which leaves it in existence) with the
-# focus back on the panel, the Stop button leaving it up, visual mode None
-# leaving it hidden, and the cursor coming back after Start, Stop, back to
-# the panel, Start (the window left up takes the keyboard again), Space.
+# Start and Stop: the captions, the full-screen window (owned by the panel)
+# shown over everything and put away by Space, Esc or Alt+F4 (which leaves it
+# in existence) with the panel in front and focused, the Stop button leaving
+# it up, visual mode None leaving it hidden, and the cursor coming back after
+# Start, Stop, back to the panel, Start (the window left up takes the
+# keyboard again), Space.
 source "$(dirname "$0")/e2e.sh"
 
 stop_hex=$(cp1251_hex 'Стоп')
@@ -13,6 +14,7 @@ check_restored() {
   read_state
   check_state "$1: full-screen window hidden" stimulation.visible 0
   check_state "$1: panel in front" foreground panel
+  check_state "$1: full-screen window owned by the panel" stimulation.owner panel
   check_state "$1: focus on the panel" focus panel
   check_state "$1: cursor visible" cursor.showing 1
   check_state "$1: start caption" start.hex "$start_hex"
@@ -44,6 +46,13 @@ sleep 0.5
 press alt+F4
 check_restored "after Alt+F4"
 check_state "after Alt+F4: the full-screen window still exists" stimulation.found 1
+
+# Esc, the key a person in distress reaches for, ends it as Space does.
+driver click start >/dev/null
+driver wait-stimulation shown 3000 >/dev/null
+sleep 0.5
+press Escape
+check_restored "after Esc"
 
 # The Stop button leaves the window up with the cursor hidden; Space then
 # puts it away.

@@ -4,6 +4,7 @@ tessovant_add_wine_test(NAME wine.e2e.startup SCRIPT ${e2e_dir}/startup_test.sh 
 tessovant_add_wine_test(NAME wine.e2e.language SCRIPT ${e2e_dir}/language_test.sh TIMEOUT 90)
 tessovant_add_wine_test(NAME wine.e2e.exposure SCRIPT ${e2e_dir}/exposure_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.keys SCRIPT ${e2e_dir}/keys_test.sh TIMEOUT 120)
+tessovant_add_wine_test(NAME wine.e2e.keyboard SCRIPT ${e2e_dir}/keyboard_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.sound SCRIPT ${e2e_dir}/sound_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.rapid SCRIPT ${e2e_dir}/rapid_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.close SCRIPT ${e2e_dir}/close_test.sh TIMEOUT 60)

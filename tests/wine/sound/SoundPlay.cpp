@@ -1,11 +1,19 @@
-// sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS]
+// sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS | outage | old-worker]
 // Runs the real audio worker for PLAY_MS milliseconds in one sound mode, then
 // clears running and times how long the worker takes to close the device and
 // end. Prints one line:
-//   blocks=B synth_ms=S stop_ms=T [stalled_ms=H requeued_ms=R]
+//   blocks=B synth_ms=S stop_ms=T opens=O resumed_block=K [stalled_ms=H requeued_ms=R]
 // B: blocks synthesised (samplePosition / frames per block), S: the slowest of
 // three block syntheses measured here first, T: running falling to the thread
-// handle being signalled. Exit code 1 when the worker does not end at all.
+// handle being signalled, O: devices opened, K: the exposure's block at which
+// the last one began. Exit code 1 when the worker does not end at all.
+// "outage" refuses the first and the third waveOutOpen and the sixth
+// waveOutWrite (block 5). "old-worker" holds the worker inside its third
+// write, stops, and starts a second exposure as a Start does; it releases
+// the first worker while the second streams, and adds
+//   old_ended=0|1 old_writes=W new_blocks=N new_blocks_synthesis=M
+// W: writes of the first worker after its release, M: blocks of the second
+// that are the synthesis of its blocks 0.. from the generator as it stood.
 // With STALL_AT_MS, that long after the worker first has both blocks queued
 // (the device opens slowly under Wine), and again with both queued, it is
 // suspended until the device has finished them (at least StallMs), as a
@@ -14,13 +22,17 @@
 // QueueWatchMs. No H when the worker never had both blocks queued.
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "exposure/ExposureState.h"
 #include "sound/AudioThread.h"
 #include "sound/FillAudioBlock.h"
 #include "sound/Synthesis.h"
+#include "tests/wine/sound/WaveOutWatch.h"
 
 namespace {
 
@@ -51,7 +63,8 @@ double SlowestSynthesisMs(SoundMode mode) {
 
 // The device thread writes the flags; read them afresh each time.
 bool InQueue(int block) {
-  return (*static_cast<volatile DWORD*>(&blockHeaders[block].dwFlags) & WHDR_INQUEUE) != 0;
+  const WAVEHDR* header = PreparedHeader(block);
+  return header && (*static_cast<const volatile DWORD*>(&header->dwFlags) & WHDR_INQUEUE) != 0;
 }
 
 // Both completions then arrive while the worker cannot answer them. Returns
@@ -90,23 +103,66 @@ Stall StallWhileStreaming(HANDLE worker, DWORD streamMs, double limitMs) {
   return stall;
 }
 
+HANDLE StartAudioExposure(DWORD* threadId = nullptr) {
+  const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
+  StoreField(ExposureState.exposureNumber, exposure);
+  ExposureState.running.store(1);
+  return CreateThread(nullptr, 0, AudioThread, AudioThreadParameter(exposure), 0, threadId);
+}
+
+// The first exposure's worker is held inside a write; Stop, and a Start that
+// waits for it as long as the exposure control does before it starts the
+// next worker, which is let stream for a while before the first comes back.
+HANDLE PlayPastHeldWorker(SoundMode mode, DWORD playMs) {
+  HoldWrite(3);
+  HANDLE old = StartAudioExposure();
+  if (!WaitUntilWriteHeld(playMs)) return old;
+  StoreField(ExposureState.running, 0);
+  WaitForSingleObject(old, 1000);
+  uint32_t seed = NoiseSeed;
+  DWORD threadId;
+  HANDLE worker = StartAudioExposure(&threadId);
+  RecordBlocksOf(threadId);
+  Sleep(playMs / 2);
+  ReleaseHeldWrite();
+  const bool oldEnded = WaitForSingleObject(old, 5000) == WAIT_OBJECT_0;
+  Sleep(playMs / 2);
+  StoreField(ExposureState.running, 0);
+  WaitForSingleObject(worker, 10000);
+  int matching = 0;
+  for (uint32_t block = 0; block < RecordedBlocks().size(); block++) {
+    SynthesizeBlock(mode, ExposureState.frequency, block * FramesPerBlock, seed, scratchBlock);
+    matching += std::equal(scratchBlock, scratchBlock + FramesPerBlock, RecordedBlocks()[block].begin(),
+                           [](const StereoFrame& a, const StereoFrame& b) { return a.left == b.left && a.right == b.right; });
+  }
+  std::printf("old_ended=%d old_writes=%d new_blocks=%u new_blocks_synthesis=%d ", oldEnded ? 1 : 0,
+              CountWaveOut().writesAfterRelease, static_cast<unsigned>(RecordedBlocks().size()), matching);
+  CloseHandle(old);
+  return worker;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 && argc != 5) {
-    std::fprintf(stderr, "usage: sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS]\n");
+  if ((argc != 4 && argc != 5) || !WatchWaveOut()) {
+    std::fprintf(stderr, "usage: sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS|outage|old-worker]\n");
     return 2;
   }
   const SoundMode mode = static_cast<SoundMode>(std::atoi(argv[1]));
   StoreField(ExposureState.frequency, std::strtoul(argv[2], nullptr, 10));
   StoreField(ExposureState.soundMode, mode);
   const DWORD playMs = std::strtoul(argv[3], nullptr, 10);
-  const bool stall = argc == 5;
-  const DWORD stallAtMs = stall ? std::strtoul(argv[4], nullptr, 10) : 0;
+  const char* scenario = argc == 5 ? argv[4] : "";
+  const bool stall = argc == 5 && std::isdigit(static_cast<unsigned char>(scenario[0]));
+  const DWORD stallAtMs = stall ? std::strtoul(scenario, nullptr, 10) : 0;
   const double synthesisMs = SlowestSynthesisMs(mode);
+  if (std::strcmp(scenario, "outage") == 0) {
+    RefuseOpens({1, 3});
+    RefuseWrite(6);
+  }
 
-  StoreField(ExposureState.running, 1);
-  HANDLE worker = CreateThread(nullptr, 0, AudioThread, &ExposureState.running, 0, nullptr);
+  HANDLE worker = std::strcmp(scenario, "old-worker") == 0 ? PlayPastHeldWorker(mode, playMs)
+                                                           : StartAudioExposure();
   const double started = NowMs();
   const Stall held = stall ? StallWhileStreaming(worker, stallAtMs, playMs) : Stall();
   const double played = NowMs() - started;
@@ -117,8 +173,10 @@ int main(int argc, char** argv) {
   const double stopMs = NowMs() - stopStart;
   CloseHandle(worker);
 
-  std::printf("blocks=%u synth_ms=%.1f stop_ms=%.1f", ExposureState.samplePosition / FramesPerBlock,
-              synthesisMs, stopMs);
+  const WaveOutCount count = CountWaveOut();
+  std::printf("blocks=%u synth_ms=%.1f stop_ms=%.1f opens=%d resumed_block=%u",
+              ExposureState.samplePosition / FramesPerBlock, synthesisMs, stopMs, count.opened,
+              count.resumedBlock);
   if (held.heldMs > 0) std::printf(" stalled_ms=%.1f", held.heldMs);
   if (stall && held.requeuedMs >= 0) std::printf(" requeued_ms=%.1f", held.requeuedMs);
   if (stall && held.requeuedMs < 0) std::printf(" requeued_ms=none");

@@ -2,6 +2,7 @@
 """Compares a capture of the audio worker with the host synthesis of the same blocks.
 
   compare_capture.py CAPTURE REFERENCE MIN_FULL_BLOCKS [--silent] [--gap MAX_FRAMES]
+                     [--from-block K]
 
 CAPTURE holds the frames the worker's device wrote, from its first frame;
 REFERENCE the blocks the worker synthesised, as raw 16-bit stereo frames.
@@ -12,7 +13,9 @@ whole blocks. Samples may differ within the tolerance of sound_tolerance.py
 dropped, repeated, reordered or shifted. With --gap, one run of at most
 MAX_FRAMES zero frames inserted into the stream (a device that ran dry while
 the worker stalled) is taken out before comparing; the frames around it must
-still follow on without a loss. Prints one summary line; exit 1 on failure.
+still follow on without a loss. With --from-block, the capture begins at
+block K of the reference (a device opened after an outage). Prints one
+summary line; exit 1 on failure.
 """
 import argparse
 import array
@@ -73,9 +76,10 @@ def main():
     parser.add_argument("min_blocks", type=int)
     parser.add_argument("--silent", action="store_true")
     parser.add_argument("--gap", type=int, default=0, metavar="MAX_FRAMES")
+    parser.add_argument("--from-block", type=int, default=0, metavar="K")
     args = parser.parse_args()
     capture = frames_of(args.capture)
-    reference = frames_of(args.reference)
+    reference = frames_of(args.reference)[2 * FRAMES_PER_BLOCK * args.from_block:]
     min_blocks = args.min_blocks
     silent = args.silent
 

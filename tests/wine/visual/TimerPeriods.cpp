@@ -3,7 +3,8 @@
 #include <mmsystem.h>
 
 #include <atomic>
-#include <cstring>
+
+#include "tests/wine/shared/ImportSlots.h"
 
 namespace {
 
@@ -36,39 +37,11 @@ MMRESULT WINAPI CountedEnd(UINT period) {
   return winmmEnd(period);
 }
 
-// Points this program's import slot for winmm's `name` at `replacement`.
-PeriodCall ReplaceImport(const char* name, PeriodCall replacement) {
-  BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  const IMAGE_NT_HEADERS* headers =
-      reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (const IMAGE_IMPORT_DESCRIPTOR* dll =
-           reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-       dll->Name != 0; dll++) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + dll->Name), "winmm.dll") != 0) continue;
-    const IMAGE_THUNK_DATA* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
-    IMAGE_THUNK_DATA* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
-    for (; names->u1.AddressOfData != 0; names++, slots++) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const IMAGE_IMPORT_BY_NAME* entry =
-          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<const char*>(entry->Name), name) != 0) continue;
-      DWORD protection;
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
-      PeriodCall original = reinterpret_cast<PeriodCall>(slots->u1.Function);
-      slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
-      return original;
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 bool WatchTimerPeriods() {
-  winmmBegin = ReplaceImport("timeBeginPeriod", CountedBegin);
-  winmmEnd = ReplaceImport("timeEndPeriod", CountedEnd);
+  winmmBegin = ReplaceImport("winmm.dll", "timeBeginPeriod", &CountedBegin);
+  winmmEnd = ReplaceImport("winmm.dll", "timeEndPeriod", &CountedEnd);
   return winmmBegin != nullptr && winmmEnd != nullptr;
 }
 

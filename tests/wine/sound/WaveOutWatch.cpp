@@ -1,0 +1,91 @@
+#include "tests/wine/sound/WaveOutWatch.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "exposure/ExposureState.h"
+#include "tests/wine/shared/ImportSlots.h"
+
+namespace {
+
+typedef MMRESULT(WINAPI* OpenCall)(LPHWAVEOUT, UINT, LPCWAVEFORMATEX, DWORD_PTR, DWORD_PTR, DWORD);
+typedef MMRESULT(WINAPI* HeaderCall)(HWAVEOUT, LPWAVEHDR, UINT);
+
+OpenCall winmmOpen;
+HeaderCall winmmWrite;
+HeaderCall winmmPrepare;
+
+std::vector<int> refusedOpens;
+std::atomic<int> refusedWrite{0}, heldWrite{0};
+std::atomic<int> openCalls{0}, opened{0}, writeCalls{0}, writesAfterRelease{0};
+std::atomic<uint32_t> resumedBlock{0};
+std::atomic<DWORD> heldThread{0}, recordedThread{0};
+std::atomic<bool> released{false};
+std::atomic<const WAVEHDR*> prepared[2];
+std::atomic<int> preparedCount{0};
+HANDLE heldEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+HANDLE releaseEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+std::vector<std::vector<StereoFrame>> recorded;
+
+MMRESULT WINAPI WatchedOpen(LPHWAVEOUT device, UINT id, LPCWAVEFORMATEX format, DWORD_PTR callback,
+                            DWORD_PTR instance, DWORD flags) {
+  const int call = ++openCalls;
+  if (std::count(refusedOpens.begin(), refusedOpens.end(), call)) return MMSYSERR_NODRIVER;
+  const MMRESULT result = winmmOpen(device, id, format, callback, instance, flags);
+  if (result != MMSYSERR_NOERROR) return result;
+  opened++;
+  resumedBlock = ExposureState.samplePosition / FramesPerBlock;
+  return result;
+}
+
+MMRESULT WINAPI WatchedPrepare(HWAVEOUT device, LPWAVEHDR header, UINT size) {
+  prepared[preparedCount++ % 2] = header;
+  return winmmPrepare(device, header, size);
+}
+
+void Record(const WAVEHDR* header) {
+  const StereoFrame* frames = reinterpret_cast<const StereoFrame*>(header->lpData);
+  recorded.emplace_back(frames, frames + FramesPerBlock);
+}
+
+MMRESULT WINAPI WatchedWrite(HWAVEOUT device, LPWAVEHDR header, UINT size) {
+  const int call = ++writeCalls;
+  const DWORD thread = GetCurrentThreadId();
+  if (released && thread == heldThread) writesAfterRelease++;
+  if (thread == recordedThread) Record(header);
+  if (call == refusedWrite) return MMSYSERR_ERROR;
+  if (call == heldWrite) {
+    heldThread = thread;
+    SetEvent(heldEvent);
+    WaitForSingleObject(releaseEvent, INFINITE);
+  }
+  return winmmWrite(device, header, size);
+}
+
+}  // namespace
+
+bool WatchWaveOut() {
+  winmmOpen = ReplaceImport("winmm.dll", "waveOutOpen", &WatchedOpen);
+  winmmWrite = ReplaceImport("winmm.dll", "waveOutWrite", &WatchedWrite);
+  winmmPrepare = ReplaceImport("winmm.dll", "waveOutPrepareHeader", &WatchedPrepare);
+  return winmmOpen && winmmWrite && winmmPrepare;
+}
+
+void RefuseOpens(std::vector<int> calls) { refusedOpens = calls; }
+void RefuseWrite(int call) { refusedWrite = call; }
+void HoldWrite(int call) { heldWrite = call; }
+bool WaitUntilWriteHeld(DWORD limitMs) { return WaitForSingleObject(heldEvent, limitMs) == WAIT_OBJECT_0; }
+
+void ReleaseHeldWrite() {
+  released = true;
+  SetEvent(releaseEvent);
+}
+
+WaveOutCount CountWaveOut() { return {openCalls, opened, resumedBlock, writesAfterRelease}; }
+
+void RecordBlocksOf(DWORD threadId) { recordedThread = threadId; }
+const std::vector<std::vector<StereoFrame>>& RecordedBlocks() { return recorded; }
+
+const WAVEHDR* PreparedHeader(int block) {
+  return preparedCount < 2 ? nullptr : prepared[(preparedCount - 2 + block) % 2].load();
+}
