@@ -1,10 +1,8 @@
 #include "exposure/ExposureControl.h"
 
-#include <commctrl.h>
-
 #include "exposure/Countdown.h"
+#include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "panel/Strings.h"
 #include "platform/MultimediaTimer.h"
 #include "sound/AudioThread.h"
 #include "visual/VisualThread.h"
@@ -49,17 +47,6 @@ void WaitForPreviousExposure() {
 
 HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
   return CreateThread(nullptr, 0, worker, parameter, 0, nullptr);
-}
-
-uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
-
-void CopySettingsFromPanel() {
-  StoreField(ExposureState.frequency, LowWord(SendMessageA(ExposureState.frequencySpin, UDM_GETPOS, 0, 0)));
-  StoreField(ExposureState.soundMode,
-             static_cast<SoundMode>(SendMessageA(ExposureState.soundList, CB_GETCURSEL, 0, 0)));
-  StoreField(ExposureState.visualMode,
-             static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
-  SetDuration(LowWord(SendMessageA(ExposureState.durationSpin, UDM_GETPOS, 0, 0)));
 }
 
 void ArmCountdown() {
@@ -108,8 +95,6 @@ void CancelCountdown() {
   if (timerId != 0) CancelTimer(timerId);
 }
 
-void SetStartCaption() { SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StartCaption)); }
-
 }  // namespace
 
 void HandleStartStopCommand() {
@@ -126,9 +111,9 @@ void StartExposure() {
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
   StoreField(ExposureState.exposureNumber, exposure);
   ExposureState.running.store(1);
-  SetFocus(ExposureState.ControlPanel);
-  SetFocus(ExposureState.frequencySlider);
-  CopySettingsFromPanel();
+  FocusForExposure();
+  CopyExposureSettings();
+  StoreField(ExposureState.startTimeMs, timeGetTime());
   KeepDisplayOn();
   audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
@@ -136,14 +121,14 @@ void StartExposure() {
     ShowPattern();
   else
     visualWorker = StartWorker(VisualThread, &ExposureState.running);
-  SetWindowTextA(ExposureState.startButton, InCurrentLanguage(StopCaption));
+  ShowExposureRunning(true);
 }
 
 void StopExposure(bool restoreScreen) {
   StoreField(ExposureState.running, 0);
   CancelCountdown();
   if (restoreScreen) RestoreScreen();
-  SetStartCaption();
+  ShowExposureRunning(false);
   LetDisplayOff();
 }
 
@@ -151,8 +136,17 @@ void StopExposure(bool restoreScreen) {
 // another exposure, which this must leave alone.
 void HandleCountdownEnded(WPARAM exposure) {
   if (exposure != LoadField(ExposureState.exposureNumber) || LoadField(ExposureState.running) != 0) return;
-  SetStartCaption();
+  ShowExposureRunning(false);
   LetDisplayOff();
+}
+
+uint32_t SessionElapsedMs() { return timeGetTime() - LoadField(ExposureState.startTimeMs); }
+
+bool HandleSessionPlayedOut(WPARAM exposure) {
+  if (exposure != LoadField(ExposureState.exposureNumber) || LoadField(ExposureState.running) != 1)
+    return false;
+  StopExposure(true);
+  return true;
 }
 
 void EndExposureOnClose() { LetDisplayOff(); }

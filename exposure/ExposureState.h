@@ -12,6 +12,8 @@
 struct HWND__;
 typedef HWND__* HWND;
 
+struct Session;
+
 // Values are the positions of the entries in soundList.
 enum class SoundMode : int32_t {
   None = 0,
@@ -55,6 +57,12 @@ struct ExposureStateRecord {
   uint32_t samplePosition;  // the audio thread's alone
   std::atomic<uint32_t> frameCounter;
   std::atomic<const char*> language;
+  // The session an exposure plays, or nullptr for one frequency and mode
+  // from the panel. Set with the other settings, before the workers start.
+  std::atomic<const Session*> session;
+  // The session's clock: the multimedia time of Start, in milliseconds.
+  std::atomic<uint32_t> startTimeMs;
+  uint64_t sessionBlock;  // the audio thread's alone: the next block it queues
 
   // Stored once at start-up, before any worker or timer exists; read-only after.
   HWND ControlPanel;

@@ -3,7 +3,9 @@
 # on a virtual display of its own, one exposure in each visual mode (each with
 # another sound mode) is started and ended through the program's own
 # controls, and screenshots (PNG) and the sound that it played (WAV) are
-# written to a folder whose path is printed at the end. It runs the release
+# written to a folder whose path is printed at the end. Then the session
+# player plays a short session to its end, and its window is shot before and
+# after. It runs the release
 # build where 32-bit programs run, else the win64 build, and says which on
 # its first line. Only the processes started here are stopped.
 #   scripts/demo.sh [OUTPUT_DIR]
@@ -43,8 +45,9 @@ if [ "${TESSOVANT_DEMO_BUILDS:-0}" = 1 ]; then
   TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/build.sh" "$(basename "$windows")" >&2
 fi
 exe=$windows/tessovant.exe
+player_exe=$windows/tessovant-session.exe
 driver_exe=$windows/tests/wine/e2e/e2e_driver.exe
-for f in "$exe" "$driver_exe"; do
+for f in "$exe" "$player_exe" "$driver_exe"; do
   [ -f "$f" ] || { echo "demo: $f is missing; run scripts/build.sh" >&2; exit 1; }
 done
 WINE=$(wine_env_loader "$exe")
@@ -109,6 +112,32 @@ done
 driver close-wait 10000 >/dev/null
 wait "$program_pid" || true
 echo "demo: the program (pid $program_pid) has ended" >&2
+
+# A short session of 8 s in the player, from the command line, with its
+# smooth strobe; the player's window before Start and once it has finished.
+session=$out/demonstration.txt
+printf '# Demonstration: 10 Hz down to 8 Hz, then peaks at 8 Hz.\nfade-in 2s\nfade-out 2s\n4s 1 10 8\n4s 2 8\n' >"$session"
+player_shot() {
+  driver player-state >"$state"
+  IFS=, read -r px py pw ph <<<"$(value rect "$state")"
+  shot "$out/.screen.png"
+  /usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$1"
+}
+HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=ru_RU.UTF-8 "$WINE" "$player_exe" \
+  "Z:$(printf '%s' "$session" | tr / '\\')" >/dev/null 2>&1 &
+program_pid=$!
+driver player-wait 30000 >/dev/null
+sleep 1
+player_shot "$out/player.png"
+driver player-click 10 >/dev/null
+driver wait-stimulation shown 5000 >/dev/null
+driver wait-stimulation hidden 20000 >/dev/null
+sleep 0.5
+player_shot "$out/player-finished.png"
+echo "demo: a session of 8 s played in the session player" >&2
+driver close-wait 10000 >/dev/null
+wait "$program_pid" || true
+rm -f "$session"
 
 cat "$raw".[1-4] >"$raw" 2>/dev/null || true
 rm -f "$raw".[1-4]

@@ -11,7 +11,7 @@
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 root=${TESSOVANT_BUILD_ROOT:-$src/build}
-programs=(tessovant.exe render-sound.exe)
+programs=(tessovant.exe tessovant-session.exe render-sound.exe)
 
 bash "$src/scripts/build.sh" win32 >&2
 version=$(sed -n 's/^#define TESSOVANT_VERSION_TEXT "\(.*\)"$/\1/p' "$root/win32/resources/TessovantVersion.h")

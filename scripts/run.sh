@@ -20,7 +20,8 @@ fi
 
 prefix=${TESSOVANT_WINE_PREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/tessovant/wine}
 wine_env_make_prefix "$prefix" || { echo "run: the Wine prefix $prefix could not be made" >&2; exit 1; }
-wine_env_probe_32bit "$prefix"
+wine_env_probe_32bit "$prefix" ||
+  echo "run: the 32-bit probe broke ($WINE_ENV_32BIT_NOTE); scripts/test.sh fails on that" >&2
 windows=$(wine_env_choose_build "$root" run "$WINE_ENV_RUNS_32BIT" "$WINE_ENV_32BIT_NOTE")
 bash "$src/scripts/build.sh" "$(basename "$windows")"
 exe=$windows/tessovant.exe

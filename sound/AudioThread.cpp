@@ -1,5 +1,7 @@
 #include "sound/AudioThread.h"
 
+#include "exposure/ExposureControl.h"
+#include "exposure/SessionClock.h"
 #include "sound/FillAudioBlock.h"
 
 namespace {
@@ -21,6 +23,10 @@ const DWORD FirstCompletionMs = 5000;
 const DWORD ReopenIntervalMs = 1000;
 
 enum class DeviceAnswer { Notified, Silent, Stopped };
+
+// A session has been heard to its last frame; the worker opens no device
+// after that.
+bool sessionPlayedOut;
 
 // True while the worker's own exposure runs. running is read first, in the
 // order that makes the number a Start stored before it visible here, so a
@@ -75,35 +81,57 @@ bool Finished(const WaveOutOpening& opening, int block) {
   return (*static_cast<const volatile DWORD*>(&opening.blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
 }
 
+// The program ends the exposure on the user-interface thread, which owns the
+// full-screen window and the cursor.
+void AnnounceSessionEnd(uint32_t exposure) {
+  PostMessageA(ExposureState.ControlPanel, SessionPlayedOutMessage, exposure, 0);
+}
+
+bool QueueBlock(WaveOutOpening& opening, int block) {
+  opening.queued[block] = SessionBlocksLeft();
+  return !opening.queued[block] || FillAudioBlock(opening, block);
+}
+
 // Refills and queues every block that the device has finished, the older
 // first. One wake-up may stand for both: settings of the auto-reset event
 // merge when the worker has fallen more than a block behind. False when the
 // device refused a block.
 bool RefillFinishedBlocks(WaveOutOpening& opening, int& olderBlock, uint32_t exposure) {
-  while (Plays(exposure) && Finished(opening, olderBlock)) {
-    if (!FillAudioBlock(opening, olderBlock)) return false;
+  while (Plays(exposure) && opening.queued[olderBlock] && Finished(opening, olderBlock)) {
+    if (!QueueBlock(opening, olderBlock)) return false;
     olderBlock = 1 - olderBlock;
   }
   return true;
 }
 
-// Keeps both blocks queued while the exposure runs. False when the device is
-// given up: it refused a block, or it has finished none for SilentDeviceMs
-// (FirstCompletionMs for its first).
+// Nothing of the session left to queue, and the device has handed back
+// every block it was given.
+bool PlayedOut(const WaveOutOpening& opening) {
+  return !SessionBlocksLeft() && (!opening.queued[0] || Finished(opening, 0)) &&
+         (!opening.queued[1] || Finished(opening, 1));
+}
+
+// Keeps both blocks queued while the exposure runs, or until a session's
+// last block has played. False when the device is given up: it refused a
+// block, or it has finished none for SilentDeviceMs (FirstCompletionMs for
+// its first).
 bool Stream(WaveOutOpening& opening, uint32_t exposure) {
   if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;  // the open notification
   for (int block = 0; block < 2; block++) {
-    if (Plays(exposure) && !FillAudioBlock(opening, block)) return false;
+    if (Plays(exposure) && !QueueBlock(opening, block)) return false;
   }
   int olderBlock = 0;
   DWORD silentLimitMs = FirstCompletionMs;
-  while (Plays(exposure)) {
+  while (Plays(exposure) && !PlayedOut(opening)) {
     const DeviceAnswer answer = WaitForDevice(opening, exposure, silentLimitMs);
     if (answer == DeviceAnswer::Silent) return false;
     if (answer == DeviceAnswer::Stopped) return true;
     if (Finished(opening, olderBlock)) silentLimitMs = SilentDeviceMs;
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
+  if (Plays(exposure)) sessionPlayedOut = PlayedOut(opening);
+  // Told before the device is closed, which may take a while.
+  if (sessionPlayedOut) AnnounceSessionEnd(exposure);
   return true;
 }
 
@@ -142,10 +170,19 @@ WaveOutOpening* OpenDevice() {
   return nullptr;
 }
 
+// A session ends once it has been heard to its end, or, while no device
+// plays it, once its length has passed.
+bool SessionOver() {
+  const Session* session = LoadField(ExposureState.session);
+  return session != nullptr &&
+         (sessionPlayedOut || SessionElapsedMs() >= SessionLengthMs(*session));
+}
+
 // Waits about a second before the next attempt to open a device, looking at
 // the stop signal every slice.
 void WaitBeforeReopening(uint32_t exposure) {
-  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure); waited += WaitSliceMs)
+  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure) && !SessionOver();
+       waited += WaitSliceMs)
     Sleep(WaitSliceMs);
 }
 
@@ -153,7 +190,16 @@ void WaitBeforeReopening(uint32_t exposure) {
 // block of the exposure, samplePosition and the generator continuing as if
 // the lost blocks had been heard. The one place that chooses it, so that a
 // program paced by a clock can choose the block its clock has reached.
-uint32_t PositionAfterOutage(uint32_t nextPosition) { return nextPosition; }
+// A session goes on at the block its clock has reached, so that its sound
+// stays with its light and ends on time.
+uint32_t PositionAfterOutage(uint32_t nextPosition) {
+  const Session* session = LoadField(ExposureState.session);
+  if (session == nullptr) return nextPosition;
+  const uint64_t clockBlock = SessionBlockAt(SessionElapsedMs());
+  if (clockBlock > ExposureState.sessionBlock) ExposureState.sessionBlock = clockBlock;
+  return static_cast<uint32_t>(ExposureState.sessionBlock * FramesPerBlock);
+}
+
 
 }  // namespace
 
@@ -167,7 +213,9 @@ LPVOID AudioThreadParameter(uint32_t exposureNumber) {
 DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   const uint32_t exposure = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(exposureNumber));
   ExposureState.samplePosition = 0;
-  for (bool firstOpening = true; Plays(exposure); firstOpening = false) {
+  ExposureState.sessionBlock = 0;
+  sessionPlayedOut = false;
+  for (bool firstOpening = true; Plays(exposure) && !SessionOver(); firstOpening = false) {
     if (!firstOpening) {
       WaitBeforeReopening(exposure);
       ExposureState.samplePosition = PositionAfterOutage(ExposureState.samplePosition);
@@ -177,5 +225,7 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
     Stream(*opening, exposure);
     CloseDevice(opening);
   }
+  // Without sound, the session's length has passed.
+  if (Plays(exposure) && !sessionPlayedOut) AnnounceSessionEnd(exposure);
   ExitThread(0);
 }

@@ -1,11 +1,39 @@
 #include "sound/FillAudioBlock.h"
 
+#include "sound/SessionSchedule.h"
+
 uint32_t NoiseSeed = 1;
 
+namespace {
+
+// Block sessionBlock of the session as render-sound makes it: the schedule's
+// fixed mode and frequency, the frame counter at the block's own place in
+// the session, the generator running on, and the fades laid over it.
+void SynthesizeSessionBlock(const Session& session, StereoFrame* frames) {
+  const ScheduledBlock scheduled = ScheduleBlock(session, ExposureState.sessionBlock);
+  const std::atomic<uint32_t> frequency{scheduled.frequency};
+  const uint64_t firstFrame = ExposureState.sessionBlock * FramesPerBlock;
+  ExposureState.samplePosition = static_cast<uint32_t>(firstFrame);
+  SynthesizeBlock(scheduled.mode, frequency, ExposureState.samplePosition, NoiseSeed, frames);
+  ApplySessionFades(session, firstFrame, frames);
+  ExposureState.sessionBlock++;
+}
+
+}  // namespace
+
+bool SessionBlocksLeft() {
+  const Session* session = LoadField(ExposureState.session);
+  return session == nullptr || ExposureState.sessionBlock < SessionBlocks(*session);
+}
+
 bool FillAudioBlock(WaveOutOpening& opening, int block) {
-  SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
-                  ExposureState.samplePosition, NoiseSeed,
-                  opening.SampleBuffer + FramesPerBlock * block);
+  StereoFrame* frames = opening.SampleBuffer + FramesPerBlock * block;
+  const Session* session = LoadField(ExposureState.session);
+  if (session != nullptr)
+    SynthesizeSessionBlock(*session, frames);
+  else
+    SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
+                    ExposureState.samplePosition, NoiseSeed, frames);
   // Before the write: a worker held inside it past the end of its exposure
   // finds nothing of the exposure left to change when it comes back.
   ExposureState.samplePosition += FramesPerBlock;

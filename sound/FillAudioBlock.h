@@ -15,12 +15,20 @@ struct WaveOutOpening {
   HANDLE deviceEvent;
   WAVEHDR blockHeaders[2];
   StereoFrame SampleBuffer[2 * FramesPerBlock];
+  // Written to the device and not yet handed back: a session's last block
+  // may leave the other header unwritten.
+  bool queued[2];
 };
 
 // The process-wide generator: seeded once, never reseeded, so each noise
 // exposure continues the sequence where the previous one stopped.
 extern uint32_t NoiseSeed;
 
-// Synthesises the block, advances samplePosition and queues the block,
-// whether or not the device takes it. False when the device refused it.
+// Whether a block is still to be queued: always for one frequency, while
+// the schedule has blocks for a session.
+bool SessionBlocksLeft();
+
+// Synthesises the block (the session's next, if one plays), advances
+// samplePosition and queues the block, whether or not the device takes it.
+// False when the device refused it.
 bool FillAudioBlock(WaveOutOpening& opening, int block);

@@ -1,9 +1,9 @@
 #include "visual/StimulationKeyboard.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "exposure/ExposureControl.h"
+#include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "visual/ArrowKeys.h"
 
@@ -16,13 +16,13 @@ namespace {
 // query" bit would carry it over).
 bool KeyPressed(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-// The new frequency, then the panel follows: the spin takes the value, and
-// the panel's own arrow-button handling moves the slider and rewrites the
-// read-out. Also when the rule left the value as it was.
+// The new frequency, then the program's controls follow, also when the rule
+// left the value as it was. A session writes the frequency itself: its
+// schedule is the one writer then, and the keys leave it alone.
 void SetFrequencyFromKey(uint32_t frequency) {
+  if (LoadField(ExposureState.session) != nullptr) return;
   StoreField(ExposureState.frequency, frequency);
-  SendMessageA(ExposureState.frequencySpin, UDM_SETPOS, 0, MAKELPARAM(frequency & 0xFFFF, 0));
-  SendMessageA(ExposureState.ControlPanel, WM_VSCROLL, 0, 0);
+  ShowFrequencyFromKeys(frequency);
 }
 
 uint32_t CurrentFrequency() { return LoadField(ExposureState.frequency); }

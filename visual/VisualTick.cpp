@@ -1,10 +1,35 @@
+#include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
+#include "exposure/SessionClock.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
 
 VisualStateRecord VisualState;
 
 namespace {
+
+// The session's time at this tick, read once so that the frequency and the
+// brightness of one frame belong to the same moment.
+uint32_t tickElapsedMs;
+
+// A session's light at time t: the frequency of block floor(t / 250 ms),
+// which this tick alone writes while the session plays (the keys leave it
+// alone then); otherwise the frequency the user set.
+uint32_t TickFrequency() {
+  const Session* session = LoadField(ExposureState.session);
+  if (session == nullptr) return LoadField(ExposureState.frequency);
+  tickElapsedMs = SessionElapsedMs();
+  const uint32_t frequency = SessionBlockAtTime(*session, tickElapsedMs).frequency;
+  StoreField(ExposureState.frequency, frequency);
+  return frequency;
+}
+
+// The white, the grey and the pens alike, under a session's fades; a frame
+// of another brightness is another frame, so it is drawn.
+COLORREF Faded(COLORREF colour) {
+  const Session* session = LoadField(ExposureState.session);
+  return session == nullptr ? colour : FadedColour(colour, *session, tickElapsedMs);
+}
 
 void FillWindow(COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
@@ -31,14 +56,14 @@ bool FrameDue(const FrameKey& frame, uint32_t tickPeriodMs) {
 void DrawSmoothStrobe(uint32_t frequency) {
   VisualState.strobeValue = SmoothStrobeStep(frequency);
   const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
-  const FrameKey frame = FillFrameKey(GreyColour(grey));
+  const FrameKey frame = FillFrameKey(Faded(GreyColour(grey)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
 }
 
 void DrawDiscreteStrobe(uint32_t frequency) {
   VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
   VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
-  const FrameKey frame = FillFrameKey(StrobeColour(VisualState.strobeFlag));
+  const FrameKey frame = FillFrameKey(Faded(StrobeColour(VisualState.strobeFlag)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
@@ -54,7 +79,7 @@ void DrawRing(int startX, uint32_t radius) {
 }
 
 void DrawCircles(uint32_t frequency) {
-  const FrameKey frame = RingFrame(White);
+  const FrameKey frame = RingFrame(Faded(White));
   const bool draw = FrameDue(frame, RingTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -70,7 +95,7 @@ void DrawLine(int fromX, int fromY, int toX, int toY) {
 }
 
 void DrawGrid(uint32_t frequency) {
-  const FrameKey frame = GridFrame(White);
+  const FrameKey frame = GridFrame(Faded(White));
   const bool draw = FrameDue(frame, GridTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -139,7 +164,7 @@ void DrawGridLines(const FrameKey& frame) {
 void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterTick(VisualState.tickGate)) return;
   const VisualMode mode = LoadField(ExposureState.visualMode);
-  const uint32_t frequency = LoadField(ExposureState.frequency);
+  const uint32_t frequency = TickFrequency();
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);

@@ -50,40 +50,55 @@ wine_env_make_prefix() {
 # PREFIX: whether a 32-bit Windows program runs here. A tiny one that exits
 # with 32 is run by the 32-bit loader (about a second). Sets
 # WINE_ENV_RUNS_32BIT to 1 or 0 and WINE_ENV_32BIT_NOTE to what was found.
-# TESSOVANT_NO_32BIT=1 makes it fail, to try what machines without 32-bit
-# programs do.
+# Only a kernel that cannot execute the 32-bit loader ("Exec format error")
+# is an answer of "no"; any other failure (wine32 missing after the set-up,
+# a probe that does not compile, a 32-bit program that crashes or hangs) is
+# a fault of this machine's set-up and returns 1, so that nobody mistakes it
+# for that answer. TESSOVANT_NO_32BIT=1 answers "no", to try what machines
+# without 32-bit programs do; TESSOVANT_PROBE_LOADER replaces the 32-bit
+# loader in the probe alone, to try its failures.
 wine_env_probe_32bit() {
-  local prefix=$1 probe=$1/drive_c/tessovant-probe32.exe status=0
+  local prefix=$1 probe=$1/drive_c/tessovant-probe32.exe status=0 said
+  local loader=${TESSOVANT_PROBE_LOADER:-$WINE32}
   WINE_ENV_RUNS_32BIT=0
   if [ "${TESSOVANT_NO_32BIT:-0}" = 1 ]; then
     WINE_ENV_32BIT_NOTE="TESSOVANT_NO_32BIT=1 says that they do not"
     return 0
   fi
-  if [ ! -x "$WINE32" ]; then
-    WINE_ENV_32BIT_NOTE="the 32-bit Wine ($WINE32, package wine32:i386) is not installed"
-    return 0
+  if [ ! -x "$loader" ]; then
+    WINE_ENV_32BIT_NOTE="the 32-bit Wine ($loader, package wine32:i386) is not installed: run scripts/setup.sh"
+    return 1
   fi
-  if ! "$WINE32" --version >"$probe.log" 2>&1; then
-    WINE_ENV_32BIT_NOTE="the 32-bit Wine loader does not start: $(tail -1 "$probe.log" | sed 's/.*: //')"
-    return 0
+  if ! "$loader" --version >"$probe.log" 2>&1; then
+    said=$(tail -1 "$probe.log")
+    if grep -q 'Exec format error' "$probe.log"; then
+      WINE_ENV_32BIT_NOTE="the kernel does not execute the 32-bit Wine loader: ${said##*: }"
+      return 0
+    fi
+    WINE_ENV_32BIT_NOTE="the 32-bit Wine loader $loader failed${said:+: $said}"
+    return 1
   fi
   if [ ! -f "$probe" ] && ! printf 'int main(void) { return 32; }\n' |
-      i686-w64-mingw32-gcc -x c -O -s -o "$probe" - 2>/dev/null; then
-    WINE_ENV_32BIT_NOTE="the 32-bit probe program could not be compiled"
-    return 0
+      i686-w64-mingw32-gcc -x c -O -s -o "$probe" - 2>"$probe.log"; then
+    WINE_ENV_32BIT_NOTE="the 32-bit probe program could not be compiled: $(head -1 "$probe.log")"
+    return 1
   fi
   # Into a file, not a pipe: Wine's services, started by the first program
   # of a session, keep its output open until the session ends.
-  WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 "$WINE32" "$probe" \
+  WINEPREFIX="$prefix" WINEDEBUG=-all timeout 60 "$loader" "$probe" \
     >"$probe.log" 2>&1 </dev/null || status=$?
   if [ "$status" = 32 ]; then
     WINE_ENV_RUNS_32BIT=1
     WINE_ENV_32BIT_NOTE="a 32-bit program ran"
+    return 0
+  fi
+  said=$(tail -1 "$probe.log")
+  if [ "$status" = 124 ]; then
+    WINE_ENV_32BIT_NOTE="a 32-bit test program did not end within 60 s"
   else
-    local said
-    said=$(tail -1 "$probe.log")
     WINE_ENV_32BIT_NOTE="a 32-bit test program ended with status $status, not 32${said:+ ($said)}"
   fi
+  return 1
 }
 
 # ROOT WHO RUNS_32BIT NOTE: prints the build directory to run, the release
@@ -168,17 +183,19 @@ wine_env_start_pulseaudio() {
 # DIR: stops what a previous start in DIR left behind, then makes (or reuses)
 # DIR/prefix and starts a display and a sound server; probes for 32-bit
 # programs and writes DIR/env.sh for the programs run there to source, and
-# DIR/probe-32bit with the probe's finding alone (it outlives the stop).
+# DIR/probe-32bit with the probe's finding alone (it outlives the stop). A
+# probe that broke (TESSOVANT_32BIT_PROBE_FAILED=1) leaves the environment
+# usable for the win64 build; the caller decides whether that is enough.
 wine_env_start() {
-  local dir=$1 display
+  local dir=$1 display probe_failed=0
   mkdir -p "$dir"
   wine_env_stop "$dir"
   wine_env_make_prefix "$dir/prefix" virtual || { echo "the Wine prefix could not be made" >&2; return 1; }
   display=$(wine_env_start_display "$dir") || return 1
   wine_env_start_pulseaudio "$dir" || return 1
-  DISPLAY=$display wine_env_probe_32bit "$dir/prefix"
-  printf 'export TESSOVANT_RUNS_32BIT=%s\nexport TESSOVANT_32BIT_NOTE=%q\n' \
-    "$WINE_ENV_RUNS_32BIT" "$WINE_ENV_32BIT_NOTE" >"$dir/probe-32bit"
+  DISPLAY=$display wine_env_probe_32bit "$dir/prefix" || probe_failed=1
+  printf 'export TESSOVANT_RUNS_32BIT=%s\nexport TESSOVANT_32BIT_NOTE=%q\nexport TESSOVANT_32BIT_PROBE_FAILED=%s\n' \
+    "$WINE_ENV_RUNS_32BIT" "$WINE_ENV_32BIT_NOTE" "$probe_failed" >"$dir/probe-32bit"
   cat >"$dir/env.sh" <<ENV
 export DISPLAY=$display
 export WINEPREFIX=$dir/prefix

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/FileNames.h"
 #include "sound/TextFields.h"
 
 namespace {
@@ -15,7 +16,7 @@ bool ReadSession(const std::string& name, FILE* standardInput, std::string& text
                  std::string& error) {
   text.clear();
   error.clear();
-  FILE* in = name == "-" ? standardInput : std::fopen(name.c_str(), "rb");
+  FILE* in = name == "-" ? standardInput : OpenNamedFile(name, "rb");
   int failure = errno;
   char chunk[65536];
   size_t got = 0;

@@ -12,6 +12,7 @@
 #define IsTerminal(stream) isatty(fileno(stream))
 #endif
 
+#include "platform/FileNames.h"
 #include "sound/SessionSchedule.h"
 #include "sound/Synthesis.h"
 #include "sound/TextFields.h"
@@ -94,7 +95,7 @@ int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE*
     std::fprintf(err, "render-sound: %s\n", error.c_str());
     return UsageError;
   }
-  FILE* file = settings.output == "-" ? out : std::fopen(settings.output.c_str(), "wb");
+  FILE* file = settings.output == "-" ? out : OpenNamedFile(settings.output, "wb");
   if (file == nullptr) {
     std::fprintf(err, "render-sound: cannot write '%s'\n", Printable(settings.output).c_str());
     return OutputError;

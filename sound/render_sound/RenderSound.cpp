@@ -6,6 +6,11 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/FileNames.h"
 #endif
 
 #include "sound/render_sound/RenderSession.h"
@@ -16,6 +21,12 @@ int main(int argc, char** argv) {
   // standard input must not stop at a Ctrl-Z or lose its carriage returns.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stdin), _O_BINARY);
+  // File names in UTF-8 from the wide command line, opened by their UTF-16 form.
+  const std::vector<std::string> arguments = Utf8Arguments();
+  std::vector<const char*> utf8Argv;
+  for (const std::string& argument : arguments) utf8Argv.push_back(argument.c_str());
+  if (!utf8Argv.empty())
+    return RunRenderSound(static_cast<int>(utf8Argv.size()), utf8Argv.data(), stdin, stdout, stderr);
 #endif
   return RunRenderSound(argc, argv, stdin, stdout, stderr);
 }

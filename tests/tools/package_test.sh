@@ -17,7 +17,7 @@ archive=$(TESSOVANT_BUILD_ROOT=$root bash "$src/scripts/package.sh" 2>"$work/bui
 python3 -m zipfile -e "$archive" "$work/x"
 grep -qx "$(cd "$root/release" && sha256sum "$(basename "$archive")")" "$work/build.log" ||
   fail "the archive's SHA-256 is not on standard error"
-listed="LICENSE README.md SHA256SUMS docs render-sound.exe sessions tessovant.exe "
+listed="LICENSE README.md SHA256SUMS docs render-sound.exe sessions tessovant-session.exe tessovant.exe "
 [ "$(ls "$work/x" | tr '\n' ' ')" = "$listed" ] ||
   fail "archive holds: $(ls "$work/x" | tr '\n' ' ')"
 grep -q '^Copyright (c) 2026 the Tessovant authors$' "$work/x/LICENSE" || fail "no MIT licence"
@@ -31,8 +31,10 @@ for page in "$work/x/README.md" "$work/x"/docs/*.md; do
     [ -e "$(dirname "$page")/$link" ] || fail "$(basename "$page") links to $link, which is not in the archive"
   done
 done
-cmp -s "$work/x/tessovant.exe" "$root/win32/tessovant.exe" || fail "tessovant.exe is not the win32 build's"
-file "$work/x/tessovant.exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "not a 32-bit GUI exe"
+for exe in tessovant.exe tessovant-session.exe; do
+  cmp -s "$work/x/$exe" "$root/win32/$exe" || fail "$exe is not the win32 build's"
+  file "$work/x/$exe" | grep -q 'PE32 executable (GUI) Intel 80386' || fail "$exe is not a 32-bit GUI exe"
+done
 
 x86_64-w64-mingw32-windres -J coff -i "$work/x/tessovant.exe" -O rc >"$work/resources.rc"
 numbers=$(echo "$version" | tr . ' ' | awk '{ printf "%d, %d, %d, 0", $1, $2, $3 }')

@@ -19,13 +19,9 @@ expect_usage_error() {
   grep -q -- "$name" "$work/err" || fail "$*: '$(cat "$work/err")' does not name $name"
 }
 
-expect_usage_error --mode --mode 5 --frequency 780 --blocks 1
+# Which arguments are refused, and how, the unit tests show; here, that a
+# refusal reaches the user so.
 expect_usage_error --frequency --mode 1 --frequency 5001 --blocks 1
-expect_usage_error --blocks --mode 1 --frequency 780
-expect_usage_error --position --mode 1 --frequency 780 --blocks 1 --position -3
-expect_usage_error --seed --mode 1 --frequency 780 --blocks 1 --seed abc
-expect_usage_error --minutes --mode 1 --frequency 780 --minutes 0
-expect_usage_error --schedule --mode 1 --frequency 780 --blocks 1 --raw --schedule
 
 # A session is checked whole before anything is written: a bad line late in
 # the file leaves no output file, and an existing one untouched.
@@ -43,13 +39,10 @@ expect_usage_error 'cannot go with --blocks' --session - --blocks 3 <<< '1s 1 7.
 # A WAV to standard output: 44-byte header, then 11025 frames a block.
 "$tool" --mode 1 --frequency 780 --blocks 3 > "$work/a.wav"
 [ "$(stat -c %s "$work/a.wav")" -eq $((44 + 3 * 44100)) ] || fail "WAV size"
-[ "$(head -c 4 "$work/a.wav")" = RIFF ] || fail "RIFF tag"
-# PCM, 2 channels, 44100 Hz, 176400 bytes/s, 4-byte frames, 16 bits, data 3 x 44100 bytes.
-[ "$(od -An -tu4 -j4 -N4 "$work/a.wav" | tr -d ' ')" = $((36 + 3 * 44100)) ] || fail "RIFF size"
-[ "$(od -An -tu2 -j20 -N4 "$work/a.wav" | tr -s ' ')" = " 1 2" ] || fail "format, channels"
-[ "$(od -An -tu4 -j24 -N8 "$work/a.wav" | tr -s ' ')" = " 44100 176400" ] || fail "rates"
-[ "$(od -An -tu2 -j32 -N4 "$work/a.wav" | tr -s ' ')" = " 4 16" ] || fail "frame layout"
-[ "$(od -An -tu4 -j40 -N4 "$work/a.wav" | tr -d ' ')" = $((3 * 44100)) ] || fail "data size"
+# The header for 3 blocks (its fields are checked by the unit tests).
+[ "$(head -c 44 "$work/a.wav" | od -An -tx1 | tr -d ' \n')" = \
+  52494646f004020057415645666d7420100000000100020044ac000010b102000400100064617461cc040200 ] ||
+  fail "WAV header"
 # Frame 1 of mode 1 at 780: 1106, 1143 (little-endian).
 [ "$(od -An -tx1 -j48 -N4 "$work/a.wav" | tr -d ' ')" = "52047704" ] || fail "frame 1"
 

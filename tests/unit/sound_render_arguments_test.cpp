@@ -17,83 +17,79 @@ std::string ErrorOf(std::vector<const char*> args) {
   return error;
 }
 
+// The settings that the arguments give, as one line, or the error.
+std::string SettingsOf(std::vector<const char*> args) {
+  RenderSettings s;
+  std::string error;
+  if (!Parse(args, s, error)) return error;
+  return "mode " + std::to_string(static_cast<int>(s.mode)) + " frequency " + std::to_string(s.frequency) +
+         " blocks " + std::to_string(s.blocks) + " position " + std::to_string(s.position) + " seed " +
+         std::to_string(s.seed) + " raw " + std::to_string(s.raw) + " output " + s.output;
+}
+
 uint32_t Read32(const unsigned char* at) {
   return at[0] | at[1] << 8 | at[2] << 16 | static_cast<uint32_t>(at[3]) << 24;
 }
 }  // namespace
 
-TEST(RenderArguments, DefaultsAreThoseOfAFreshProcess) {
-  RenderSettings s;
-  std::string error;
-  ASSERT_TRUE(Parse({"--mode", "3", "--frequency", "780", "--blocks", "20"}, s, error)) << error;
-  EXPECT_EQ(s.mode, SoundMode::NoiseModulation);
-  EXPECT_EQ(s.frequency, 780u);
-  EXPECT_EQ(s.blocks, 20u);
-  EXPECT_EQ(s.position, 0u);
-  EXPECT_EQ(s.seed, 1u);
-  EXPECT_FALSE(s.raw);
-  EXPECT_EQ(s.output, "-");
+// Unset, position 0 and seed 1, as a fresh process starts; every option is
+// taken in any order.
+TEST(RenderArguments, DefaultsAreThoseOfAFreshProcessAndOptionsComeInAnyOrder) {
+  EXPECT_EQ(SettingsOf({"--mode", "3", "--frequency", "780", "--blocks", "20"}),
+            "mode 3 frequency 780 blocks 20 position 0 seed 1 raw 0 output -");
+  EXPECT_EQ(SettingsOf({"--raw", "--output", "x.raw", "--seed", "4294967295", "--position",
+                        "4294967000", "--blocks", "1000000", "--frequency", "5000", "--mode", "0"}),
+            "mode 0 frequency 5000 blocks 1000000 position 4294967000 seed 4294967295 raw 1 output x.raw");
 }
 
-TEST(RenderArguments, TakesEveryOptionInAnyOrder) {
-  RenderSettings s;
-  std::string error;
-  ASSERT_TRUE(Parse({"--raw", "--output", "x.raw", "--seed", "4294967295", "--position",
-                     "4294967000", "--blocks", "1000000", "--frequency", "5000", "--mode", "0"},
-                    s, error))
-      << error;
-  EXPECT_TRUE(s.raw);
-  EXPECT_EQ(s.output, "x.raw");
-  EXPECT_EQ(s.seed, 4294967295u);
-  EXPECT_EQ(s.position, 4294967000u);
-  EXPECT_EQ(s.blocks, 1000000u);
-  EXPECT_EQ(s.frequency, 5000u);
-  EXPECT_EQ(s.mode, SoundMode::None);
-}
-
-TEST(RenderArguments, OutOfRangeValuesNameTheArgumentAndItsRange) {
-  EXPECT_EQ(ErrorOf({"--mode", "5", "--frequency", "780", "--blocks", "1"}),
-            "--mode takes a sound mode 0..4, not '5'");
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "9", "--blocks", "1"}).find("--frequency takes hundredths of a hertz 10..5000"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "5001", "--blocks", "1"}).find("10..5000"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "0"}).find("--blocks takes a number of blocks 1..1000000"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1000001"}).find("--blocks"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--position", "4294967296"}).find("--position takes a frame count 0..4294967295"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--seed", "99999999999999"}).find("--seed"), std::string::npos);
-}
-
-TEST(RenderArguments, MalformedAndMissingValuesAreRefused) {
-  EXPECT_NE(ErrorOf({"--mode", "-1", "--frequency", "780", "--blocks", "1"}).find("--mode"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "7.8", "--blocks", "1"}).find("--frequency"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", " 780", "--blocks", "1"}).find("--frequency"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks"}).find("--blocks takes a number of blocks 1..1000000, none given"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--frequency", "780", "--blocks", "1"}).find("--mode takes a sound mode 0..4, and it is missing"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--blocks", "1"}).find("--frequency"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780"}).find("--blocks"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--output"}).find("--output"), std::string::npos);
-  EXPECT_NE(ErrorOf({"--mode", "1", "--frequency", "780", "--blocks", "1", "--loud"}).find("unknown argument '--loud'"), std::string::npos);
-}
-
-TEST(RenderArguments, ErrorsAreOneLine) {
-  const std::string error = ErrorOf({"--mode", "x"});
-  EXPECT_EQ(error.find('\n'), std::string::npos);
+// A value out of range, malformed or missing: refused in one line that names
+// the argument, and its range where it has one.
+TEST(RenderArguments, BadArgumentsAreRefusedInOneLineNamingThem) {
+  const struct {
+    std::vector<const char*> args;
+    const char* says;
+  } cases[] = {
+      {{"--mode", "5", "--frequency", "780", "--blocks", "1"}, "--mode takes a sound mode 0..4, not '5'"},
+      {{"--mode", "-1", "--frequency", "780", "--blocks", "1"}, "--mode takes a sound mode 0..4"},
+      {{"--frequency", "780", "--blocks", "1"}, "--mode takes a sound mode 0..4, and it is missing"},
+      {{"--mode", "x"}, "--mode"},
+      {{"--mode", "1", "--frequency", "9", "--blocks", "1"}, "--frequency takes hundredths of a hertz 10..5000"},
+      {{"--mode", "1", "--frequency", "5001", "--blocks", "1"}, "10..5000"},
+      {{"--mode", "1", "--frequency", "7.8", "--blocks", "1"}, "--frequency"},
+      {{"--mode", "1", "--frequency", " 780", "--blocks", "1"}, "--frequency"},
+      {{"--mode", "1", "--blocks", "1"}, "--frequency"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "0"}, "--blocks takes a number of blocks 1..1000000"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1000001"}, "--blocks"},
+      {{"--mode", "1", "--frequency", "780", "--blocks"}, "--blocks takes a number of blocks 1..1000000, none given"},
+      {{"--mode", "1", "--frequency", "780"}, "--blocks"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--position", "4294967296"}, "--position takes a frame count 0..4294967295"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--position", "-3"}, "--position"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--seed", "99999999999999"}, "--seed"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--seed", "abc"}, "--seed"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--output"}, "--output"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--loud"}, "unknown argument '--loud'"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--raw", "--schedule"}, "--schedule"},
+  };
+  for (const auto& c : cases) {
+    const std::string error = ErrorOf(c.args);
+    EXPECT_NE(error.find(c.says), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+  }
 }
 
 TEST(WavHeader, DescribesStereo16BitAt44100) {
   unsigned char h[44];
   WriteWavHeader(2 * 11025, h);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(h), 4), "RIFF");
-  EXPECT_EQ(Read32(h + 4), 36u + 88200u);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(h + 8), 8), "WAVEfmt ");
-  EXPECT_EQ(Read32(h + 16), 16u);
-  EXPECT_EQ(h[20] | h[21] << 8, 1);  // PCM
-  EXPECT_EQ(h[22] | h[23] << 8, 2);
-  EXPECT_EQ(Read32(h + 24), 44100u);
-  EXPECT_EQ(Read32(h + 28), 176400u);
-  EXPECT_EQ(h[32] | h[33] << 8, 4);
-  EXPECT_EQ(h[34] | h[35] << 8, 16);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(h + 36), 4), "data");
-  EXPECT_EQ(Read32(h + 40), 88200u);
+  // Offset, bytes, value: the sizes, PCM, 2 channels, 44100 frames of 4
+  // bytes a second, 16 bits, 22050 frames of data.
+  const uint32_t fields[][3] = {{4, 4, 36 + 88200}, {16, 4, 16}, {20, 2, 1},     {22, 2, 2},
+                                {24, 4, 44100},     {28, 4, 176400}, {32, 2, 4}, {34, 2, 16},
+                                {40, 4, 88200}};
+  for (const auto& f : fields)
+    EXPECT_EQ(f[1] == 4 ? Read32(h + f[0]) : (h[f[0]] | h[f[0] + 1] << 8), f[2]) << f[0];
 }
 
 TEST(WavHeader, SizesSaturateBeyondFourGigabytes) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -49,20 +50,15 @@ std::vector<int> StrobePhases(uint32_t frequency, int phases) {
   }
   return lengths;
 }
+
+std::array<int, 4> Lines(const GridStepLines& g) { return {g.leftX, g.rightX, g.upperY, g.lowerY}; }
 }  // namespace
 
-TEST(DiscreteStrobe, PhasesAt780AreThirtyTwoTicks) {
-  for (int length : StrobePhases(780, 8)) EXPECT_EQ(length, 32);
-}
-
-TEST(DiscreteStrobe, FirstWhitePhaseAt2500LastsElevenTicks) {
-  const auto phases = StrobePhases(2500, 8);
-  EXPECT_EQ(phases[0], 11);
-  for (size_t i = 1; i < phases.size(); i++) EXPECT_EQ(phases[i], 10) << i;
-}
-
-TEST(DiscreteStrobe, PhasesAt5000AreFiveTicks) {
-  for (int length : StrobePhases(5000, 8)) EXPECT_EQ(length, 5);
+// At 2500 the first white phase lasts one tick longer than the others.
+TEST(DiscreteStrobe, PhaseLengthsInTicks) {
+  EXPECT_EQ(StrobePhases(780, 8), std::vector<int>(8, 32));
+  EXPECT_EQ(StrobePhases(2500, 8), (std::vector<int>{11, 10, 10, 10, 10, 10, 10, 10}));
+  EXPECT_EQ(StrobePhases(5000, 8), std::vector<int>(8, 5));
 }
 
 TEST(Circles, ShiftsAndRadiiOn1024By768At780) {
@@ -157,16 +153,9 @@ TEST(Grid, SpacingLinesAndCycleAt780) {
   EXPECT_EQ(distances[2], 22);
   EXPECT_EQ(distances.back(), 473);
   // At shift 0 the first step is one cross at the centre.
-  const GridStepLines cross = GridLinesAt(512, 384, 0, 0.0);
-  EXPECT_EQ(cross.leftX, 512);
-  EXPECT_EQ(cross.rightX, 512);
-  EXPECT_EQ(cross.upperY, 384);
-  EXPECT_EQ(cross.lowerY, 384);
-  const GridStepLines opened = GridLinesAt(512, 384, 11, 2.5);
-  EXPECT_EQ(opened.leftX, 498);   // 501 - 2.5 truncated
-  EXPECT_EQ(opened.rightX, 525);  // 523 + 2.5 truncated
-  EXPECT_EQ(opened.upperY, 370);
-  EXPECT_EQ(opened.lowerY, 397);
+  EXPECT_EQ(Lines(GridLinesAt(512, 384, 0, 0.0)), (std::array<int, 4>{512, 512, 384, 384}));
+  // 501 - 2.5 and 523 + 2.5 truncated, and so on.
+  EXPECT_EQ(Lines(GridLinesAt(512, 384, 11, 2.5)), (std::array<int, 4>{498, 525, 370, 397}));
   // Resets: a cycle of 14 ticks.
   double shift = 0.0;
   std::vector<int> resets;
@@ -181,9 +170,7 @@ TEST(Grid, SpacingLinesAndCycleAt780) {
 }
 
 TEST(Grid, TruncationTowardZeroPutsMinusHalfOnTheFirstColumn) {
-  const GridStepLines lines = GridLinesAt(0, 0, 0, 0.5);
-  EXPECT_EQ(lines.leftX, 0);
-  EXPECT_EQ(lines.upperY, 0);
+  EXPECT_EQ(Lines(GridLinesAt(0, 0, 0, 0.5)), (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 TEST(Geometry, OddWidthCentreIsTruncated) {

@@ -2,6 +2,8 @@
 # Starts and stops what the Wine tests need: a WoW64 Wine prefix, a virtual X
 # display (TESSOVANT_SCREEN_SIZE, default 1024x768) and a PulseAudio server
 # paced by the real clock, and finds out whether 32-bit programs run here.
+# A probe that breaks other than by the kernel's "Exec format error" fails
+# the start, and with it every Wine test.
 # Every process it starts is recorded in DIR/pids and only those are stopped.
 # A run that was killed half-way leaves its pids file behind; the next start
 # stops those first.
@@ -20,6 +22,13 @@ case "$action" in
     # shellcheck disable=SC1091
     source "$dir/env.sh"
     echo "harness: display $DISPLAY, prefix $WINEPREFIX, pulse $TESSOVANT_PULSE_SOCKET"
+    # Only a kernel without 32-bit programs may skip the release build's
+    # tests; a broken probe must not pass for one.
+    if [ "$TESSOVANT_32BIT_PROBE_FAILED" = 1 ]; then
+      echo "harness: FAILED: the 32-bit probe broke: $TESSOVANT_32BIT_NOTE" >&2
+      wine_env_stop "$dir"
+      exit 1
+    fi
     if [ "$TESSOVANT_RUNS_32BIT" = 1 ]; then
       echo "harness: 32-bit programs run here: the release build is tested"
     else

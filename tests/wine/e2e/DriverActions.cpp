@@ -64,8 +64,8 @@ int WaitForStimulation(bool visible, DWORD timeoutMs) {
   do {
     HWND window = FindWindowA("PaintWindow", nullptr);
     if (window && (IsWindowVisible(window) != 0) == visible) {
-      printf("stimulation.visible=%d\nwaited=%lu\n", visible ? 1 : 0,
-             static_cast<unsigned long>(GetTickCount() - start));
+      printf("stimulation.visible=%d\nwaited=%lu\nt=%lld\n", visible ? 1 : 0,
+             static_cast<unsigned long>(GetTickCount() - start), NowMs());
       return 0;
     }
     Sleep(5);
@@ -86,9 +86,8 @@ int ClickButton(const PanelControls& c, const char* which) {
   return answered ? 0 : 1;
 }
 
-int SendCommands(const PanelControls& c, long long atMs, int count, char** ids) {
+int SendCommands(const PanelControls& c, int count, char** ids) {
   if (!c.panel) return Missing("panel");
-  if (atMs > 0) WaitUntil(atMs);
   for (int i = 0; i < count; ++i) {
     long long before = NowMs();
     bool answered = SendCommand(c, atoi(ids[i]), 0);
@@ -236,7 +235,10 @@ int BringPanelForward(const PanelControls& c) {
   return 0;
 }
 
-int CloseAndWait(const PanelControls& c, DWORD timeoutMs) {
+int CloseAndWait(const PanelControls& controls, DWORD timeoutMs) {
+  // The session player closes the same way.
+  PanelControls c = controls;
+  if (!c.panel) c.panel = FindWindowA("TessovantSessionWindow", nullptr);
   if (!c.panel) return Missing("panel");
   DWORD processId = 0;
   GetWindowThreadProcessId(c.panel, &processId);

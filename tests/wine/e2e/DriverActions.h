@@ -8,9 +8,8 @@
 int WaitForPanel(DWORD timeoutMs);
 int WaitForStimulation(bool visible, DWORD timeoutMs);
 int ClickButton(const PanelControls& controls, const char* which);
-// Sends the listed command ids (notification code 0) one after another, as
-// soon as possible after the given time (0: at once).
-int SendCommands(const PanelControls& controls, long long atMs, int count, char** ids);
+// Sends the listed command ids (notification code 0) one after another.
+int SendCommands(const PanelControls& controls, int count, char** ids);
 int SendCommandWithCode(const PanelControls& controls, int id, int code);
 int PostCommandBurst(const PanelControls& controls, int cycles);
 int StopRightAtEnd(const PanelControls& controls, long long atMs);

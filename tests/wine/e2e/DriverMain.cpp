@@ -6,7 +6,7 @@
 //   state                           everything visible, as key=value lines
 //   duration-pos                    the duration up-down's position
 //   click start|language            BM_CLICK on the button
-//   commands [--at unix-ms] ID...   WM_COMMAND clicks, one after another
+//   commands ID...                  WM_COMMAND clicks, one after another
 //   command-code ID CODE            WM_COMMAND with a notification code
 //   burst CYCLES                    Start, Stop, Start posted back to back
 //   stop-at-end unix-ms             Stop at that moment, then Start at once
@@ -15,11 +15,16 @@
 //   set-frequency HUNDREDTHS        as if the arrow buttons had moved there
 //   watch-caption MS                time of the next change of the caption
 //   ping [ms] | forward | close-wait [ms]
+// and for the session player:
+//   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
+//   player-message [ms]
+//   sample-screen MS PERIOD_MS X Y   "t grey" lines of one pixel
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "DriverActions.h"
+#include "DriverPlayer.h"
 #include "DriverReport.h"
 
 namespace {
@@ -33,23 +38,13 @@ int Usage() {
   return 2;
 }
 
-int SendCommandList(int argc, char** argv) {
-  long long atMs = 0;
-  int first = 2;
-  if (argc > 3 && strcmp(argv[2], "--at") == 0) {
-    atMs = strtoll(argv[3], nullptr, 10);
-    first = 4;
-  }
-  if (argc <= first) return Usage();
-  return SendCommands(FindPanelControls(), atMs, argc - first, argv + first);
-}
-
 int RunWithArguments(int argc, char** argv) {
   const char* command = argv[1];
   if (strcmp(command, "wait-panel") == 0) return WaitForPanel(TimeoutArgument(argc, argv, 2, 20000));
   if (strcmp(command, "wait-stimulation") == 0 && argc > 2)
     return WaitForStimulation(strcmp(argv[2], "shown") == 0, TimeoutArgument(argc, argv, 3, 5000));
-  if (strcmp(command, "commands") == 0) return SendCommandList(argc, argv);
+  if (strcmp(command, "commands") == 0)
+    return argc > 2 ? SendCommands(FindPanelControls(), argc - 2, argv + 2) : Usage();
   if (strcmp(command, "set-frequency") == 0 && argc > 2)
     return SetFrequency(FindPanelControls(), atoi(argv[2]));
   if (strcmp(command, "watch-caption") == 0)
@@ -57,6 +52,15 @@ int RunWithArguments(int argc, char** argv) {
   if (strcmp(command, "ping") == 0) return Ping(FindPanelControls(), TimeoutArgument(argc, argv, 2, 2000));
   if (strcmp(command, "close-wait") == 0)
     return CloseAndWait(FindPanelControls(), TimeoutArgument(argc, argv, 2, 10000));
+  if (strcmp(command, "player-wait") == 0) return WaitForPlayer(TimeoutArgument(argc, argv, 2, 20000));
+  if (strcmp(command, "player-state") == 0) return PrintPlayerState();
+  if (strcmp(command, "player-message") == 0)
+    return AnswerPlayerMessage(TimeoutArgument(argc, argv, 2, 10000));
+  if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));
+  if (strcmp(command, "player-pattern") == 0 && argc > 2) return ChoosePlayerPattern(atoi(argv[2]));
+  if (strcmp(command, "sample-screen") == 0 && argc > 5)
+    return SampleScreen(TimeoutArgument(argc, argv, 2, 1000), TimeoutArgument(argc, argv, 3, 5),
+                        atoi(argv[4]), atoi(argv[5]));
   if (argc < 3) return Usage();
   PanelControls controls = FindPanelControls();
   if (strcmp(command, "click") == 0) return ClickButton(controls, argv[2]);

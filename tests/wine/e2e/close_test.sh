@@ -6,7 +6,7 @@ source "$(dirname "$0")/e2e.sh"
 start_program
 driver set-duration 5 >/dev/null
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 1.5
 driver close-wait 10000 >"$E2E_WORK/close.txt"
 check "process ended after the close" "$(value ended "$E2E_WORK/close.txt")" 1

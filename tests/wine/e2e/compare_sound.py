@@ -4,10 +4,11 @@ compares it, block by block, with the host synthesis of render-sound.
 
 The capture starts wherever Wine began writing (each opening of the sound
 device starts the capture file afresh, so it holds the last exposure), and
-the exposure's first block is found by alignment. Each following whole block
+the exposure's first block is found by alignment. Every following whole block
 must equal the synthesis at one of the given frequencies, sample for sample,
 within the tolerance of sound_tolerance.py (the C runtimes' sines may differ
-in the last bit).
+in the last bit); only the last whole block of the capture, the one the stop
+cut, may differ.
 With two frequencies the blocks must switch once, from the first to the
 second, as a frequency change mid-exposure does.
 """
@@ -77,6 +78,8 @@ def compare_block(capture, start, reference, index):
 
 
 def label_blocks(capture, first_frame, references):
+    """For each whole block from the exposure's first on, which reference it
+    equals (None: none of them); and the frames that differ within the tolerance."""
     labels, near_total = [], 0
     index = 0
     while 2 * first_frame + (index + 1) * SAMPLES_PER_BLOCK <= len(capture):
@@ -89,8 +92,6 @@ def label_blocks(capture, first_frame, references):
             if wrong == 0:
                 label, near_total = which, near_total + near
                 break
-        if label is None:
-            break  # the block cut by the stop, or whatever follows it
         labels.append(label)
         index += 1
     return labels, near_total
@@ -117,11 +118,17 @@ def main():
         print("FAIL: the exposure's first block is nowhere in the capture")
         return 1
     labels, near = label_blocks(capture, first, references)
+    if labels and labels[-1] is None:
+        labels.pop()  # the block cut by the stop
+    wrong = [index for index, label in enumerate(labels) if label is None]
+    labels = [label for label in labels if label is not None]
     print("exposure starts at frame %d; whole blocks matched: %d" % (first, len(labels)))
     print("blocks by frequency: " + " ".join(str(frequencies[l]) for l in labels))
     print("frames that differ: %d of %d" % (near, len(labels) * FRAMES_PER_BLOCK))
 
     failures = []
+    if wrong:
+        failures.append("blocks %s of the exposure are not the synthesis" % wrong)
     if len(labels) < args.min_blocks:
         failures.append("only %d whole blocks matched, %d expected" % (len(labels), args.min_blocks))
     if labels != sorted(labels):

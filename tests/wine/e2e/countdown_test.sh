@@ -54,7 +54,7 @@ check_state "the window stays up after the countdown" stimulation.visible 1
 check_state "the cursor stays hidden" cursor.showing 0
 check_state "the duration text is left alone" duration 10001
 press space
-read_state
+read_state_until stimulation.visible 0
 check_state "Space puts the window away" stimulation.visible 0
 check_state "Space brings the cursor back" cursor.showing 1
 check_state "Space gives the panel the focus" focus panel

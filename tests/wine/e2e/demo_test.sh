@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The headless demonstration of the run command: it must say first which
 # build it runs (the one under test), leave the panel's screenshot, one of
-# each pattern and the sound of its four exposures, and stop every process it
+# each pattern, the sound of its four exposures and the session player's
+# window before and after its session, and stop every process it
 # started.
 source "$(dirname "$0")/e2e.sh"
 
 out=$E2E_WORK/demo
-demo_env=$E2E_WORK/demo-env
+# Outside the work folder, which each run deletes: the demonstration's Wine
+# prefix is made once (a WoW64 prefix takes most of a minute) and reused.
+demo_env=$TESSOVANT_WINE_ENV_DIR/demo-env
 TESSOVANT_DEMO_ENV=$demo_env TESSOVANT_BUILD_ROOT=$(dirname "$TESSOVANT_WIN_DIR") \
   bash "$TESSOVANT_SOURCE_DIR/scripts/demo.sh" "$out" >"$E2E_WORK/demo.log" 2>&1
 check "demo finished" $? 0
@@ -19,6 +22,8 @@ deviation() { /usr/bin/convert "$1" -format '%[fx:int(standard_deviation*1000)]'
 screen=$(xdpyinfo | awk '/dimensions:/ {print $2}' | tr x ,)
 check "panel screenshot is the panel" "$(size "$out/panel.png")" "500,200"
 check "English panel screenshot" "$(size "$out/panel-english.png")" "500,200"
+check "player screenshots before and after its session" \
+  "$(size "$out/player.png") $(size "$out/player-finished.png")" "470,330 470,330"
 for name in smooth-strobe discrete-strobe circles grid; do
   check "$name screenshot covers the screen" "$(size "$out/$name.png")" "$screen"
 done

@@ -44,6 +44,25 @@ start_program() {
   sleep 0.5
 }
 
+# start_player CAPTURE FILE...: the session player with its sound captured
+# and the files (Unix paths) on its command line. Wine decodes the command
+# line in the Unix locale's character set, and ru_RU.UTF-8 is not installed
+# here: the player runs under C.UTF-8, where its Russian texts do not read
+# back, so the scripts switch it to English.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+
+start_player() {
+  local capture=$1 home file args=()
+  shift
+  for file in "$@"; do args+=("$(windows_path "$file")"); done
+  home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
+  capture_home "$home" "$capture"
+  HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=C.UTF-8 \
+    "$WINE" "$TESSOVANT_WIN_DIR/tessovant-session.exe" "${args[@]}" >"$E2E_WORK/program.log" 2>&1 &
+  E2E_PROGRAM_PID=$!
+  driver player-wait 30000 >/dev/null || { echo "FAIL: the player did not come up"; exit 1; }
+}
+
 # Closes the program through its panel and waits for it; returns its exit
 # status as the shell saw it.
 stop_program() {
@@ -72,9 +91,18 @@ trap e2e_cleanup EXIT
 read_state() { driver state >"$E2E_WORK/state.txt"; }
 value() { { grep -m1 "^$1=" "${2:-$E2E_WORK/state.txt}" || true; } | cut -d= -f2-; }
 
-cp1251_hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP1251 | od -An -tx1 | tr -d ' \n'; }
-
 now_ms() { date +%s%3N; }
+
+# read_state_until KEY VALUE: reads the state until KEY has VALUE or 10 s
+# have passed, as a key press reaches the program at Wine's pace; the checks
+# that follow look at the last state read.
+read_state_until() {
+  local deadline=$(($(now_ms) + 10000))
+  read_state
+  while [ "$(value "$1")" != "$2" ] && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.1; read_state; done
+}
+
+cp1251_hex() { printf '%s' "$1" | iconv -f UTF-8 -t CP1251 | od -An -tx1 | tr -d ' \n'; }
 
 check() {
   local what=$1 actual=$2 expected=$3
@@ -102,7 +130,7 @@ check_between() {
 }
 
 # A real key press on the X display; it reaches the window with the focus.
-press() { xdotool key --delay 60 "$@"; sleep 0.3; }
+press() { xdotool key --delay 60 "$@"; }
 
 screenshot() { import -window root "$E2E_WORK/$1.png"; }
 
@@ -120,17 +148,15 @@ darkest() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int(minima.intensity*100)]'; }
 # Brightest minus darkest, in percent: text on the light tile, not on black.
 contrast() { region "$1" "$2" "$3" "$4" "$5" '%[fx:int((maxima.intensity-minima.intensity)*100)]'; }
 
-# wait_for_blocks CAPTURE N SECONDS: waits until the capture file holds N
-# whole blocks of 11025 frames, as Wine opens the sound device at its own
-# pace; fails, saying so, when it does not within SECONDS.
+blocks_in() { echo $(($(stat -c %s "$1" 2>/dev/null || echo 0) / 44100)); }
+
+# wait_for_blocks CAPTURE N SECONDS: a check that the capture file comes to
+# hold N whole blocks of 11025 frames within SECONDS, as Wine opens the sound
+# device at its own pace.
 wait_for_blocks() {
-  local polls=$(($3 * 20))
-  for _ in $(seq "$polls"); do
-    [ "$(stat -c %s "$1" 2>/dev/null || echo 0)" -ge $(($2 * 44100)) ] && return 0
-    sleep 0.05
-  done
-  echo "no $2 blocks captured within $3 s"
-  return 1
+  local deadline=$(($(now_ms) + $3 * 1000))
+  while [ "$(blocks_in "$1")" -lt "$2" ] && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.05; done
+  check_between "blocks captured within $3 s" "$(blocks_in "$1")" "$2" 1000000
 }
 
 # check_sound WHAT CAPTURE MODE FREQUENCIES MIN_BLOCKS: the captured sound of

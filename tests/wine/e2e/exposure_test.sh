@@ -11,7 +11,7 @@ stop_hex=$(cp1251_hex 'Стоп')
 start_hex=$(cp1251_hex 'Запуск')
 
 check_restored() {
-  read_state
+  read_state_until stimulation.visible 0
   check_state "$1: full-screen window hidden" stimulation.visible 0
   check_state "$1: panel in front" foreground panel
   check_state "$1: full-screen window owned by the panel" stimulation.owner panel
@@ -25,9 +25,8 @@ start_program
 # Smooth strobe (the default): shown, in front, cursor hidden; Space ends it.
 driver click start >"$E2E_WORK/click.txt"
 check "start caption turns to Stop" "$(value start.hex "$E2E_WORK/click.txt")" "$stop_hex"
-driver wait-stimulation shown 3000 >/dev/null
-sleep 1
-read_state
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until foreground stimulation
 check_state "full-screen window shown" stimulation.visible 1
 check_state "full-screen window covers the screen" stimulation.rect "0,0,$(value screen)"
 check_state "full-screen window in front" foreground stimulation
@@ -41,23 +40,23 @@ check_restored "after Space"
 # Alt+F4 on the full-screen window ends the exposure as Space does; the
 # window stays in existence for the next exposure.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
-sleep 0.5
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until focus stimulation
 press alt+F4
 check_restored "after Alt+F4"
 check_state "after Alt+F4: the full-screen window still exists" stimulation.found 1
 
 # Esc, the key a person in distress reaches for, ends it as Space does.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
-sleep 0.5
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until focus stimulation
 press Escape
 check_restored "after Esc"
 
 # The Stop button leaves the window up with the cursor hidden; Space then
 # puts it away.
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 0.5
 driver commands 10 >"$E2E_WORK/stop.txt"
 check "Stop button writes Start" "$(value start.hex "$E2E_WORK/stop.txt")" "$start_hex"
@@ -79,7 +78,7 @@ check_state "None: window stays hidden" stimulation.visible 0
 check_state "None: cursor visible" cursor.showing 1
 check_state "None: slider has the focus" focus slider
 press Right
-read_state
+read_state_until slider.pos 781
 check_state "None: Right moves the slider" slider.pos 781
 check_state "None: arrow buttons follow" frequencySpin.pos 781
 check_state "None: read-out follows" readout "7,81"
@@ -90,15 +89,14 @@ check "None: window still hidden" "$(driver state | grep '^stimulation.visible='
 # Cursor balance: Start, Stop, back to the panel, Start, Space.
 driver select visual 1 >/dev/null
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
+driver wait-stimulation shown 10000 >/dev/null
 sleep 0.3
 driver commands 10 >/dev/null
 driver forward >"$E2E_WORK/forward.txt"
 check "panel brought forward over the window left up" "$(value foreground "$E2E_WORK/forward.txt")" panel
 driver commands 10 >"$E2E_WORK/restart.txt"
 check "second start" "$(value start.hex "$E2E_WORK/restart.txt")" "$stop_hex"
-sleep 0.5
-read_state
+read_state_until focus stimulation
 check_state "second start: the window left up is in front" foreground stimulation
 check_state "second start: the window has the keyboard" focus stimulation
 check_state "second start: cursor hidden" cursor.showing 0

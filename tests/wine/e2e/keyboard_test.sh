@@ -4,12 +4,11 @@
 # each start an exposure.
 source "$(dirname "$0")/e2e.sh"
 
-focus() { driver state | grep '^focus=' | cut -d= -f2; }
-
 # starts_exposure KEY: KEY on the focused Start button brings up the pattern;
 # Space in the full-screen window ends it and gives the panel the keyboard.
 starts_exposure() {
-  check "Start focused before $1" "$(focus)" startButton
+  read_state_until focus startButton
+  check_state "Start focused before $1" focus startButton
   press "$1"
   check "$1 on Start brings up the pattern" "$(driver wait-stimulation shown 5000 >/dev/null; echo $?)" 0
   check "$1 on Start: Stop caption" "$(driver state | grep '^start.hex=' | cut -d= -f2)" "$(cp1251_hex 'Стоп')"
@@ -19,19 +18,23 @@ starts_exposure() {
 
 start_program
 driver forward >/dev/null
-check "the panel has the keyboard" "$(focus)" panel
+read_state_until focus panel
+check_state "the panel has the keyboard" focus panel
 for name in slider soundList visualList durationField startButton languageButton slider; do
   press Tab
-  check "Tab to $name" "$(focus)" "$name"
+  read_state_until focus "$name"
+  check_state "Tab to $name" focus "$name"
 done
 for name in languageButton startButton durationField visualList soundList slider; do
   press shift+Tab
-  check "Shift+Tab back to $name" "$(focus)" "$name"
+  read_state_until focus "$name"
+  check_state "Shift+Tab back to $name" focus "$name"
 done
 
 press Tab Tab Tab Tab
 starts_exposure space
-check "the panel has the keyboard again" "$(focus)" panel
+read_state_until focus panel
+check_state "the panel has the keyboard again" focus panel
 press Tab Tab Tab Tab Tab
 starts_exposure Return
 

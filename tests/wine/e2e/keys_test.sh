@@ -12,7 +12,7 @@ stop_hex=$(cp1251_hex 'Стоп')
 set_and_press() {
   driver set-frequency "$1" >/dev/null
   press "$2"
-  read_state
+  read_state_until slider.pos "$3"
   check_state "$2 at $1: slider" slider.pos "$3"
   check_state "$2 at $1: arrow buttons" frequencySpin.pos "$3"
   check_state "$2 at $1: read-out" readout "$4"
@@ -25,18 +25,18 @@ focus_start_button() {
   read_state
   IFS=, read -r cx cy _ _ <<<"$(value panel.client)"
   xdotool mousemove $((cx + 250)) $((cy + 140)) mousedown 1 mousemove $((cx + 400)) $((cy + 100)) mouseup 1
-  sleep 0.3
 }
 
 start_program
 focus_start_button
-check "Start button focused" "$(driver state | grep '^focus=' | cut -d= -f2)" startButton
+read_state_until focus startButton
+check_state "Start button focused" focus startButton
 press space
-driver wait-stimulation shown 3000 >/dev/null
-sleep 0.5
-check "window in front to take the keys" "$(driver state | grep '^foreground=' | cut -d= -f2)" stimulation
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until focus stimulation
+check_state "window in front to take the keys" foreground stimulation
 press Right
-read_state
+read_state_until readout "7,81"
 check_state "Right after a Start by Space: the exposure goes on" start.hex "$stop_hex"
 check_state "Right after a Start by Space: window still up" stimulation.visible 1
 check_state "Right after a Start by Space: read-out" readout "7,81"
@@ -59,8 +59,7 @@ check_state "the exposure goes on under the arrow keys" stimulation.visible 1
 # press of Space ends the exposure and sees Right held, adding one more.
 driver set-frequency 780 >/dev/null
 xdotool keydown Right sleep 0.1 key space sleep 0.1 keyup Right
-sleep 0.3
-read_state
+read_state_until stimulation.visible 0
 check_state "Space with Right held: window hidden" stimulation.visible 0
 check_state "Space with Right held: start caption" start.hex "$(cp1251_hex 'Запуск')"
 check_state "Space with Right held: read-out" readout "7,82"
@@ -71,11 +70,13 @@ check_state "Space with Right held: slider" slider.pos 782
 driver set-frequency 780 >/dev/null
 check "focus on the panel for Up" "$(driver state | grep '^focus=' | cut -d= -f2)" panel
 press Up
+# Nothing to wait for: Up must change nothing here. Time for it to arrive.
+sleep 1
 driver click start >/dev/null
-driver wait-stimulation shown 3000 >/dev/null
-sleep 0.5
+driver wait-stimulation shown 10000 >/dev/null
+read_state_until focus stimulation
 press Right
-read_state
+read_state_until readout "7,81"
 check_state "Right after Up on the panel: read-out" readout "7,81"
 check_state "Right after Up on the panel: slider" slider.pos 781
 press space

@@ -2,7 +2,7 @@
 """Compares a capture of the audio worker with the host synthesis of the same blocks.
 
   compare_capture.py CAPTURE REFERENCE MIN_FULL_BLOCKS [--silent] [--gap MAX_FRAMES]
-                     [--from-block K]
+                     [--from-block K] [--trailing-silence]
 
 CAPTURE holds the frames the worker's device wrote, from its first frame;
 REFERENCE the blocks the worker synthesised, as raw 16-bit stereo frames.
@@ -14,8 +14,10 @@ dropped, repeated, reordered or shifted. With --gap, one run of at most
 MAX_FRAMES zero frames inserted into the stream (a device that ran dry while
 the worker stalled) is taken out before comparing; the frames around it must
 still follow on without a loss. With --from-block, the capture begins at
-block K of the reference (a device opened after an outage). Prints one
-summary line; exit 1 on failure.
+block K of the reference (a device opened after an outage). With
+--trailing-silence, zero frames past the reference's end (what a device
+plays after the last block of a sound that ended by itself) are taken off.
+Prints one summary line; exit 1 on failure.
 """
 import argparse
 import array
@@ -77,6 +79,7 @@ def main():
     parser.add_argument("--silent", action="store_true")
     parser.add_argument("--gap", type=int, default=0, metavar="MAX_FRAMES")
     parser.add_argument("--from-block", type=int, default=0, metavar="K")
+    parser.add_argument("--trailing-silence", action="store_true")
     args = parser.parse_args()
     capture = frames_of(args.capture)
     reference = frames_of(args.reference)[2 * FRAMES_PER_BLOCK * args.from_block:]
@@ -89,6 +92,9 @@ def main():
             capture, reference, min(len(capture), len(reference)) // 2)
         if first_large is not None:
             capture, gap = without_inserted_zeros(capture, first_large, args.gap)
+
+    if args.trailing_silence and not any(capture[len(reference):]):
+        capture = capture[:len(reference)]
 
     captured = len(capture) // 2
     synthesised = len(reference) // 2

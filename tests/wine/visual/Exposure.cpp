@@ -98,24 +98,29 @@ double StopVisualExposure(HANDLE thread) {
 }
 
 namespace {
-// The GDI handle table that the process environment block points to: one
-// entry per handle slot, the object type 0 for a free slot.
+// A 32-bit field at an address given as a number.
+uint32_t Read32At(uintptr_t address) { return *reinterpret_cast<const uint32_t*>(address); }
+
+// The GDI handle table that Wine's gdi32 reads. A 32-bit process under
+// WoW64 finds it in the 64-bit process environment block, whose thread block
+// the 32-bit one's GdiBatchCount (offset 0xF70) points to; other processes
+// in their own block. Wine's entries are 24 bytes in both, the type at 14.
 long CountHandleTableEntries() {
-  const bool wide = sizeof(void*) == 8;
-  const size_t tableOffset = wide ? 0xF8 : 0x94;
-  const size_t entrySize = wide ? 24 : 16;
-  const size_t typeOffset = wide ? 14 : 10;
   // The inline segment read looks like an out-of-bounds access to GCC.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
-  PEB* peb = NtCurrentTeb()->ProcessEnvironmentBlock;
+  const uintptr_t teb = reinterpret_cast<uintptr_t>(NtCurrentTeb());
 #pragma GCC diagnostic pop
-  const unsigned char* table = *reinterpret_cast<const unsigned char* const*>(
-      reinterpret_cast<const char*>(peb) + tableOffset);
+  const bool wide = sizeof(void*) == 8;
+  const bool wow64 = !wide && Read32At(teb + 0xF70) != 0;
+  const uintptr_t peb = wow64 ? Read32At(Read32At(teb + 0xF70) + 0x60)
+                              : *reinterpret_cast<const uintptr_t*>(teb + (wide ? 0x60 : 0x30));
+  const unsigned char* table = reinterpret_cast<const unsigned char*>(
+      wow64 ? Read32At(peb + 0xF8) : *reinterpret_cast<const uintptr_t*>(peb + (wide ? 0xF8 : 0x94)));
   if (!table) return -1;
   long count = 0;
   for (size_t slot = 0; slot < 65536; slot++) {
-    if (table[slot * entrySize + typeOffset] != 0) count++;
+    if (table[slot * 24 + 14] != 0) count++;
   }
   return count;
 }

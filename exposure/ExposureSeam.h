@@ -1,0 +1,21 @@
+// What the exposure control and the full-screen window ask of the program
+// whose window starts the exposures. Each program defines these procedures
+// once: the panel from its controls, the session player from its session
+// list. The shared code never reaches for one program's controls itself.
+#pragma once
+
+#include <cstdint>
+
+// Stores the new exposure's settings in ExposureState: frequency, soundMode,
+// visualMode, session, and the duration through SetDuration.
+void CopyExposureSettings();
+
+// Where the keyboard goes at Start, before the full-screen window takes it.
+void FocusForExposure();
+
+// Shows whether an exposure runs (the Start/Stop caption).
+void ShowExposureRunning(bool running);
+
+// An arrow key in the full-screen window has set frequency: the program's
+// own controls follow it.
+void ShowFrequencyFromKeys(uint32_t frequency);

@@ -1,0 +1,69 @@
+#include "platform/FileNames.h"
+
+#ifndef _WIN32
+
+FILE* OpenNamedFile(const std::string& name, const char* mode) {
+  return std::fopen(name.c_str(), mode);
+}
+
+#else
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace {
+
+bool ReadAll(HANDLE file, std::string& bytes, size_t limit) {
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    if (bytes.size() + got > limit) return false;
+    bytes.append(chunk, got);
+  }
+  return got == 0;
+}
+
+}  // namespace
+
+FILE* OpenNamedFile(const std::string& name, const char* mode) {
+  return _wfopen(WideFromUtf8(name).c_str(), WideFromUtf8(mode).c_str());
+}
+
+bool ReadWholeFile(const wchar_t* path, std::string& bytes, size_t limit) {
+  bytes.clear();
+  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool read = ReadAll(file, bytes, limit);
+  CloseHandle(file);
+  return read;
+}
+
+std::wstring WideFromUtf8(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], length);
+  return wide;
+}
+
+std::string Utf8FromWide(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, &narrow[0], length, nullptr, nullptr);
+  return narrow;
+}
+
+std::vector<std::string> Utf8Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 0; wide != nullptr && i < count; i++) arguments.push_back(Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
+#endif

@@ -1,0 +1,26 @@
+// File names in any language. The programs keep names in UTF-8; on Windows a
+// name goes to the system in UTF-16 (CreateFileW, _wfopen), so that a
+// folder named in the user's language opens whatever the code page for
+// programs that are not Unicode.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// fopen of a UTF-8 name.
+FILE* OpenNamedFile(const std::string& name, const char* mode);
+
+#ifdef _WIN32
+// Reads the whole file into bytes. False when it cannot be opened or read,
+// or holds more than limit bytes.
+bool ReadWholeFile(const wchar_t* path, std::string& bytes, size_t limit);
+
+std::wstring WideFromUtf8(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);
+
+// The program's command line, program name first, in UTF-8: main's own
+// arguments have passed through the code page and lost what it lacks.
+std::vector<std::string> Utf8Arguments();
+#endif

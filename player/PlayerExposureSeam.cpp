@@ -1,0 +1,33 @@
+// The player's side of the exposure control: the settings come from the
+// chosen session and pattern, and the session's schedule writes the
+// frequency while it plays.
+#include <windows.h>
+
+#include "exposure/Countdown.h"
+#include "exposure/ExposureSeam.h"
+#include "exposure/ExposureState.h"
+#include "panel/Strings.h"
+#include "player/PlayerWindow.h"
+#include "sound/SessionSchedule.h"
+
+void CopyExposureSettings() {
+  const Session* session = ChosenSession();
+  const ScheduledBlock first = ScheduleBlock(*session, 0);
+  StoreField(ExposureState.session, session);
+  StoreField(ExposureState.frequency, first.frequency);
+  StoreField(ExposureState.soundMode, first.mode);
+  StoreField(ExposureState.visualMode,
+             static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
+  // The session ends itself when its blocks have played.
+  SetDuration(0);
+}
+
+void FocusForExposure() { SetFocus(ExposureState.ControlPanel); }
+
+void ShowExposureRunning(bool running) {
+  SetWindowTextA(ExposureState.startButton, InCurrentLanguage(running ? StopCaption : StartCaption));
+}
+
+// The player has no frequency controls, and the keys leave a session's
+// frequency alone.
+void ShowFrequencyFromKeys(uint32_t) {}

@@ -1,0 +1,27 @@
+// The session player's one window: the session list, the description of the
+// chosen session, the pattern list, Start/Stop, the progress, the language
+// button and the safety warning.
+#pragma once
+
+#include <windows.h>
+
+#include "sound/SessionFile.h"
+
+constexpr int PlayerLanguageButtonId = 9;  // as on the panel
+constexpr int PlayerStartButtonId = 10;
+constexpr int SessionListId = 20;
+constexpr int OpenButtonId = 21;
+
+void CreatePlayerWindow(HINSTANCE instance);
+
+// Every fixed text in the current language.
+void ApplyPlayerLanguage();
+
+// Adds the session files of the command line (a file dropped on the program
+// arrives there) and selects the last good one, else the library's first.
+void LoadCommandLineSessions();
+
+// The session chosen in the list, or nullptr.
+const Session* ChosenSession();
+
+LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

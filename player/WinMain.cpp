@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "exposure/ExposureState.h"
+#include "player/PlayerWindow.h"
+#include "player/SessionList.h"
+#include "visual/StimulationWindow.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  LoadLibrarySessions(instance);
+  CreatePlayerWindow(instance);
+  CreateStimulationWindow(instance);
+  StoreField(ExposureState.countdownEnabled, 0);
+  StoreField(ExposureState.running, 0);
+  StoreField(ExposureState.language, LanguageRussian);
+  ApplyPlayerLanguage();
+  LoadCommandLineSessions();
+  MSG message = {};
+  while (GetMessageA(&message, nullptr, 0, 0)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

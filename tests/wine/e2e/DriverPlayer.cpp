@@ -1,0 +1,95 @@
+#include "DriverPlayer.h"
+
+#include <cstdio>
+#include <string>
+
+#include "DriverWindows.h"
+
+namespace {
+
+HWND Player() { return FindWindowA("TessovantSessionWindow", nullptr); }
+
+// A window's text, or a list item's with index >= 0, as UTF-8 on one line.
+std::string Text(HWND window, int item = -1) {
+  wchar_t wide[512] = L"";
+  SendMessageW(window, item < 0 ? WM_GETTEXT : LB_GETTEXT, item < 0 ? 512 : item,
+               reinterpret_cast<LPARAM>(wide));
+  for (wchar_t& c : wide)
+    if (c == L'\n' || c == L'\r') c = L'|';
+  char utf8[1024] = "";
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+  return utf8;
+}
+
+// The control at this point of the player's client area.
+HWND ChildAt(HWND player, int x, int y) {
+  return ChildWindowFromPointEx(player, POINT{x, y}, CWP_SKIPINVISIBLE);
+}
+
+}  // namespace
+
+int WaitForPlayer(DWORD timeoutMs) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+    if (!Player() || Text(GetDlgItem(Player(), 10)).empty()) continue;
+    std::printf("player=ready\n");
+    return 0;
+  }
+  std::printf("error=player not found\n");
+  return 1;
+}
+
+int PrintPlayerState() {
+  HWND player = Player();
+  if (!player) return 1;
+  HWND list = GetDlgItem(player, 20);
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  std::printf("items=%ld\nselected=%ld\n", static_cast<long>(count), static_cast<long>(selected));
+  if (selected >= 0) std::printf("selected.name=%s\n", Text(list, static_cast<int>(selected)).c_str());
+  std::printf("description=%s\n", Text(ChildAt(player, 12, 160)).c_str());
+  std::printf("progress=%s\nstart=%s\n", Text(ChildAt(player, 112, 229)).c_str(),
+              Text(GetDlgItem(player, 10)).c_str());
+  RECT rect;
+  GetWindowRect(player, &rect);
+  std::printf("rect=%ld,%ld,%ld,%ld\nt=%lld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top, NowMs());
+  return 0;
+}
+
+int ClickPlayerButton(int id) {
+  DWORD_PTR ignored = 0;
+  const bool answered = Player() && SendMessageTimeoutW(GetDlgItem(Player(), id), BM_CLICK, 0, 0,
+                                                        SMTO_NORMAL, 5000, &ignored) != 0;
+  std::printf("t=%lld\nanswered=%d\n", NowMs(), answered ? 1 : 0);
+  return answered ? 0 : 1;
+}
+
+int ChoosePlayerPattern(int index) {
+  HWND list = Player() ? FindWindowExA(Player(), nullptr, "COMBOBOX", nullptr) : nullptr;
+  if (!list) return 1;
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  return 0;
+}
+
+// A message box of the player's thread.
+int AnswerPlayerMessage(DWORD timeoutMs) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+    HWND box = FindWindowA("#32770", nullptr);
+    if (!box || !Player() ||
+        GetWindowThreadProcessId(box, nullptr) != GetWindowThreadProcessId(Player(), nullptr))
+      continue;
+    std::printf("title=%s\ntext=%s\n", Text(box).c_str(), Text(GetDlgItem(box, 0xFFFF)).c_str());
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+  }
+  std::printf("error=no message box\n");
+  return 1;
+}
+
+int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  for (const long long end = NowMs() + durationMs; NowMs() < end; Sleep(periodMs))
+    std::printf("%lld %d\n", NowMs(), static_cast<int>(GetGValue(GetPixel(screen, x, y))));
+  ReleaseDC(nullptr, screen);
+  return 0;
+}

@@ -1,0 +1,19 @@
+// The driver's commands for the session player, found by its window class.
+#pragma once
+
+#include <windows.h>
+
+// Waits until the player's window is up with its texts set.
+int WaitForPlayer(DWORD timeoutMs);
+// The session list's count and selection, the description, the progress, the
+// Start caption and the window's rectangle, in UTF-8.
+int PrintPlayerState();
+// BM_CLICK on the player's button with this control id.
+int ClickPlayerButton(int id);
+// Chooses the visual pattern of this index.
+int ChoosePlayerPattern(int index);
+// Waits for a message box of the player, prints its text and closes it.
+int AnswerPlayerMessage(DWORD timeoutMs);
+// Samples the screen's pixel at (x, y) every periodMs for durationMs and
+// prints "t grey" lines, t on the shell's clock in milliseconds.
+int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y);

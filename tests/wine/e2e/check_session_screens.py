@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+"""Catches light that does not follow a session (discrete strobe): the white
+of each quarter second must be the fades' level within a block of it, the
+strobe's rate the frequency of the blocks.
+  check_session_screens.py SAMPLES START_MS FADE_IN_MS FADE_OUT_MS SEGMENTS
+SAMPLES: "t grey" lines (t on START_MS's clock); SEGMENTS: "ms:first:last,..."
+"""
+import sys
+
+BLOCK_MS = 250
+
+
+def main():
+    path, start, fade_in, fade_out, segments_text = sys.argv[1:6]
+    start, fade_in, fade_out = int(start), int(fade_in), int(fade_out)
+    segments = [tuple(int(x) for x in s.split(":")) for s in segments_text.split(",")]
+    length = sum(s[0] for s in segments)
+    samples = [(int(t) - start, int(g)) for t, g in (line.split() for line in open(path))]
+
+    def level(t):
+        t = min(max(t, 0), length - 1)
+        return 255 * min(1.0, t / fade_in, (length - t) / fade_out)
+
+    def strobe_hz(t):  # the discrete strobe's half period: whole ticks of 2 ms
+        block = t // BLOCK_MS
+        for ms, first, last in segments:
+            n = ms // BLOCK_MS
+            if block < n:
+                return 1000.0 / (4 * (25000 // int(first + (last - first) * block / (n - 1))))
+            block -= n
+
+    failures, checked = 0, 0
+    for a in range(500, length - 500, BLOCK_MS):
+        window = [g for t, g in samples if a <= t < a + BLOCK_MS]
+        if len(window) < 10:
+            continue
+        near = [level(t) for t in range(a - BLOCK_MS, a + 2 * BLOCK_MS, 10)]
+        checked += 1
+        if not min(near) - 3 <= max(window) <= max(near) + 3:
+            failures += 1
+            print(f"FAIL: white {max(window)} at {a} ms, expected {min(near):.0f}..{max(near):.0f}")
+    print(f"brightness checked in {checked} quarter seconds")
+    failures += checked < (length - 1000) // BLOCK_MS // 2
+
+    for a, b in ((1000, 2000), (3000, 4000), (6000, 9500), (10250, 11750)):
+        greys = [g for t, g in samples if a <= t < b]
+        lit = [g > max(greys) / 2 for g in greys]
+        measured = sum(x != y for x, y in zip(lit, lit[1:])) / 2 / ((b - a) / 1000)
+        expected = sum(strobe_hz(t) for t in range(a, b, 10)) / len(range(a, b, 10))
+        ok = abs(measured - expected) <= 0.6
+        failures += not ok
+        print(f"{'ok' if ok else 'FAIL'}: strobe {measured:.2f} Hz in {a}..{b} ms, schedule {expected:.2f} Hz")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Catches a session player that lists a bad file or loses a name outside code
+# page 1251, whose sound is not render-sound's to the frame, whose light does
+# not follow the schedule and fades, or that does not end by itself on time,
+# also after a sound outage.
+source "$(dirname "$0")/e2e.sh"
+
+capture=$E2E_WORK/capture.raw
+folder="$E2E_WORK/сеансы Ω"
+mkdir -p "$folder"
+# 15 s: a slide from 10 to 6 Hz, a hold, then another sound mode at 8 Hz.
+cat >"$folder/short.txt" <<'SESSION'
+fade-in 3s
+fade-out 3s
+5s 1 10 6
+5s 1 6
+5s 3 8
+SESSION
+printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
+start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
+# The message box is Unicode throughout: its Russian reads back.
+driver player-message 20000 >"$E2E_WORK/message.txt"
+message=$(value text "$E2E_WORK/message.txt")
+check "the message names the bad file" "$(grep -c 'bad.txt' <<<"$message")" 1
+check "the message names line 3" "$(grep -c 'строка 3:' <<<"$message")" 1
+
+library=$(find "$TESSOVANT_SOURCE_DIR/sessions" -name '*.txt' 2>/dev/null | wc -l)
+sleep 0.5
+read_state() { driver player-state >"$E2E_WORK/state.txt"; }
+driver player-click 9 >/dev/null
+read_state
+check "the library and the good file are listed, the bad one not" "$(value items)" $((library + 1))
+check "the good file is selected" "$(value selected)" "$library"
+check "its name shows" "$(value selected.name)" "short.txt"
+check "description" "$(value description)" "0:15, 3 segments, from 6,00 to 10,00 Hz"
+
+driver player-pattern 2 >/dev/null
+"$TESSOVANT_HOST_DIR/render-sound" --session "$folder/short.txt" --raw --output "$E2E_WORK/reference.raw"
+driver player-click 10 >"$E2E_WORK/click.txt"
+started=$(value t "$E2E_WORK/click.txt")
+# Wine opens a process's first sound device slowly: the end is timed from the
+# first frame captured (15.4 s measured; the slack is for a loaded machine).
+(while [ ! -s "$capture" ]; do sleep 0.01; done; now_ms >"$E2E_WORK/sound-start.txt") &
+sound_poller=$!
+driver sample-screen 13000 4 512 600 >"$E2E_WORK/samples.txt"
+read_state
+check "the progress shows the last segment" "$(value progress | grep -c 'segment 3 of 3, 8,00 Hz')" 1
+driver wait-stimulation hidden 10000 >"$E2E_WORK/end.txt"
+check "the full-screen window is hidden at the end" "$(value stimulation.visible "$E2E_WORK/end.txt")" 0
+wait "$sound_poller"
+check_between "ends soon after the 15 s of sound" \
+  "$(($(value t "$E2E_WORK/end.txt") - $(cat "$E2E_WORK/sound-start.txt")))" 15000 16500
+sleep 0.5
+read_state
+check "the player shows the session finished" "$(value progress)" "The session has finished."
+
+python3 "$TESSOVANT_SOURCE_DIR/tests/wine/e2e/check_session_screens.py" "$E2E_WORK/samples.txt" \
+  "$started" 3000 3000 5000:1000:600,5000:600:600,5000:800:800 >"$E2E_WORK/screens.txt" 2>&1
+status=$?
+cat "$E2E_WORK/screens.txt"
+check "screens follow the session's frequency and fades" "$status" 0
+
+python3 "$TESSOVANT_SOURCE_DIR/tests/wine/sound/compare_capture.py" "$capture" \
+  "$E2E_WORK/reference.raw" 60 --trailing-silence >"$E2E_WORK/compare.txt" 2>&1
+status=$?
+cat "$E2E_WORK/compare.txt"
+check "the captured sound is render-sound's, every frame" "$status" 0
+
+# render-sound.exe reads and writes by the same wide names.
+LC_ALL=C.UTF-8 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$(windows_path "$folder/short.txt")" \
+  --raw --output "$(windows_path "$folder/Ω.raw")" </dev/null >/dev/null 2>&1
+check "render-sound.exe in the same folder writes the same sound" \
+  "$(cmp -s "$folder/Ω.raw" "$E2E_WORK/reference.raw" && echo same)" same
+
+# An outage: the harness's sound server frozen for 3 s in a 20 s slide. The
+# sound goes on at the block the clock had reached when a device opened: after
+# the thaw, not after a whole block was captured again (the worker's own next
+# block would be far before); and the session still ends on time.
+stop_program
+pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
+trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup' EXIT
+printf '20s 1 10 6\n' >"$E2E_WORK/slide.txt"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/slide.txt" --raw --output "$E2E_WORK/reference.raw"
+rm -f "$capture"
+start_player "$capture" "$E2E_WORK/slide.txt"
+driver player-click 9 >/dev/null
+driver player-pattern 2 >/dev/null
+started=$(driver player-click 10 | grep '^t=' | cut -d= -f2)
+wait_for_blocks "$capture" 4 10
+kill -STOP "$pulse_pid"
+sleep 3
+rm -f "$capture"  # each opening of the device starts the capture anew
+kill -CONT "$pulse_pid"
+thawed=$(( ($(now_ms) - started) / 250 ))
+wait_for_blocks "$capture" 1 10
+reopened=$(( ($(now_ms) - started) / 250 ))
+sleep 4
+resumed=none
+for block in $(seq $((thawed - 1)) "$reopened"); do
+  python3 "$TESSOVANT_SOURCE_DIR/tests/wine/sound/compare_capture.py" "$capture" \
+    "$E2E_WORK/reference.raw" 8 --from-block "$block" >/dev/null 2>&1 && { resumed=$block; break; }
+done
+check "after the outage the sound resumes at block $((thawed - 1))..$reopened: $resumed" \
+  "$([ "$resumed" != none ] && echo yes)" yes
+driver wait-stimulation hidden 25000 >/dev/null
+read_state
+check_between "the session still ends on time (ms after Start)" "$(($(value t) - started))" 20000 23000
+check "and shows it finished" "$(value progress)" "The session has finished."
+
+finish
