@@ -41,11 +41,12 @@ for size in 1920x1080 3840x2160; do
     bench=$build/bench/visual/visual_cost_bench.exe
     # A server that stays for the whole run, so that its pid holds; Wine's
     # services keep the first process's output open: start them apart.
+    "$WINESERVER" -w
     "$WINESERVER" -p
     "$WINE" cmd /c exit >/dev/null 2>&1
     xvfb=$(awk '$2 == "Xvfb" { print $1; exit }' "$dir/pids")
     "$(wine_env_loader "$bench")" "$bench" "$seconds" "$xvfb" "$(wineserver_pid "$WINEPREFIX")" |
-      tr -d '\r'
+      sed -u 's/\r$//'
   )
   wine_env_stop "$dir"
   echo "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end"
