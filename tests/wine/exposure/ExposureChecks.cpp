@@ -1,22 +1,15 @@
 // Catches a display left to go dark, or kept on after the end, on some path
-// of an exposure; a screen saver let through during an exposure; and a timer
-// callback that sets a window's text itself. The real panel, full-screen
-// window and exposure control run in this process; the calls they make to
-// Windows are counted through the program's import slots:
-//  - SetThreadExecutionState: asked for once at every Start and given back
-//    once on every path that ends an exposure (Stop button, Space, Esc,
-//    Alt+F4, the countdown's end, the panel destroyed), on the UI thread;
-//  - WM_SYSCOMMAND with SC_SCREENSAVE or SC_MONITORPOWER is answered with 0
-//    during an exposure without reaching DefWindowProcA, and reaches it after;
-//  - the countdown's end sets the Start caption on the UI thread only, and a
-//    late end message of an earlier exposure changes nothing.
-// Prints one line per check; exit code 1 when any fails.
+// of an exposure; a screen saver let through during one; and a countdown end
+// that sets the caption off the user-interface thread or ends a later
+// exposure. The real windows and exposure control run here, their calls to
+// Windows counted through the import slots. Exit code 1 when a check fails.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
@@ -27,16 +20,12 @@
 
 namespace {
 
-typedef EXECUTION_STATE(WINAPI* ExecutionStateCall)(EXECUTION_STATE);
-typedef LRESULT(WINAPI* DefaultProcedure)(HWND, UINT, WPARAM, LPARAM);
-typedef BOOL(WINAPI* SetTextCall)(HWND, LPCSTR);
-
-ExecutionStateCall kernelExecutionState;
-DefaultProcedure userDefWindowProc;
-SetTextCall userSetWindowText;
+decltype(&SetThreadExecutionState) kernelExecutionState;
+decltype(&DefWindowProcA) userDefWindowProc;
+decltype(&SetWindowTextA) userSetWindowText;
 DWORD uiThread;
 std::atomic<int> requested{0}, released{0}, offThread{0}, screenSaverPassedOn{0}, captionsOffThread{0};
-int failures = 0;
+int askedBefore, givenBefore, failures = 0;
 
 EXECUTION_STATE WINAPI CountedExecutionState(EXECUTION_STATE flags) {
   if (GetCurrentThreadId() != uiThread) offThread++;
@@ -59,10 +48,13 @@ BOOL WINAPI CountedSetWindowText(HWND window, LPCSTR text) {
   return userSetWindowText(window, text);
 }
 
-void Check(bool condition, const char* what) {
-  std::printf("%s: %s\n", condition ? "ok" : "FAIL", what);
+void Check(bool condition, const char* path, const char* what) {
+  std::printf("%s: %s: %s\n", condition ? "ok" : "FAIL", path, what);
   if (!condition) failures++;
 }
+
+void MarkDisplayCalls() { askedBefore = requested, givenBefore = released; }
+bool DisplayCalls(int asked, int given) { return requested - askedBefore == asked && released - givenBefore == given; }
 
 void PumpFor(DWORD ms) {
   const DWORD start = GetTickCount();
@@ -85,33 +77,13 @@ void PressKey(int key) {
   SetKeyboardState(keys);
 }
 
-// Both windows answer the screen saver and the power saving themselves.
-void CheckScreenSaverHeldOff(const char* path) {
+// How many of the screen saver's and the power saving's commands, sent to
+// both windows, reach DefWindowProcA.
+int ScreenSaverPassedOn() {
   const int before = screenSaverPassedOn;
-  const LRESULT panel = SendMessageA(ExposureState.ControlPanel, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-  const LRESULT window = SendMessageA(ExposureState.StimulationWindow, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
-  char what[160];
-  std::snprintf(what, sizeof what, "%s: screen saver and power saving answered with 0, not passed on", path);
-  Check(panel == 0 && window == 0 && screenSaverPassedOn == before, what);
-}
-
-// One exposure from the Start button to an end: the display asked for once
-// at the Start and given back once by the end, both on this thread.
-void CheckPath(const char* path, int end) {
-  const int askedBefore = requested, givenBefore = released;
-  ClickStart();
-  PumpFor(300);
-  char what[160];
-  std::snprintf(what, sizeof what, "%s: the display asked for once at the Start", path);
-  Check(requested == askedBefore + 1 && released == givenBefore, what);
-  CheckScreenSaverHeldOff(path);
-  if (end == 0) ClickStart();
-  if (end == 1) PressKey(VK_SPACE);
-  if (end == 2) PressKey(VK_ESCAPE);
-  if (end == 3) SendMessageA(ExposureState.StimulationWindow, WM_CLOSE, 0, 0);
-  PumpFor(200);
-  std::snprintf(what, sizeof what, "%s: ended, the display given back once", path);
-  Check(LoadField(ExposureState.running) == 0 && released == givenBefore + 1 && requested == askedBefore + 1, what);
+  for (HWND window : {ExposureState.ControlPanel, ExposureState.StimulationWindow})
+    for (WPARAM command : {SC_SCREENSAVE, SC_MONITORPOWER}) SendMessageA(window, WM_SYSCOMMAND, command, 2);
+  return screenSaverPassedOn - before;
 }
 
 bool StartCaptionShown() {
@@ -120,25 +92,23 @@ bool StartCaptionShown() {
   return std::strcmp(text, "\xC7\xE0\xEF\xF3\xF1\xEA") == 0;  // "Запуск"
 }
 
-// The countdown's end without its minute: remainingMs below a second after
-// the Start, so the next tick ends it. A late end message of an earlier
-// exposure, and one of the running exposure, must change nothing.
+// The countdown ended by its next tick (remainingMs below a second); before
+// that, end messages of an earlier exposure and of the running one.
 void CheckCountdownEnd() {
   SendMessageA(ExposureState.durationSpin, UDM_SETPOS, 0, MAKELPARAM(1, 0));
   ClickStart();
   StoreField(ExposureState.remainingMs, 500);
-  const int askedBefore = requested, givenBefore = released;
+  MarkDisplayCalls();
   const uint32_t exposure = LoadField(ExposureState.exposureNumber);
   PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage, exposure - 1, 0);
   PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage, exposure, 0);
   PumpFor(200);
-  Check(!StartCaptionShown() && released == givenBefore, "countdown: end messages of another exposure or of a running one change nothing");
+  Check(!StartCaptionShown() && DisplayCalls(0, 0), "countdown", "end messages of another or a running exposure change nothing");
   for (int waited = 0; waited < 100 && !StartCaptionShown(); waited++) PumpFor(50);
-  Check(StartCaptionShown() && LoadField(ExposureState.running) == 0, "countdown: ended by its next tick, Start caption shown");
-  Check(captionsOffThread == 0, "countdown: the caption was set on the UI thread only");
-  Check(released == givenBefore + 1 && requested == askedBefore, "countdown: the display given back once");
+  Check(StartCaptionShown() && LoadField(ExposureState.running) == 0 && captionsOffThread == 0 && DisplayCalls(0, 1),
+        "countdown", "ended by its tick, Start caption set on the UI thread, the display given back once");
   PressKey(VK_SPACE);
-  Check(released == givenBefore + 1, "countdown: Space afterwards gives back nothing more");
+  Check(released - givenBefore == 1, "countdown", "Space afterwards gives back nothing more");
   SendMessageA(ExposureState.durationSpin, UDM_SETPOS, 0, MAKELPARAM(0, 0));
 }
 
@@ -161,22 +131,28 @@ int main() {
     return 1;
   }
 
-  CheckPath("Stop button", 0);
-  CheckPath("Space", 1);
-  CheckPath("Esc", 2);
-  CheckPath("Alt+F4", 3);
-  const int before = screenSaverPassedOn;
-  SendMessageA(ExposureState.ControlPanel, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-  SendMessageA(ExposureState.StimulationWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-  Check(screenSaverPassedOn == before + 2, "after the exposure the screen saver is passed on by both windows");
+  const char* const paths[] = {"Stop button", "Space", "Esc", "Alt+F4"};
+  for (int path = 0; path < 4; path++) {
+    MarkDisplayCalls();
+    ClickStart();
+    PumpFor(300);
+    Check(DisplayCalls(1, 0) && ScreenSaverPassedOn() == 0, paths[path],
+          "the display asked for once at the Start, the screen saver held off by both windows");
+    if (path == 0) ClickStart();
+    if (path == 1 || path == 2) PressKey(path == 1 ? VK_SPACE : VK_ESCAPE);
+    if (path == 3) SendMessageA(ExposureState.StimulationWindow, WM_CLOSE, 0, 0);
+    PumpFor(200);
+    Check(LoadField(ExposureState.running) == 0 && DisplayCalls(1, 1), paths[path], "ended, the display given back once");
+  }
+  Check(ScreenSaverPassedOn() == 4, "after the exposure", "the screen saver passed on by both windows");
   CheckCountdownEnd();
 
   ClickStart();
   PumpFor(200);
-  const int givenBefore = released;
+  MarkDisplayCalls();
   DestroyWindow(ExposureState.ControlPanel);
-  Check(released == givenBefore + 1, "panel destroyed during an exposure: the display given back");
-  Check(offThread == 0, "every execution state call on the UI thread");
+  Check(DisplayCalls(0, 1), "panel destroyed during an exposure", "the display given back");
+  Check(offThread == 0, "every path", "execution state set on the UI thread only");
   StoreField(ExposureState.running, 0);
   return failures ? 1 : 0;
 }

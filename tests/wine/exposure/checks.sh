@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs the exposure control's checks under Wine, without a sound device: the
-# audio worker's retries must not hold anything up.
-#   checks.sh
+# checks.sh: the exposure control's checks under Wine without a sound device,
+# whose retries must hold nothing up (ALSA's complaint at each is dropped).
 set -euo pipefail
 source "$(dirname "$0")/../common.sh"
-# ALSA reports the missing device on stderr at every attempt.
 wine_without_audio "$TESSOVANT_WIN_DIR/tests/wine/exposure/exposure_checks.exe" 2>/dev/null
