@@ -5,15 +5,13 @@
 //   blocks=B synth_ms=S stop_ms=T opens=O resumed_block=K [stalled_ms=H requeued_ms=R]
 // B: blocks synthesised (samplePosition / frames per block), S: the slowest of
 // three block syntheses measured here first, T: running falling to the thread
-// handle being signalled, O: devices opened, K: the exposure's block at which
-// the last one began. Exit code 1 when the worker does not end at all.
-// "outage" refuses the first and the third waveOutOpen and the sixth
-// waveOutWrite (block 5). "old-worker" holds the worker inside its third
-// write, stops, and starts a second exposure as a Start does; it releases
-// the first worker while the second streams, and adds
-//   old_ended=0|1 old_writes=W new_blocks=N new_blocks_synthesis=M
-// W: writes of the first worker after its release, M: blocks of the second
-// that are the synthesis of its blocks 0.. from the generator as it stood.
+// handle being signalled, O: devices opened, K: the block the last began with.
+// Exit code 1 when the worker does not end at all. "outage" refuses
+// waveOutOpen 1 and 3 and waveOutWrite 6 (block 5). "old-worker" holds the
+// worker in its third write past a Stop and a Start, releases it while the
+// next streams, and adds old_ended=0|1 old_writes=W new_blocks=N
+// new_blocks_synthesis=M: W writes of the old worker after its release, M
+// blocks of the new one equal to the synthesis from the generator's state.
 // With STALL_AT_MS, that long after the worker first has both blocks queued
 // (the device opens slowly under Wine), and again with both queued, it is
 // suspended until the device has finished them (at least StallMs), as a
@@ -22,7 +20,6 @@
 // QueueWatchMs. No H when the worker never had both blocks queued.
 #include <windows.h>
 
-#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -110,9 +107,7 @@ HANDLE StartAudioExposure(DWORD* threadId = nullptr) {
   return CreateThread(nullptr, 0, AudioThread, AudioThreadParameter(exposure), 0, threadId);
 }
 
-// The first exposure's worker is held inside a write; Stop, and a Start that
-// waits for it as long as the exposure control does before it starts the
-// next worker, which is let stream for a while before the first comes back.
+// A Stop and a Start that waits for the old worker as the exposure control does.
 HANDLE PlayPastHeldWorker(SoundMode mode, DWORD playMs) {
   HoldWrite(3);
   HANDLE old = StartAudioExposure();
@@ -132,8 +127,7 @@ HANDLE PlayPastHeldWorker(SoundMode mode, DWORD playMs) {
   int matching = 0;
   for (uint32_t block = 0; block < RecordedBlocks().size(); block++) {
     SynthesizeBlock(mode, ExposureState.frequency, block * FramesPerBlock, seed, scratchBlock);
-    matching += std::equal(scratchBlock, scratchBlock + FramesPerBlock, RecordedBlocks()[block].begin(),
-                           [](const StereoFrame& a, const StereoFrame& b) { return a.left == b.left && a.right == b.right; });
+    matching += std::memcmp(scratchBlock, RecordedBlocks()[block].data(), sizeof scratchBlock) == 0;
   }
   std::printf("old_ended=%d old_writes=%d new_blocks=%u new_blocks_synthesis=%d ", oldEnded ? 1 : 0,
               CountWaveOut().writesAfterRelease, static_cast<unsigned>(RecordedBlocks().size()), matching);

@@ -8,21 +8,16 @@
 
 namespace {
 
-typedef MMRESULT(WINAPI* OpenCall)(LPHWAVEOUT, UINT, LPCWAVEFORMATEX, DWORD_PTR, DWORD_PTR, DWORD);
-typedef MMRESULT(WINAPI* HeaderCall)(HWAVEOUT, LPWAVEHDR, UINT);
-
-OpenCall winmmOpen;
-HeaderCall winmmWrite;
-HeaderCall winmmPrepare;
+decltype(&waveOutOpen) winmmOpen;
+decltype(&waveOutWrite) winmmWrite;
+decltype(&waveOutPrepareHeader) winmmPrepare;
 
 std::vector<int> refusedOpens;
-std::atomic<int> refusedWrite{0}, heldWrite{0};
-std::atomic<int> openCalls{0}, opened{0}, writeCalls{0}, writesAfterRelease{0};
+std::atomic<int> refusedWrite{0}, heldWrite{0}, openCalls{0}, opened{0}, writeCalls{0}, writesAfterRelease{0};
+std::atomic<int> preparedCount{0};
+std::atomic<const WAVEHDR*> prepared[2];
 std::atomic<uint32_t> resumedBlock{0};
 std::atomic<DWORD> heldThread{0}, recordedThread{0};
-std::atomic<bool> released{false};
-std::atomic<const WAVEHDR*> prepared[2];
-std::atomic<int> preparedCount{0};
 HANDLE heldEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 HANDLE releaseEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 std::vector<std::vector<StereoFrame>> recorded;
@@ -43,16 +38,12 @@ MMRESULT WINAPI WatchedPrepare(HWAVEOUT device, LPWAVEHDR header, UINT size) {
   return winmmPrepare(device, header, size);
 }
 
-void Record(const WAVEHDR* header) {
-  const StereoFrame* frames = reinterpret_cast<const StereoFrame*>(header->lpData);
-  recorded.emplace_back(frames, frames + FramesPerBlock);
-}
-
 MMRESULT WINAPI WatchedWrite(HWAVEOUT device, LPWAVEHDR header, UINT size) {
   const int call = ++writeCalls;
   const DWORD thread = GetCurrentThreadId();
-  if (released && thread == heldThread) writesAfterRelease++;
-  if (thread == recordedThread) Record(header);
+  if (thread == heldThread) writesAfterRelease++;  // it is held inside its held call
+  const StereoFrame* frames = reinterpret_cast<const StereoFrame*>(header->lpData);
+  if (thread == recordedThread) recorded.emplace_back(frames, frames + FramesPerBlock);
   if (call == refusedWrite) return MMSYSERR_ERROR;
   if (call == heldWrite) {
     heldThread = thread;
@@ -76,12 +67,9 @@ void RefuseWrite(int call) { refusedWrite = call; }
 void HoldWrite(int call) { heldWrite = call; }
 bool WaitUntilWriteHeld(DWORD limitMs) { return WaitForSingleObject(heldEvent, limitMs) == WAIT_OBJECT_0; }
 
-void ReleaseHeldWrite() {
-  released = true;
-  SetEvent(releaseEvent);
-}
+void ReleaseHeldWrite() { SetEvent(releaseEvent); }
 
-WaveOutCount CountWaveOut() { return {openCalls, opened, resumedBlock, writesAfterRelease}; }
+WaveOutCount CountWaveOut() { return {opened, resumedBlock, writesAfterRelease}; }
 
 void RecordBlocksOf(DWORD threadId) { recordedThread = threadId; }
 const std::vector<std::vector<StereoFrame>>& RecordedBlocks() { return recorded; }

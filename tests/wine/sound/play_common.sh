@@ -9,6 +9,13 @@ trap 'rm -rf "$work"' EXIT
 # The value of KEY in a report line "blocks=.. synth_ms=.. stop_ms=..".
 field() { sed -n "s/.*\\b$2=\\([0-9.]*\\).*/\\1/p" <<< "$1"; }
 
+# expect REPORT "KEY OP VALUE": [ KEY's value OP VALUE ], or says what failed.
+expect() {
+  local key op value
+  read -r key op value <<< "$2"
+  [ "$(field "$1" "$key")" "$op" "$value" ] 2>/dev/null || { echo "FAIL: expected $2: $1"; return 1; }
+}
+
 # True when A <= B for decimal numbers; false when either is missing.
 at_most() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }'; }
 
