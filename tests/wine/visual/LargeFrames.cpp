@@ -45,9 +45,11 @@ void ReadPixels(const Surface& surface, int width, int height, std::vector<uint3
 }
 
 // The frame as the patterns define it: every ring a whole circle, every grid
-// line from edge to edge, whether or not it reaches the surface.
-void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift) {
-  HBRUSH blackBrush = CreateSolidBrush(Black);
+// line from edge to edge, whether or not it reaches the surface; the strobe
+// is its ground alone.
+void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift,
+                      COLORREF ground = Black) {
+  HBRUSH blackBrush = CreateSolidBrush(ground);
   HGDIOBJ keptBrush = SelectObject(dc, blackBrush);
   HPEN whitePen = CreatePen(PS_SOLID, 1, White);
   HGDIOBJ keptPen = SelectObject(dc, whitePen);
@@ -60,7 +62,7 @@ void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shi
       AngleArc(dc, centreX, centreY, RingRadius(distance, shift), 0.0f, 360.0f);
       distance = NextFigureDistance(distance, RingSpacing(width));
     }
-  } else {
+  } else if (mode == VisualMode::Grid) {
     for (int step = 1; step <= GridStepCount; step++) {
       const GridStepLines lines = GridLinesAt(centreX, centreY, distance, shift);
       MoveToEx(dc, lines.leftX, 0, nullptr);
@@ -92,47 +94,58 @@ struct LargeScreen {
   std::vector<uint32_t> expected;
 };
 
+// Pixels shown that differ from those expected (in COLORREF order on the screen).
+long Differing(const std::vector<uint32_t>& shown, const std::vector<uint32_t>& expected) {
+  long differing = 0;
+  for (size_t i = 0; i < expected.size(); i++) differing += shown[i] != (expected[i] & 0xFFFFFF);
+  return differing;
+}
+
+struct TickCounts {
+  int compared, drawn, white;  // white: compared ticks whose frame is mostly white
+};
+
 // Runs ticks of one pattern from the start of an exposure, and compares each
 // but those in [skipFrom, skipTo): what the window shows after a tick, drawn
-// by it or left by an earlier one, must equal the whole-figure frame of the
-// shift that the tick drew with. Returns how many compared ticks drew.
-int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
-                 int skipFrom = 0, int skipTo = 0) {
+// by it or left by an earlier one, must equal the whole frame of that tick.
+TickCounts CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
+                        int skipFrom = 0, int skipTo = 0) {
   const bool rings = mode == VisualMode::Circles;
-  const char* name = rings ? "circles" : "grid";
   const int width = screen.width, height = screen.height;
   VisualState.memoryDc = screen.frame.dc;
   VisualState.windowDc = screen.shown.dc;
   VisualState.clientRect = {0, 0, width, height};
+  VisualState.strobeValue = 0.0;
+  VisualState.strobeFlag = 1;
   SetUpFigures(rings ? RingCount : GridStepCount, rings ? RingSpacing(width) : GridSpacing(width));
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, frequency);
   StoreField(ExposureState.frameCounter, 0);
   OpenTickGate(VisualState.tickGate);
   ForgetFramesDrawn();
-  int comparedDrawn = 0;
+  TickCounts counts = {0, 0, 0};
   for (int tick = 0; tick < ticks; tick++) {
     const double shift = VisualState.shift;
+    const bool strobe = mode == VisualMode::DiscreteStrobe, lit = strobe && VisualState.strobeFlag;
     const uint32_t drawnBefore = VisualState.framesDrawn;
     VisualTick(0, 0, 0, 0, 0);
     if (tick >= skipFrom && tick < skipTo) continue;
     const bool drew = VisualState.framesDrawn != drawnBefore;
-    comparedDrawn += drew;
-    DrawWholeFigures(screen.whole.dc, mode, width, height, shift);
+    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, lit ? White : Black);
     ReadPixels(screen.shown, width, height, screen.presented);
     ReadPixels(screen.whole, width, height, screen.expected);
-    long differing = 0, white = 0;
-    for (size_t i = 0; i < screen.expected.size(); i++) {
-      differing += screen.presented[i] != screen.expected[i];
-      white += (screen.expected[i] & 0xFFFFFF) == 0xFFFFFF;
-    }
-    std::printf("%s %dx%d f=%u tick %3d shift %8.4f %s: %ld white pixels, %ld differ\n", name,
-                width, height, frequency, tick, shift, drew ? "drawn" : "left ", white, differing);
-    Check(differing == 0, "%s %dx%d f=%u shift %.4f: %ld pixels differ from the whole figures",
-          name, width, height, frequency, shift, differing);
-    Check(white > width, "%s %dx%d shift %.4f: hardly anything drawn", name, width, height, shift);
+    const long differing = Differing(screen.presented, screen.expected);
+    long white = 0;
+    for (uint32_t p : screen.expected) white += (p & 0xFFFFFF) == 0xFFFFFF;
+    counts = {counts.compared + 1, counts.drawn + drew, counts.white + (white > width * height / 2)};
+    std::printf("mode %d %dx%d f=%u tick %3d shift %8.4f %s: %ld white pixels, %ld differ\n",
+                static_cast<int>(mode), width, height, frequency, tick, shift,
+                drew ? "drawn" : "left ", white, differing);
+    Check(differing == 0, "mode %d %dx%d f=%u tick %d: %ld pixels differ from the whole frame",
+          static_cast<int>(mode), width, height, frequency, tick, differing);
+    Check(strobe || white > width, "%dx%d shift %.4f: hardly anything drawn", width, height, shift);
   }
-  return comparedDrawn;
+  return counts;
 }
 
 // The tick at which a line pattern's shift first falls back to 0.
@@ -153,44 +166,9 @@ int FirstResetTick(VisualMode mode, int width, uint32_t frequency) {
 // over the first whole-pixel steps, and a dozen through the first reset.
 void CompareSlowTicks(LargeScreen& screen, VisualMode mode) {
   const int around = 6, first = 12, reset = FirstResetTick(mode, screen.width, 50);
-  const int drawn = CompareTicks(screen, mode, 50, reset + around, first, reset - around);
-  const int compared = first + 2 * around;
-  Check(drawn > 1 && drawn < compared, "%dx%d mode %d at 0.50 Hz: %d of %d compared ticks drew",
-        screen.width, screen.height, static_cast<int>(mode), drawn, compared);
-}
-
-// The discrete strobe at 7.80 Hz over its first flip (tick 32): the window
-// holds the colour of each tick, drawn or not.
-void CompareStrobeTicks(LargeScreen& screen) {
-  const int width = screen.width, height = screen.height;
-  VisualState.windowDc = screen.shown.dc;
-  VisualState.clientRect = {0, 0, width, height};
-  VisualState.strobeValue = 0.0;
-  VisualState.strobeFlag = 1;
-  StoreField(ExposureState.visualMode, VisualMode::DiscreteStrobe);
-  StoreField(ExposureState.frequency, 780);
-  StoreField(ExposureState.frameCounter, 0);
-  ForgetFramesDrawn();
-  int drawn = 0, whiteTicks = 0, compared = 0;
-  for (int tick = 0; tick < 40; tick++) {
-    const uint32_t expected = VisualState.strobeFlag ? White : Black;
-    const uint32_t drawnBefore = VisualState.framesDrawn;
-    VisualTick(0, 0, 0, 0, 0);
-    if (tick < 28) continue;
-    drawn += VisualState.framesDrawn != drawnBefore;
-    whiteTicks += expected == White;
-    compared++;
-    ReadPixels(screen.shown, width, height, screen.presented);
-    long differing = 0;
-    for (uint32_t p : screen.presented) differing += (p & 0xFFFFFF) != expected;
-    Check(differing == 0, "discrete %dx%d tick %d: %ld pixels are not 0x%06X", width, height, tick,
-          differing, expected);
-  }
-  std::printf("discrete %dx%d f=780 ticks 28..39: %d white, %d drew\n", width, height, whiteTicks,
-              drawn);
-  Check(whiteTicks > 0 && whiteTicks < compared && drawn == 1,
-        "discrete %dx%d: %d white of %d compared ticks, %d drew; one flip, drawn once, expected",
-        width, height, whiteTicks, compared, drawn);
+  const TickCounts c = CompareTicks(screen, mode, 50, reset + around, first, reset - around);
+  Check(c.drawn > 1 && c.drawn < c.compared, "%dx%d mode %d at 0.50 Hz: %d of %d ticks drew",
+        screen.width, screen.height, static_cast<int>(mode), c.drawn, c.compared);
 }
 
 enum class PictureLoss { HiddenAndShown, Erased, DisplayChanged };
@@ -215,11 +193,7 @@ long ScreenDiffersFromRings(double shift) {
   std::vector<uint32_t> expected;
   ReadPixels(whole, screen.width, screen.height, expected);
   DestroySurface(whole);
-  long differing = 0;
-  for (size_t i = 0; i < expected.size(); i++) {
-    differing += screen.pixels[i] != (expected[i] & 0xFFFFFF);
-  }
-  return differing;
+  return Differing(screen.pixels, expected);
 }
 
 // A tick with an unchanged frame leaves the real window alone, until the
@@ -272,7 +246,11 @@ void CheckLargeFrames() {
     CompareTicks(screen, VisualMode::Grid, 3210, 6);
     CompareSlowTicks(screen, VisualMode::Circles);
     CompareSlowTicks(screen, VisualMode::Grid);
-    CompareStrobeTicks(screen);
+    // The discrete strobe at 7.80 Hz over its first flip (tick 32), drawn once.
+    const TickCounts strobe = CompareTicks(screen, VisualMode::DiscreteStrobe, 780, 40, 0, 28);
+    Check(strobe.white > 0 && strobe.white < strobe.compared && strobe.drawn == 1,
+          "discrete strobe: %d white of %d ticks, %d drew; one flip, drawn once, expected",
+          strobe.white, strobe.compared, strobe.drawn);
     DestroySurface(screen.whole);
     DestroySurface(screen.shown);
     DestroySurface(screen.frame);
