@@ -135,7 +135,8 @@ void StopExposure(bool restoreScreen) {
 // Posted by the countdown's last tick. A Start handled before it has begun
 // another exposure, which this must leave alone.
 void HandleCountdownEnded(WPARAM exposure) {
-  if (exposure != LoadField(ExposureState.exposureNumber) || LoadField(ExposureState.running) != 0) return;
+  const bool current = exposure == LoadField(ExposureState.exposureNumber);
+  if (!current || LoadField(ExposureState.running) != 0) return;
   ShowExposureRunning(false);
   LetDisplayOff();
 }
@@ -153,7 +154,8 @@ void EndExposureOnClose() { LetDisplayOff(); }
 
 bool HoldsOffScreenSaver(WPARAM command) {
   const WPARAM kind = command & 0xFFF0;
-  return LoadField(ExposureState.running) == 1 && (kind == SC_SCREENSAVE || kind == SC_MONITORPOWER);
+  const bool screenSaving = kind == SC_SCREENSAVE || kind == SC_MONITORPOWER;
+  return screenSaving && LoadField(ExposureState.running) == 1;
 }
 
 void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
@@ -162,7 +164,8 @@ void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
   // are the user-interface thread's, told by a posted message.
   if (CountdownStep()) {
     CancelCountdown();
-    PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage, LoadField(ExposureState.exposureNumber), 0);
+    PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage,
+                 LoadField(ExposureState.exposureNumber), 0);
   }
   LeaveCountdownTick();
 }

@@ -6,6 +6,7 @@
 
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
+#include "exposure/WindowKeys.h"
 #include "panel/FrequencyControls.h"
 #include "panel/Language.h"
 #include "panel/PanelColours.h"
@@ -99,14 +100,6 @@ void PaintLabels(HWND window) {
   DrawLabel(dc, 202, 94, InCurrentLanguage(DurationUnit));
   DrawLabel(dc, 325, 132, WebAddressLine);
   EndPaint(window, &paint);
-}
-
-// Enter reaches a window that is not a dialog as IDOK: it presses the
-// focused button.
-int CommandId(WPARAM wParam) {
-  if (LOWORD(wParam) != IDOK) return LOWORD(wParam);
-  HWND focus = GetFocus();
-  return IsChild(ExposureState.ControlPanel, focus) ? GetDlgCtrlID(focus) : 0;
 }
 
 // Acts only on a button click: the id in the low word, code 0 in the high.

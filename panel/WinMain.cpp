@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "exposure/ExposureState.h"
+#include "exposure/WindowKeys.h"
 #include "panel/ControlPanel.h"
 #include "panel/Language.h"
 #include "visual/StimulationWindow.h"
@@ -12,13 +13,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   StoreField(ExposureState.running, 0);
   StoreField(ExposureState.language, LanguageRussian);
   ApplyLanguage();
-  MSG message = {};
-  while (GetMessageA(&message, nullptr, 0, 0)) {
-    // Tab, Shift+Tab and Enter move between and press the panel's controls;
-    // the full-screen window's keys are not the panel's and pass on.
-    if (IsDialogMessageA(ExposureState.ControlPanel, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return RunMessageLoop();
 }

@@ -7,6 +7,7 @@
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "exposure/SessionClock.h"
+#include "exposure/WindowKeys.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
@@ -44,23 +45,27 @@ HWND CreateChild(HINSTANCE instance, const char* className, DWORD style, int x, 
 // A Unicode list, so that file names in any language show.
 HWND CreateSessionList(HINSTANCE instance) {
   return CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 10, 30, 260, 120,
-                         ExposureState.ControlPanel,
+                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 10, 30, 260,
+                         120, ExposureState.ControlPanel,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(SessionListId)), instance,
                          nullptr);
 }
 
+// Tab follows the z-order, which is the order of creation: the window's
+// order from top to bottom, left to right.
 void CreateControls(HINSTANCE instance) {
   sessionsLabel = CreateChild(instance, "STATIC", 0, 10, 10, 260, 18, 0);
   sessionList = CreateSessionList(instance);
-  openButton = CreateChild(instance, "BUTTON", 0, 285, 30, 165, 28, OpenButtonId);
-  ExposureState.languageButton = CreateChild(instance, "BUTTON", 0, 285, 65, 165, 28,
+  openButton = CreateChild(instance, "BUTTON", WS_TABSTOP, 285, 30, 165, 28, OpenButtonId);
+  ExposureState.languageButton = CreateChild(instance, "BUTTON", WS_TABSTOP, 285, 65, 165, 28,
                                              PlayerLanguageButtonId);
   descriptionLine = CreateChild(instance, "STATIC", 0, 10, 158, 440, 18, 0);
   patternLabel = CreateChild(instance, "STATIC", 0, 10, 188, 220, 18, 0);
   ExposureState.visualList =
-      CreateChild(instance, "COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 235, 185, 215, 200, 0);
-  ExposureState.startButton = CreateChild(instance, "BUTTON", 0, 10, 220, 90, 30, PlayerStartButtonId);
+      CreateChild(instance, "COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 235, 185,
+                  215, 200, PatternListId);
+  ExposureState.startButton =
+      CreateChild(instance, "BUTTON", WS_TABSTOP, 10, 220, 90, 30, PlayerStartButtonId);
   progressLine = CreateChild(instance, "STATIC", 0, 110, 227, 340, 18, 0);
   warningLine = CreateChild(instance, "STATIC", 0, 10, 265, 440, 18, 0);
 }
@@ -151,9 +156,10 @@ void ToggleLanguage() {
   ApplyPlayerLanguage();
 }
 
-// Buttons act on a click (code 0); the list on a new selection.
+// Buttons act on a click (code 0); the list on a new selection, by the
+// mouse or the arrow keys.
 void HandleCommand(WPARAM wParam) {
-  const int id = LOWORD(wParam);
+  const int id = CommandId(wParam);
   const int code = HIWORD(wParam);
   if (id == SessionListId && code == LBN_SELCHANGE) ShowDescription();
   if (code != 0) return;

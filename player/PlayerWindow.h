@@ -11,6 +11,7 @@ constexpr int PlayerLanguageButtonId = 9;  // as on the panel
 constexpr int PlayerStartButtonId = 10;
 constexpr int SessionListId = 20;
 constexpr int OpenButtonId = 21;
+constexpr int PatternListId = 22;
 
 void CreatePlayerWindow(HINSTANCE instance);
 

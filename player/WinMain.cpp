@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "exposure/ExposureState.h"
+#include "exposure/WindowKeys.h"
 #include "player/PlayerWindow.h"
 #include "player/SessionList.h"
 #include "visual/StimulationWindow.h"
@@ -14,10 +15,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   StoreField(ExposureState.language, LanguageRussian);
   ApplyPlayerLanguage();
   LoadCommandLineSessions();
-  MSG message = {};
-  while (GetMessageA(&message, nullptr, 0, 0)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return RunMessageLoop();
 }

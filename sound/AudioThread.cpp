@@ -16,8 +16,9 @@ const DWORD StopGraceMs = 500;
 // has stopped playing (a frozen sound server, a headset pulled out): it is
 // given up and the default device opened anew.
 const DWORD SilentDeviceMs = 2000;
-// A new stream may take longer to start: a sound server buffers before it
-// plays (measured up to 2 s under Wine with PulseAudio on a busy machine).
+// A new stream, or one that ran dry, may take longer to start: a sound server
+// buffers before it plays (measured up to 2.2 s under Wine with PulseAudio on
+// a busy machine).
 const DWORD FirstCompletionMs = 5000;
 // Between two attempts to open a device, after one was given up or refused.
 const DWORD ReopenIntervalMs = 1000;
@@ -60,13 +61,15 @@ void DescribeBlocks(WaveOutOpening& opening) {
 // Waits for the device's next notification, in slices, so that a stop is
 // seen within one. Once the stop signal is seen, the playing block may still
 // finish within the grace period; while the exposure runs, a device silent
-// for silentLimitMs is reported as such.
+// for silentLimitMs is reported as such. Time is counted in slices waited, so
+// that a worker held up by a busy machine does not take its own delay for the
+// device's silence.
 DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWORD silentLimitMs) {
-  const DWORD start = GetTickCount();
-  DWORD waitedSinceStop = 0;
+  DWORD waitedWhilePlaying = 0, waitedSinceStop = 0;
   while (WaitForSingleObject(opening.deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
     if (Plays(exposure)) {
-      if (GetTickCount() - start >= silentLimitMs) return DeviceAnswer::Silent;
+      waitedWhilePlaying += WaitSliceMs;
+      if (waitedWhilePlaying >= silentLimitMs) return DeviceAnswer::Silent;
       continue;
     }
     waitedSinceStop += WaitSliceMs;
@@ -78,7 +81,8 @@ DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWO
 // The device has played the block and handed its header back; it writes the
 // flags from its own thread.
 bool Finished(const WaveOutOpening& opening, int block) {
-  return (*static_cast<const volatile DWORD*>(&opening.blockHeaders[block].dwFlags) & WHDR_DONE) != 0;
+  const volatile DWORD& flags = opening.blockHeaders[block].dwFlags;
+  return (flags & WHDR_DONE) != 0;
 }
 
 // The program ends the exposure on the user-interface thread, which owns the
@@ -114,9 +118,10 @@ bool PlayedOut(const WaveOutOpening& opening) {
 // Keeps both blocks queued while the exposure runs, or until a session's
 // last block has played. False when the device is given up: it refused a
 // block, or it has finished none for SilentDeviceMs (FirstCompletionMs for
-// its first).
+// its first, and for the first after it ran dry).
 bool Stream(WaveOutOpening& opening, uint32_t exposure) {
-  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;  // the open notification
+  // The open notification.
+  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;
   for (int block = 0; block < 2; block++) {
     if (Plays(exposure) && !QueueBlock(opening, block)) return false;
   }
@@ -126,7 +131,10 @@ bool Stream(WaveOutOpening& opening, uint32_t exposure) {
     const DeviceAnswer answer = WaitForDevice(opening, exposure, silentLimitMs);
     if (answer == DeviceAnswer::Silent) return false;
     if (answer == DeviceAnswer::Stopped) return true;
-    if (Finished(opening, olderBlock)) silentLimitMs = SilentDeviceMs;
+    // A device that has run dry (the worker was held up) starts again as a
+    // new stream does.
+    const bool first = Finished(opening, 0), second = Finished(opening, 1);
+    if (first || second) silentLimitMs = first && second ? FirstCompletionMs : SilentDeviceMs;
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
   if (Plays(exposure)) sessionPlayedOut = PlayedOut(opening);
@@ -135,17 +143,23 @@ bool Stream(WaveOutOpening& opening, uint32_t exposure) {
   return true;
 }
 
+bool Succeeded(MMRESULT result) { return result == MMSYSERR_NOERROR; }
+
+void FreeOpening(WaveOutOpening* opening) {
+  CloseHandle(opening->deviceEvent);
+  HeapFree(GetProcessHeap(), 0, opening);
+}
+
 // Stops and releases the device. Its memory is freed only when the device
 // has let go of all of it; otherwise it stays with that device for good.
 void CloseDevice(WaveOutOpening* opening) {
   const HWAVEOUT device = opening->waveDevice;
-  const bool reset = waveOutReset(device) == MMSYSERR_NOERROR;
-  const bool first = waveOutUnprepareHeader(device, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool second = waveOutUnprepareHeader(device, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool closed = waveOutClose(device) == MMSYSERR_NOERROR;
-  if (!(reset && first && second && closed)) return;
-  CloseHandle(opening->deviceEvent);
-  HeapFree(GetProcessHeap(), 0, opening);
+  WAVEHDR* headers = opening->blockHeaders;
+  const bool reset = Succeeded(waveOutReset(device));
+  const bool first = Succeeded(waveOutUnprepareHeader(device, &headers[0], sizeof(WAVEHDR)));
+  const bool second = Succeeded(waveOutUnprepareHeader(device, &headers[1], sizeof(WAVEHDR)));
+  const bool closed = Succeeded(waveOutClose(device));
+  if (reset && first && second && closed) FreeOpening(opening);
 }
 
 // Opens the default device into memory of its own, with both headers
@@ -157,14 +171,15 @@ WaveOutOpening* OpenDevice() {
   DescribeBlocks(*opening);
   opening->deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   WAVEFORMATEX format = OutputFormat();
-  if (waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format,
-                  reinterpret_cast<DWORD_PTR>(opening->deviceEvent), 0, CALLBACK_EVENT) != MMSYSERR_NOERROR) {
-    CloseHandle(opening->deviceEvent);
-    HeapFree(GetProcessHeap(), 0, opening);
+  const DWORD_PTR event = reinterpret_cast<DWORD_PTR>(opening->deviceEvent);
+  if (!Succeeded(waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format, event, 0, CALLBACK_EVENT))) {
+    FreeOpening(opening);
     return nullptr;
   }
-  const bool first = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[0], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
-  const bool second = waveOutPrepareHeader(opening->waveDevice, &opening->blockHeaders[1], sizeof(WAVEHDR)) == MMSYSERR_NOERROR;
+  const HWAVEOUT device = opening->waveDevice;
+  WAVEHDR* headers = opening->blockHeaders;
+  const bool first = Succeeded(waveOutPrepareHeader(device, &headers[0], sizeof(WAVEHDR)));
+  const bool second = Succeeded(waveOutPrepareHeader(device, &headers[1], sizeof(WAVEHDR)));
   if (first && second) return opening;
   CloseDevice(opening);
   return nullptr;
@@ -218,6 +233,7 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   for (bool firstOpening = true; Plays(exposure) && !SessionOver(); firstOpening = false) {
     if (!firstOpening) {
       WaitBeforeReopening(exposure);
+      if (!Plays(exposure)) break;
       ExposureState.samplePosition = PositionAfterOutage(ExposureState.samplePosition);
     }
     WaveOutOpening* opening = OpenDevice();

@@ -49,6 +49,10 @@ int PrintPlayerState() {
   std::printf("description=%s\n", Text(ChildAt(player, 12, 160)).c_str());
   std::printf("progress=%s\nstart=%s\n", Text(ChildAt(player, 112, 229)).c_str(),
               Text(GetDlgItem(player, 10)).c_str());
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(player, nullptr), &info);
+  std::printf("focus=%d\n", GetDlgCtrlID(info.hwndFocus));
   RECT rect;
   GetWindowRect(player, &rect);
   std::printf("rect=%ld,%ld,%ld,%ld\nt=%lld\n", rect.left, rect.top, rect.right - rect.left,

@@ -1,0 +1,22 @@
+#include "exposure/WindowKeys.h"
+
+#include "exposure/ExposureState.h"
+
+int RunMessageLoop() {
+  MSG message = {};
+  while (GetMessageA(&message, nullptr, 0, 0)) {
+    // The window's keys move between and press its controls; the full-screen
+    // window's keys are not the window's and pass on. The programs' own
+    // messages are above WM_APP, clear of the dialog messages at WM_USER.
+    if (IsDialogMessageA(ExposureState.ControlPanel, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+int CommandId(WPARAM wParam) {
+  if (LOWORD(wParam) != IDOK) return LOWORD(wParam);
+  HWND focus = GetFocus();
+  return IsChild(ExposureState.ControlPanel, focus) ? GetDlgCtrlID(focus) : 0;
+}

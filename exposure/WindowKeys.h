@@ -1,0 +1,15 @@
+// The keyboard in a program's own window, as in a dialog box: Tab and
+// Shift+Tab move between its controls, Space and Enter press the focused one.
+// The panel and the session player share it.
+#pragma once
+
+#include <windows.h>
+
+// The message loop of the program, whose window is ExposureState.ControlPanel.
+// Returns the exit code that PostQuitMessage gave.
+int RunMessageLoop();
+
+// The control id of a WM_COMMAND's wParam. Enter reaches a window that is not
+// a dialog as IDOK: it stands for the focused control, so that Enter presses
+// the focused button.
+int CommandId(WPARAM wParam);
