@@ -45,11 +45,11 @@ void ReadPixels(const Surface& surface, int width, int height, std::vector<uint3
 }
 
 // The frame as the patterns define it: every ring a whole circle, every grid
-// line from edge to edge, whether or not it reaches the surface; the strobe
-// is its ground alone.
+// line from edge to edge, whether or not it reaches the surface; the discrete
+// strobe's fill of the colour of strobeFlag.
 void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift,
-                      COLORREF ground = Black) {
-  HBRUSH blackBrush = CreateSolidBrush(ground);
+                      int8_t strobeFlag = 0) {
+  HBRUSH blackBrush = CreateSolidBrush(StrobeColour(strobeFlag));
   HGDIOBJ keptBrush = SelectObject(dc, blackBrush);
   HPEN whitePen = CreatePen(PS_SOLID, 1, White);
   HGDIOBJ keptPen = SelectObject(dc, whitePen);
@@ -94,95 +94,69 @@ struct LargeScreen {
   std::vector<uint32_t> expected;
 };
 
-// Pixels shown that differ from those expected (in COLORREF order on the screen).
-long Differing(const std::vector<uint32_t>& shown, const std::vector<uint32_t>& expected) {
-  long differing = 0;
-  for (size_t i = 0; i < expected.size(); i++) differing += shown[i] != (expected[i] & 0xFFFFFF);
-  return differing;
-}
-
-struct TickCounts {
-  int compared, drawn, white;  // white: compared ticks whose frame is mostly white
-};
-
 // Runs ticks of one pattern from the start of an exposure, and compares each
 // but those in [skipFrom, skipTo): what the window shows after a tick, drawn
-// by it or left by an earlier one, must equal the whole frame of that tick.
-TickCounts CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
-                        int skipFrom = 0, int skipTo = 0) {
-  const bool rings = mode == VisualMode::Circles;
+// by it or left by an earlier one, must equal the whole frame of the shift
+// or colour that the tick drew with. Returns how many compared ticks drew.
+int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
+                 int skipFrom = 0, int skipTo = 0) {
+  const bool rings = mode == VisualMode::Circles, strobe = mode == VisualMode::DiscreteStrobe;
   const int width = screen.width, height = screen.height;
   VisualState.memoryDc = screen.frame.dc;
   VisualState.windowDc = screen.shown.dc;
   VisualState.clientRect = {0, 0, width, height};
+  SetUpFigures(rings ? RingCount : GridStepCount, rings ? RingSpacing(width) : GridSpacing(width));
   VisualState.strobeValue = 0.0;
   VisualState.strobeFlag = 1;
-  SetUpFigures(rings ? RingCount : GridStepCount, rings ? RingSpacing(width) : GridSpacing(width));
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, frequency);
   StoreField(ExposureState.frameCounter, 0);
   OpenTickGate(VisualState.tickGate);
   ForgetFramesDrawn();
-  TickCounts counts = {0, 0, 0};
+  int comparedDrawn = 0;
   for (int tick = 0; tick < ticks; tick++) {
     const double shift = VisualState.shift;
-    const bool strobe = mode == VisualMode::DiscreteStrobe, lit = strobe && VisualState.strobeFlag;
+    const int8_t flag = VisualState.strobeFlag;
     const uint32_t drawnBefore = VisualState.framesDrawn;
     VisualTick(0, 0, 0, 0, 0);
     if (tick >= skipFrom && tick < skipTo) continue;
     const bool drew = VisualState.framesDrawn != drawnBefore;
-    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, lit ? White : Black);
+    comparedDrawn += drew;
+    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, strobe ? flag : 0);
     ReadPixels(screen.shown, width, height, screen.presented);
     ReadPixels(screen.whole, width, height, screen.expected);
-    const long differing = Differing(screen.presented, screen.expected);
-    long white = 0;
-    for (uint32_t p : screen.expected) white += (p & 0xFFFFFF) == 0xFFFFFF;
-    counts = {counts.compared + 1, counts.drawn + drew, counts.white + (white > width * height / 2)};
-    std::printf("mode %d %dx%d f=%u tick %3d shift %8.4f %s: %ld white pixels, %ld differ\n",
+    long differing = 0, white = 0;
+    for (size_t i = 0; i < screen.expected.size(); i++) {
+      differing += screen.presented[i] != screen.expected[i];
+      white += (screen.expected[i] & 0xFFFFFF) == 0xFFFFFF;
+    }
+    std::printf("mode %d %dx%d f=%u tick %3d shift %8.4f %s: %ld white, %ld differ\n",
                 static_cast<int>(mode), width, height, frequency, tick, shift,
                 drew ? "drawn" : "left ", white, differing);
     Check(differing == 0, "mode %d %dx%d f=%u tick %d: %ld pixels differ from the whole frame",
           static_cast<int>(mode), width, height, frequency, tick, differing);
-    Check(strobe || white > width, "%dx%d shift %.4f: hardly anything drawn", width, height, shift);
+    Check(strobe || white > width, "%dx%d tick %d: hardly anything drawn", width, height, tick);
   }
-  return counts;
+  return comparedDrawn;
 }
 
-// The tick at which a line pattern's shift first falls back to 0.
-int FirstResetTick(VisualMode mode, int width, uint32_t frequency) {
-  const bool rings = mode == VisualMode::Circles;
-  const double spacing = rings ? RingSpacing(width) : GridSpacing(width);
-  double shift = 0.0;
-  int tick = 0;
-  do {
-    shift = rings ? NextRingShift(shift, spacing, frequency)
-                  : NextGridShift(shift, spacing, frequency);
-    tick++;
-  } while (shift != 0.0);
-  return tick;
-}
-
-// At 0.50 Hz the lines move a fraction of a pixel per tick: a dozen ticks
-// over the first whole-pixel steps, and a dozen through the first reset.
-void CompareSlowTicks(LargeScreen& screen, VisualMode mode) {
-  const int around = 6, first = 12, reset = FirstResetTick(mode, screen.width, 50);
-  const TickCounts c = CompareTicks(screen, mode, 50, reset + around, first, reset - around);
-  Check(c.drawn > 1 && c.drawn < c.compared, "%dx%d mode %d at 0.50 Hz: %d of %d ticks drew",
-        screen.width, screen.height, static_cast<int>(mode), c.drawn, c.compared);
-}
-
-enum class PictureLoss { HiddenAndShown, Erased, DisplayChanged };
-
-// The real window loses its picture in one of three ways.
-void LosePicture(PictureLoss loss) {
-  HWND window = ExposureState.StimulationWindow;
-  if (loss == PictureLoss::HiddenAndShown) {
-    ShowWindow(window, SW_HIDE);
-    ShowWindow(window, SW_SHOWNORMAL);
+// Ticks that leave the screen alone: the line patterns at 0.50 Hz, a dozen
+// ticks over the first whole-pixel steps and a dozen through the first reset;
+// the discrete strobe at 7.80 Hz over its first flip (tick 32), drawn once.
+void CompareUnchangedTicks(LargeScreen& screen) {
+  const VisualMode modes[] = {VisualMode::Circles, VisualMode::Grid};
+  for (VisualMode mode : modes) {
+    const bool rings = mode == VisualMode::Circles;
+    const double spacing = rings ? RingSpacing(screen.width) : GridSpacing(screen.width);
+    int reset = 1;  // one past the tick that draws a shift of a whole spacing
+    for (double shift = 0.0; shift < spacing; reset++)
+      shift = rings ? NextRingShift(shift, spacing, 50) : NextGridShift(shift, spacing, 50);
+    const int drawn = CompareTicks(screen, mode, 50, reset + 6, 12, reset - 6);
+    Check(drawn > 1 && drawn < 24, "%dx%d mode %d at 0.50 Hz: %d of 24 compared ticks drew",
+          screen.width, screen.height, static_cast<int>(mode), drawn);
   }
-  if (loss == PictureLoss::Erased) InvalidateRect(window, nullptr, TRUE);
-  if (loss == PictureLoss::DisplayChanged) SendMessageA(window, WM_DISPLAYCHANGE, 32, 0);
-  UpdateWindow(window);
+  const int drawn = CompareTicks(screen, VisualMode::DiscreteStrobe, 780, 40, 0, 28);
+  Check(drawn == 1, "discrete strobe: %d of 12 ticks over the flip drew, expected 1", drawn);
 }
 
 // Pixels of the screen that differ from the whole rings at a shift.
@@ -193,41 +167,44 @@ long ScreenDiffersFromRings(double shift) {
   std::vector<uint32_t> expected;
   ReadPixels(whole, screen.width, screen.height, expected);
   DestroySurface(whole);
-  return Differing(screen.pixels, expected);
+  long differing = 0;
+  for (size_t i = 0; i < expected.size(); i++) {
+    differing += screen.pixels[i] != (expected[i] & 0xFFFFFF);
+  }
+  return differing;
 }
 
 // A tick with an unchanged frame leaves the real window alone, until the
-// window may have lost its picture: then the next tick draws it again. The
-// rings at 0.10 Hz move a fortieth of a pixel per tick, so no frame here
-// changes, and the few ticks stay within the quarter-second refresh.
+// window may have lost its picture (1: hidden and shown, 2: erased, 3: told
+// the display changed; 0: the exposure's start); then the next tick draws it
+// again. The rings at 0.10 Hz move a fortieth of a pixel per tick, so no
+// frame here changes, and the few ticks stay within the quarter-second refresh.
 void CheckRedrawAfterLostPicture() {
   PrepareWindow(true);
+  HWND window = ExposureState.StimulationWindow;
   AcquireSurfaces();
   SetUpFigures(RingCount, RingSpacing(FrameWidth()));
   StoreField(ExposureState.visualMode, VisualMode::Circles);
   StoreField(ExposureState.frequency, 10);
   OpenTickGate(VisualState.tickGate);
   ForgetFramesDrawn();
-  VisualTick(0, 0, 0, 0, 0);
-  VisualTick(0, 0, 0, 0, 0);
-  Check(VisualState.framesDrawn == 1, "%u of two ticks of an unchanged frame drew, expected 1",
-        VisualState.framesDrawn);
-  const PictureLoss losses[] = {PictureLoss::HiddenAndShown, PictureLoss::Erased,
-                                PictureLoss::DisplayChanged};
-  for (PictureLoss loss : losses) {
-    LosePicture(loss);
+  for (int loss = 0; loss <= 3; loss++) {
+    if (loss == 1) ShowWindow(window, SW_HIDE);
+    if (loss == 1) ShowWindow(window, SW_SHOWNORMAL);
+    if (loss == 2) InvalidateRect(window, nullptr, TRUE);
+    if (loss == 3) SendMessageA(window, WM_DISPLAYCHANGE, 32, 0);
+    UpdateWindow(window);
     PumpFor(100);
-    const long lost = ScreenDiffersFromRings(VisualState.shift);
     const uint32_t drawnBefore = VisualState.framesDrawn;
     const double shift = VisualState.shift;
     VisualTick(0, 0, 0, 0, 0);
-    const bool drew = VisualState.framesDrawn == drawnBefore + 1;
+    VisualTick(0, 0, 0, 0, 0);
+    const uint32_t drawn = VisualState.framesDrawn - drawnBefore;
     const long differing = ScreenDiffersFromRings(shift);
-    std::printf("picture lost (%d): %ld pixels differed before the tick, tick %s, %ld after\n",
-                static_cast<int>(loss), lost, drew ? "drew" : "left it", differing);
-    Check(drew, "the tick after a loss of the picture (%d) did not draw", static_cast<int>(loss));
-    Check(differing == 0, "after a loss of the picture (%d) and a tick, %ld pixels differ",
-          static_cast<int>(loss), differing);
+    std::printf("picture lost (%d): %u of two ticks drew, %ld pixels differ\n", loss, drawn,
+                differing);
+    Check(drawn == 1, "after loss %d, %u of two ticks of one frame drew, expected 1", loss, drawn);
+    Check(differing == 0, "after loss %d and a tick, %ld pixels differ", loss, differing);
   }
   ReleaseSurfaces();
 }
@@ -244,13 +221,7 @@ void CheckLargeFrames() {
     CompareTicks(screen, VisualMode::Circles, 2345, 5);
     CompareTicks(screen, VisualMode::Grid, 780, 6);
     CompareTicks(screen, VisualMode::Grid, 3210, 6);
-    CompareSlowTicks(screen, VisualMode::Circles);
-    CompareSlowTicks(screen, VisualMode::Grid);
-    // The discrete strobe at 7.80 Hz over its first flip (tick 32), drawn once.
-    const TickCounts strobe = CompareTicks(screen, VisualMode::DiscreteStrobe, 780, 40, 0, 28);
-    Check(strobe.white > 0 && strobe.white < strobe.compared && strobe.drawn == 1,
-          "discrete strobe: %d white of %d ticks, %d drew; one flip, drawn once, expected",
-          strobe.white, strobe.compared, strobe.drawn);
+    CompareUnchangedTicks(screen);
     DestroySurface(screen.whole);
     DestroySurface(screen.shown);
     DestroySurface(screen.frame);
