@@ -52,7 +52,11 @@ int PrintPlayerState() {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(player, nullptr), &info);
-  std::printf("focus=%d\nt=%lld\n", GetDlgCtrlID(info.hwndFocus), NowMs());
+  std::printf("focus=%d\n", GetDlgCtrlID(info.hwndFocus));
+  RECT rect;
+  GetWindowRect(player, &rect);
+  std::printf("rect=%ld,%ld,%ld,%ld\nt=%lld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top, NowMs());
   return 0;
 }
 

@@ -6,7 +6,7 @@
 // Waits until the player's window is up with its texts set.
 int WaitForPlayer(DWORD timeoutMs);
 // The session list's count and selection, the description, the progress, the
-// Start caption and the focused control's id, in UTF-8.
+// Start caption, the focused control's id and the window's rectangle, in UTF-8.
 int PrintPlayerState();
 // BM_CLICK on the player's button with this control id.
 int ClickPlayerButton(int id);
