@@ -10,6 +10,7 @@ extern const TextPair OpenCaption;
 extern const TextPair PatternLabel;
 extern const TextPair SafetyWarning;
 extern const TextPair SegmentsWord;
+extern const TextPair SegmentsFewWord;
 extern const TextPair FromWord;
 extern const TextPair ToWord;
 extern const TextPair SegmentWord;

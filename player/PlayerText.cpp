@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exposure/ExposureState.h"
 #include "exposure/SessionClock.h"
 #include "panel/FormatFrequency.h"
 #include "player/PlayerStrings.h"
@@ -28,6 +29,17 @@ void FrequencyRange(const Session& session, uint32_t& lowest, uint32_t& highest)
   }
 }
 
+// Russian counts take one of three forms: 1, 21 "сегмент"; 2..4, 22..24
+// "сегмента"; 0, 5..20, 25.. "сегментов". English has two.
+const TextPair& SegmentCountWord(size_t count) {
+  const size_t last = count % 10, lastTwo = count % 100;
+  const bool teen = lastTwo >= 11 && lastTwo <= 14;
+  if (IsEnglish(LoadField(ExposureState.language))) return count == 1 ? SegmentWord : SegmentsWord;
+  if (last == 1 && !teen) return SegmentWord;
+  if (last >= 2 && last <= 4 && !teen) return SegmentsFewWord;
+  return SegmentsWord;
+}
+
 }  // namespace
 
 std::string MinutesSeconds(uint64_t seconds) {
@@ -39,7 +51,7 @@ std::string DescribeSession(const Session& session) {
   uint32_t lowest, highest;
   FrequencyRange(session, lowest, highest);
   return MinutesSeconds(SessionLengthMs(session) / 1000) + ", " +
-         std::to_string(session.segments.size()) + " " + Word(SegmentsWord) + ", " +
+         std::to_string(session.segments.size()) + " " + Word(SegmentCountWord(session.segments.size())) + ", " +
          Word(FromWord) + " " + Frequency(lowest) + " " + Word(ToWord) + " " +
          Frequency(highest) + " " + Word(FrequencyUnit);
 }

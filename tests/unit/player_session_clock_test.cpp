@@ -1,6 +1,5 @@
 // Catches light that drifts from the sound in a session: the wrong block at
-// a quarter-second boundary, or a brightness ramp that is not the sound's
-// fade. (The player's texts are checked end to end, in the player test.)
+// a quarter-second boundary, or a brightness ramp that is not the sound's fade.
 #include <gtest/gtest.h>
 
 #include <vector>

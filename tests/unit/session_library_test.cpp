@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,10 +14,9 @@
 namespace {
 // Hertz as the README writes them: "12", "4.5", "1.25".
 std::string Hertz(uint32_t hundredths) {
-  std::string text =
-      std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 + 100).substr(1);
-  text.erase(text.find_last_not_of('0') + 1);
-  return text.back() == '.' ? text.substr(0, text.size() - 1) : text;
+  char text[16];
+  std::snprintf(text, sizeof text, "%g", hundredths / 100.0);
+  return text;
 }
 
 // "20 min | 4 to 12 Hz" of each row "| [relax](sessions/relax.txt) | 20 min | 4 to 12 Hz | ...".

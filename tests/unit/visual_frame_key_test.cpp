@@ -6,119 +6,60 @@
 #include "visual/FrameKey.h"
 
 namespace {
-
-enum class Pattern { Discrete, Circles };
-
-// Ticks at which a pattern draws, its arithmetic advanced as the tick does.
-std::vector<int> TicksThatDraw(Pattern pattern, int width, uint32_t frequency, int ticks) {
+// Ticks at which the discrete strobe (rings: false) or the rings on a
+// 1024-pixel surface draw, their arithmetic advanced as the tick does.
+std::vector<int> TicksThatDraw(bool rings, uint32_t frequency, int ticks) {
   PresentedFrame presented;
   ForgetPresentedFrame(presented);
   double strobeValue = 0.0, shift = 0.0;
   int8_t strobeFlag = 1;
-  const double spacing = RingSpacing(width);
   std::vector<int> drawn;
   for (int tick = 0; tick < ticks; tick++) {
-    bool draw;
-    if (pattern == Pattern::Discrete) {
-      strobeValue = AccumulateStrobePhase(strobeValue, DiscreteStrobeHalfPeriod(frequency));
-      draw = MustDrawFrame(presented, FillFrameKey(StrobeColour(strobeFlag)), StrobeTickMs);
-      ToggleStrobeAtHalfPeriod(strobeValue, strobeFlag);
-    } else {
-      const FrameKey frame = RingFrameKey(White, CentreOf(width), RingCount, spacing, shift);
-      draw = MustDrawFrame(presented, frame, RingTickMs);
-      shift = NextRingShift(shift, spacing, frequency);
-    }
-    if (draw) drawn.push_back(tick);
+    strobeValue = AccumulateStrobePhase(strobeValue, DiscreteStrobeHalfPeriod(frequency));
+    const FrameKey frame = rings ? RingFrameKey(White, 512, RingCount, RingSpacing(1024), shift)
+                                 : FillFrameKey(StrobeColour(strobeFlag));
+    if (MustDrawFrame(presented, frame, rings ? RingTickMs : StrobeTickMs)) drawn.push_back(tick);
+    ToggleStrobeAtHalfPeriod(strobeValue, strobeFlag);
+    shift = NextRingShift(shift, RingSpacing(1024), frequency);
   }
   return drawn;
 }
-
 }  // namespace
 
 // Catches a tick that skips a changed frame or repaints an unchanged one: the
 // first tick, each phase flip, each whole-pixel step, and a full draw at
 // least every 250 ms of ticks, and nothing else.
 TEST(FrameKey, TicksThatDrawAreTheFirstTheChangesAndTheQuarterSecondRefresh) {
-  struct Case {
-    Pattern pattern;
-    uint32_t frequency;
-    int ticks;
-    std::vector<int> drawn;
-  };
-  const Case cases[] = {
-      // 32 ticks of each colour: the flips alone, 64 ms apart.
-      {Pattern::Discrete, 780, 130, {0, 32, 64, 96, 128}},
-      // A first white phase of 2501 ticks: only the refresh every 125 ticks,
-      // then the flip.
-      {Pattern::Discrete, 10, 2502, {0, 125, 250, 375, 500, 625, 750, 875, 1000, 1125, 1250,
-                                     1375, 1500, 1625, 1750, 1875, 2000, 2125, 2250, 2375, 2500,
-                                     2501}},
-      // 0.064 pixels a tick on 1024: whole pixels at ticks 16 and 32, the
-      // refresh 12 ticks (240 ms) after each draw.
-      {Pattern::Circles, 25, 34, {0, 12, 16, 28, 32}},
-      // Two pixels a tick: every frame differs.
-      {Pattern::Circles, 780, 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(TicksThatDraw(c.pattern, 1024, c.frequency, c.ticks), c.drawn) << c.frequency;
-  }
+  // 32 ticks of each colour: the flips alone.
+  EXPECT_EQ(TicksThatDraw(false, 780, 130), (std::vector<int>{0, 32, 64, 96, 128}));
+  // A first white phase of 2501 ticks: the refresh every 125 ticks, then the flip.
+  std::vector<int> slowStrobe;
+  for (int tick = 0; tick <= 2500; tick += 125) slowStrobe.push_back(tick);
+  slowStrobe.push_back(2501);
+  EXPECT_EQ(TicksThatDraw(false, 10, 2502), slowStrobe);
+  // 0.064 pixels a tick: whole pixels at ticks 16 and 32, the refresh 12 ticks after a draw.
+  EXPECT_EQ(TicksThatDraw(true, 25, 34), (std::vector<int>{0, 12, 16, 28, 32}));
 }
 
-// Catches a key that follows the shift's whole part instead of the radii:
-// just below a whole pixel, the larger rings' sums round up to it already.
-TEST(FrameKey, RingsChangeWhereAnyRadiusCrossesAWholePixel) {
-  const double spacing = RingSpacing(1024);
-  const double justBelowOne = std::nextafter(1.0, 0.0);
-  const FrameKey atHalf = RingFrameKey(White, 512, RingCount, spacing, 0.5);
-  const FrameKey belowOne = RingFrameKey(White, 512, RingCount, spacing, justBelowOne);
-  const FrameKey atOne = RingFrameKey(White, 512, RingCount, spacing, 1.0);
-  EXPECT_EQ(belowOne.positionCount, 2 * RingCount);
-  EXPECT_EQ(belowOne.positions[1], 0);                    // the first ring's radius
-  EXPECT_EQ(belowOne.positions[2 * RingCount - 1], 949);  // 948 + 0.999... rounds to 949
-  EXPECT_FALSE(SameFrame(atHalf, belowOne));
-  EXPECT_FALSE(SameFrame(belowOne, atOne));
-  EXPECT_TRUE(SameFrame(atHalf, RingFrameKey(White, 512, RingCount, spacing, 0.75)));
+// Catches a key that follows the shift's whole part instead of the positions:
+// just below a whole pixel the larger rings' sums round up to it already, and
+// the grid's left column and upper row move as the shift leaves 0 after a reset.
+TEST(FrameKey, PositionsNotTheShiftDecide) {
+  const double rings = RingSpacing(1024), belowOne = std::nextafter(1.0, 0.0);
+  const FrameKey atHalf = RingFrameKey(White, 512, RingCount, rings, 0.5);
+  const FrameKey nearOne = RingFrameKey(White, 512, RingCount, rings, belowOne);
+  EXPECT_EQ(nearOne.positions[1], 0);                    // the first ring's radius
+  EXPECT_EQ(nearOne.positions[2 * RingCount - 1], 949);  // 948 + 0.999... rounds to 949
+  EXPECT_FALSE(SameFrame(atHalf, nearOne));
+  EXPECT_TRUE(SameFrame(atHalf, RingFrameKey(White, 512, RingCount, rings, 0.75)));
   // The colour drawn is part of the frame: a dimmer pen is another frame.
-  EXPECT_FALSE(SameFrame(atHalf, RingFrameKey(0x7F7F7F, 512, RingCount, spacing, 0.5)));
-  EXPECT_FALSE(SameFrame(FillFrameKey(White), FillFrameKey(0xFEFEFE)));
-}
-
-// Catches a key that follows the shift's whole part: the left and upper grid
-// lines step at once when the shift leaves 0 after a reset.
-TEST(FrameKey, GridChangesOnTheFirstTickAfterAResetOfTheShift) {
-  const double spacing = GridSpacing(1024);
-  std::vector<double> shifts = {0.0};
-  while (shifts.size() < 2 || shifts.back() != 0.0)
-    shifts.push_back(NextGridShift(shifts.back(), spacing, 50));
-  shifts.push_back(NextGridShift(0.0, spacing, 50));
-  shifts.push_back(NextGridShift(shifts.back(), spacing, 50));
-  const size_t reset = shifts.size() - 3;
-  ASSERT_GE(shifts[reset - 1], spacing);
-  std::vector<FrameKey> frames;
-  for (double shift : shifts) {
-    frames.push_back(GridFrameKey(White, 512, 384, GridStepCount, spacing, shift));
-  }
-  EXPECT_FALSE(SameFrame(frames[reset - 1], frames[reset]));
-  EXPECT_FALSE(SameFrame(frames[reset], frames[reset + 1]));  // shift 0 to 0.058
-  EXPECT_TRUE(SameFrame(frames[reset + 1], frames[reset + 2]));
-  // Step 1 at shift 0.058: the left column and the upper row move, not the others.
-  EXPECT_EQ(frames[reset + 1].positions[0], 511);
-  EXPECT_EQ(frames[reset + 1].positions[1], 512);
-  EXPECT_EQ(frames[reset + 1].positions[2], 383);
-  EXPECT_EQ(frames[reset + 1].positions[3], 384);
-}
-
-// Catches a forgotten picture left undrawn: after the window may have lost
-// it, the next tick draws even an unchanged frame; an idle tick always does.
-TEST(FrameKey, AFrameForgottenIsDrawnAgain) {
-  PresentedFrame presented;
-  ForgetPresentedFrame(presented);
-  const FrameKey black = FillFrameKey(Black);
-  EXPECT_TRUE(MustDrawFrame(presented, black, StrobeTickMs));
-  EXPECT_FALSE(MustDrawFrame(presented, black, StrobeTickMs));
-  ForgetPresentedFrame(presented);
-  EXPECT_TRUE(MustDrawFrame(presented, black, StrobeTickMs));
-  EXPECT_FALSE(MustDrawFrame(presented, black, GridTickMs));
-  EXPECT_TRUE(MustDrawFrame(presented, black, IdleTickMs));
-  EXPECT_TRUE(MustDrawFrame(presented, black, IdleTickMs));
+  EXPECT_FALSE(SameFrame(atHalf, RingFrameKey(0x7F7F7F, 512, RingCount, rings, 0.5)));
+  const double grid = GridSpacing(1024);
+  const FrameKey reset = GridFrameKey(White, 512, 384, GridStepCount, grid, 0.0);
+  const FrameKey after = GridFrameKey(White, 512, 384, GridStepCount, grid, 0.0582);
+  EXPECT_FALSE(SameFrame(GridFrameKey(White, 512, 384, GridStepCount, grid, grid), reset));
+  EXPECT_FALSE(SameFrame(reset, after));
+  EXPECT_TRUE(SameFrame(after, GridFrameKey(White, 512, 384, GridStepCount, grid, 0.1164)));
+  EXPECT_EQ(std::vector<int32_t>(after.positions, after.positions + 4),
+            (std::vector<int32_t>{511, 512, 383, 384}));
 }

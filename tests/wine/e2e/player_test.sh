@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Catches a session player that lists a bad file or loses a name outside code
-# page 1251, whose sound is not render-sound's to the frame, whose light does
-# not follow the schedule and fades, or that does not end by itself on time,
-# also after a sound outage.
+# Catches a session player that lists a bad file, loses a name outside code
+# page 1251, plays sound other than render-sound's or light off the schedule
+# and fades, or does not end on time, also after a sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -27,12 +26,18 @@ check "the message names line 3" "$(grep -c 'строка 3:' <<<"$message")" 1
 library=$(find "$TESSOVANT_SOURCE_DIR/sessions" -name '*.txt' 2>/dev/null | wc -l)
 sleep 0.5
 read_state() { driver player-state >"$E2E_WORK/state.txt"; }
+# check_script WHAT SCRIPT ARGS...: a checking script of the suite passes.
+check_script() {
+  python3 "$TESSOVANT_SOURCE_DIR/tests/wine/$2" "${@:3}" >"$E2E_WORK/script.txt" 2>&1
+  check "$1" "$?" 0
+  cat "$E2E_WORK/script.txt"
+}
 driver player-click 9 >/dev/null
 read_state
-check "the library and the good file are listed, the bad one not" "$(value items)" $((library + 1))
-check "the good file is selected" "$(value selected)" "$library"
-check "its name shows" "$(value selected.name)" "short.txt"
-check "description" "$(value description)" "0:15, 3 segments, from 6,00 to 10,00 Hz"
+check_state "the library and the good file are listed, the bad one not" items $((library + 1))
+check_state "the good file is selected" selected "$library"
+check_state "its name shows" selected.name "short.txt"
+check_state "description" description "0:15, 3 segments, from 6,00 to 10,00 Hz"
 
 driver player-pattern 2 >/dev/null
 "$TESSOVANT_HOST_DIR/render-sound" --session "$folder/short.txt" --raw --output "$E2E_WORK/reference.raw"
@@ -52,19 +57,12 @@ check_between "ends soon after the 15 s of sound" \
   "$(($(value t "$E2E_WORK/end.txt") - $(cat "$E2E_WORK/sound-start.txt")))" 15000 16500
 sleep 0.5
 read_state
-check "the player shows the session finished" "$(value progress)" "The session has finished."
+check_state "the player shows the session finished" progress "The session has finished."
 
-python3 "$TESSOVANT_SOURCE_DIR/tests/wine/e2e/check_session_screens.py" "$E2E_WORK/samples.txt" \
-  "$started" 3000 3000 5000:1000:600,5000:600:600,5000:800:800 >"$E2E_WORK/screens.txt" 2>&1
-status=$?
-cat "$E2E_WORK/screens.txt"
-check "screens follow the session's frequency and fades" "$status" 0
-
-python3 "$TESSOVANT_SOURCE_DIR/tests/wine/sound/compare_capture.py" "$capture" \
-  "$E2E_WORK/reference.raw" 60 --trailing-silence >"$E2E_WORK/compare.txt" 2>&1
-status=$?
-cat "$E2E_WORK/compare.txt"
-check "the captured sound is render-sound's, every frame" "$status" 0
+check_script "screens follow the session's frequency and fades" e2e/check_session_screens.py \
+  "$E2E_WORK/samples.txt" "$started" 3000 3000 5000:1000:600,5000:600:600,5000:800:800
+check_script "the captured sound is render-sound's, every frame" sound/compare_capture.py \
+  "$capture" "$E2E_WORK/reference.raw" 60 --trailing-silence
 
 # render-sound.exe reads and writes by the same wide names.
 LC_ALL=C.UTF-8 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$(windows_path "$folder/short.txt")" \
@@ -72,10 +70,9 @@ LC_ALL=C.UTF-8 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$(window
 check "render-sound.exe in the same folder writes the same sound" \
   "$(cmp -s "$folder/Ω.raw" "$E2E_WORK/reference.raw" && echo same)" same
 
-# An outage: the harness's sound server frozen for 3 s in a 20 s slide. The
-# sound goes on at the block the clock had reached when a device opened: after
-# the thaw, not after a whole block was captured again (the worker's own next
-# block would be far before); and the session still ends on time.
+# The sound server frozen for 3 s in a 20 s slide: the sound resumes at the
+# clock's block when a device opens again (not the worker's own next block,
+# far before), and the session still ends on time.
 stop_program
 pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
 trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup' EXIT
@@ -105,6 +102,6 @@ check "after the outage the sound resumes at block $((thawed - 1))..$reopened: $
 driver wait-stimulation hidden 25000 >/dev/null
 read_state
 check_between "the session still ends on time (ms after Start)" "$(($(value t) - started))" 20000 23000
-check "and shows it finished" "$(value progress)" "The session has finished."
+check_state "and shows it finished" progress "The session has finished."
 
 finish

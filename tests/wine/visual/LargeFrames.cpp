@@ -45,9 +45,11 @@ void ReadPixels(const Surface& surface, int width, int height, std::vector<uint3
 }
 
 // The frame as the patterns define it: every ring a whole circle, every grid
-// line from edge to edge, whether or not it reaches the surface.
-void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift) {
-  HBRUSH blackBrush = CreateSolidBrush(Black);
+// line from edge to edge, whether or not it reaches the surface; the discrete
+// strobe's fill of the colour of strobeFlag.
+void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift,
+                      int8_t strobeFlag = 0) {
+  HBRUSH blackBrush = CreateSolidBrush(StrobeColour(strobeFlag));
   HGDIOBJ keptBrush = SelectObject(dc, blackBrush);
   HPEN whitePen = CreatePen(PS_SOLID, 1, White);
   HGDIOBJ keptPen = SelectObject(dc, whitePen);
@@ -60,7 +62,7 @@ void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shi
       AngleArc(dc, centreX, centreY, RingRadius(distance, shift), 0.0f, 360.0f);
       distance = NextFigureDistance(distance, RingSpacing(width));
     }
-  } else {
+  } else if (mode == VisualMode::Grid) {
     for (int step = 1; step <= GridStepCount; step++) {
       const GridStepLines lines = GridLinesAt(centreX, centreY, distance, shift);
       MoveToEx(dc, lines.leftX, 0, nullptr);
@@ -94,17 +96,18 @@ struct LargeScreen {
 
 // Runs ticks of one pattern from the start of an exposure, and compares each
 // but those in [skipFrom, skipTo): what the window shows after a tick, drawn
-// by it or left by an earlier one, must equal the whole-figure frame of the
-// shift that the tick drew with. Returns how many compared ticks drew.
+// by it or left by an earlier one, must equal the whole frame of the shift
+// or colour that the tick drew with. Returns how many compared ticks drew.
 int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
                  int skipFrom = 0, int skipTo = 0) {
-  const bool rings = mode == VisualMode::Circles;
-  const char* name = rings ? "circles" : "grid";
+  const bool rings = mode == VisualMode::Circles, strobe = mode == VisualMode::DiscreteStrobe;
   const int width = screen.width, height = screen.height;
   VisualState.memoryDc = screen.frame.dc;
   VisualState.windowDc = screen.shown.dc;
   VisualState.clientRect = {0, 0, width, height};
   SetUpFigures(rings ? RingCount : GridStepCount, rings ? RingSpacing(width) : GridSpacing(width));
+  VisualState.strobeValue = 0.0;
+  VisualState.strobeFlag = 1;
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, frequency);
   StoreField(ExposureState.frameCounter, 0);
@@ -113,12 +116,13 @@ int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int t
   int comparedDrawn = 0;
   for (int tick = 0; tick < ticks; tick++) {
     const double shift = VisualState.shift;
+    const int8_t flag = VisualState.strobeFlag;
     const uint32_t drawnBefore = VisualState.framesDrawn;
     VisualTick(0, 0, 0, 0, 0);
     if (tick >= skipFrom && tick < skipTo) continue;
     const bool drew = VisualState.framesDrawn != drawnBefore;
     comparedDrawn += drew;
-    DrawWholeFigures(screen.whole.dc, mode, width, height, shift);
+    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, strobe ? flag : 0);
     ReadPixels(screen.shown, width, height, screen.presented);
     ReadPixels(screen.whole, width, height, screen.expected);
     long differing = 0, white = 0;
@@ -126,85 +130,33 @@ int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int t
       differing += screen.presented[i] != screen.expected[i];
       white += (screen.expected[i] & 0xFFFFFF) == 0xFFFFFF;
     }
-    std::printf("%s %dx%d f=%u tick %3d shift %8.4f %s: %ld white pixels, %ld differ\n", name,
-                width, height, frequency, tick, shift, drew ? "drawn" : "left ", white, differing);
-    Check(differing == 0, "%s %dx%d f=%u shift %.4f: %ld pixels differ from the whole figures",
-          name, width, height, frequency, shift, differing);
-    Check(white > width, "%s %dx%d shift %.4f: hardly anything drawn", name, width, height, shift);
+    std::printf("mode %d %dx%d f=%u tick %3d shift %8.4f %s: %ld white, %ld differ\n",
+                static_cast<int>(mode), width, height, frequency, tick, shift,
+                drew ? "drawn" : "left ", white, differing);
+    Check(differing == 0, "mode %d %dx%d f=%u tick %d: %ld pixels differ from the whole frame",
+          static_cast<int>(mode), width, height, frequency, tick, differing);
+    Check(strobe || white > width, "%dx%d tick %d: hardly anything drawn", width, height, tick);
   }
   return comparedDrawn;
 }
 
-// The tick at which a line pattern's shift first falls back to 0.
-int FirstResetTick(VisualMode mode, int width, uint32_t frequency) {
-  const bool rings = mode == VisualMode::Circles;
-  const double spacing = rings ? RingSpacing(width) : GridSpacing(width);
-  double shift = 0.0;
-  int tick = 0;
-  do {
-    shift = rings ? NextRingShift(shift, spacing, frequency)
-                  : NextGridShift(shift, spacing, frequency);
-    tick++;
-  } while (shift != 0.0);
-  return tick;
-}
-
-// At 0.50 Hz the lines move a fraction of a pixel per tick: a dozen ticks
-// over the first whole-pixel steps, and a dozen through the first reset.
-void CompareSlowTicks(LargeScreen& screen, VisualMode mode) {
-  const int around = 6, first = 12, reset = FirstResetTick(mode, screen.width, 50);
-  const int drawn = CompareTicks(screen, mode, 50, reset + around, first, reset - around);
-  const int compared = first + 2 * around;
-  Check(drawn > 1 && drawn < compared, "%dx%d mode %d at 0.50 Hz: %d of %d compared ticks drew",
-        screen.width, screen.height, static_cast<int>(mode), drawn, compared);
-}
-
-// The discrete strobe at 7.80 Hz over its first flip (tick 32): the window
-// holds the colour of each tick, drawn or not.
-void CompareStrobeTicks(LargeScreen& screen) {
-  const int width = screen.width, height = screen.height;
-  VisualState.windowDc = screen.shown.dc;
-  VisualState.clientRect = {0, 0, width, height};
-  VisualState.strobeValue = 0.0;
-  VisualState.strobeFlag = 1;
-  StoreField(ExposureState.visualMode, VisualMode::DiscreteStrobe);
-  StoreField(ExposureState.frequency, 780);
-  StoreField(ExposureState.frameCounter, 0);
-  ForgetFramesDrawn();
-  int drawn = 0, whiteTicks = 0, compared = 0;
-  for (int tick = 0; tick < 40; tick++) {
-    const uint32_t expected = VisualState.strobeFlag ? White : Black;
-    const uint32_t drawnBefore = VisualState.framesDrawn;
-    VisualTick(0, 0, 0, 0, 0);
-    if (tick < 28) continue;
-    drawn += VisualState.framesDrawn != drawnBefore;
-    whiteTicks += expected == White;
-    compared++;
-    ReadPixels(screen.shown, width, height, screen.presented);
-    long differing = 0;
-    for (uint32_t p : screen.presented) differing += (p & 0xFFFFFF) != expected;
-    Check(differing == 0, "discrete %dx%d tick %d: %ld pixels are not 0x%06X", width, height, tick,
-          differing, expected);
+// Ticks that leave the screen alone: the line patterns at 0.50 Hz, a dozen
+// ticks over the first whole-pixel steps and a dozen through the first reset;
+// the discrete strobe at 7.80 Hz over its first flip (tick 32), drawn once.
+void CompareUnchangedTicks(LargeScreen& screen) {
+  const VisualMode modes[] = {VisualMode::Circles, VisualMode::Grid};
+  for (VisualMode mode : modes) {
+    const bool rings = mode == VisualMode::Circles;
+    const double spacing = rings ? RingSpacing(screen.width) : GridSpacing(screen.width);
+    int reset = 1;  // one past the tick that draws a shift of a whole spacing
+    for (double shift = 0.0; shift < spacing; reset++)
+      shift = rings ? NextRingShift(shift, spacing, 50) : NextGridShift(shift, spacing, 50);
+    const int drawn = CompareTicks(screen, mode, 50, reset + 6, 12, reset - 6);
+    Check(drawn > 1 && drawn < 24, "%dx%d mode %d at 0.50 Hz: %d of 24 compared ticks drew",
+          screen.width, screen.height, static_cast<int>(mode), drawn);
   }
-  std::printf("discrete %dx%d f=780 ticks 28..39: %d white, %d drew\n", width, height, whiteTicks,
-              drawn);
-  Check(whiteTicks > 0 && whiteTicks < compared && drawn == 1,
-        "discrete %dx%d: %d white of %d compared ticks, %d drew; one flip, drawn once, expected",
-        width, height, whiteTicks, compared, drawn);
-}
-
-enum class PictureLoss { HiddenAndShown, Erased, DisplayChanged };
-
-// The real window loses its picture in one of three ways.
-void LosePicture(PictureLoss loss) {
-  HWND window = ExposureState.StimulationWindow;
-  if (loss == PictureLoss::HiddenAndShown) {
-    ShowWindow(window, SW_HIDE);
-    ShowWindow(window, SW_SHOWNORMAL);
-  }
-  if (loss == PictureLoss::Erased) InvalidateRect(window, nullptr, TRUE);
-  if (loss == PictureLoss::DisplayChanged) SendMessageA(window, WM_DISPLAYCHANGE, 32, 0);
-  UpdateWindow(window);
+  const int drawn = CompareTicks(screen, VisualMode::DiscreteStrobe, 780, 40, 0, 28);
+  Check(drawn == 1, "discrete strobe: %d of 12 ticks over the flip drew, expected 1", drawn);
 }
 
 // Pixels of the screen that differ from the whole rings at a shift.
@@ -223,37 +175,36 @@ long ScreenDiffersFromRings(double shift) {
 }
 
 // A tick with an unchanged frame leaves the real window alone, until the
-// window may have lost its picture: then the next tick draws it again. The
-// rings at 0.10 Hz move a fortieth of a pixel per tick, so no frame here
-// changes, and the few ticks stay within the quarter-second refresh.
+// window may have lost its picture (1: hidden and shown, 2: erased, 3: told
+// the display changed; 0: the exposure's start); then the next tick draws it
+// again. The rings at 0.10 Hz move a fortieth of a pixel per tick, so no
+// frame here changes, and the few ticks stay within the quarter-second refresh.
 void CheckRedrawAfterLostPicture() {
   PrepareWindow(true);
+  HWND window = ExposureState.StimulationWindow;
   AcquireSurfaces();
   SetUpFigures(RingCount, RingSpacing(FrameWidth()));
   StoreField(ExposureState.visualMode, VisualMode::Circles);
   StoreField(ExposureState.frequency, 10);
   OpenTickGate(VisualState.tickGate);
   ForgetFramesDrawn();
-  VisualTick(0, 0, 0, 0, 0);
-  VisualTick(0, 0, 0, 0, 0);
-  Check(VisualState.framesDrawn == 1, "%u of two ticks of an unchanged frame drew, expected 1",
-        VisualState.framesDrawn);
-  const PictureLoss losses[] = {PictureLoss::HiddenAndShown, PictureLoss::Erased,
-                                PictureLoss::DisplayChanged};
-  for (PictureLoss loss : losses) {
-    LosePicture(loss);
+  for (int loss = 0; loss <= 3; loss++) {
+    if (loss == 1) ShowWindow(window, SW_HIDE);
+    if (loss == 1) ShowWindow(window, SW_SHOWNORMAL);
+    if (loss == 2) InvalidateRect(window, nullptr, TRUE);
+    if (loss == 3) SendMessageA(window, WM_DISPLAYCHANGE, 32, 0);
+    UpdateWindow(window);
     PumpFor(100);
-    const long lost = ScreenDiffersFromRings(VisualState.shift);
     const uint32_t drawnBefore = VisualState.framesDrawn;
     const double shift = VisualState.shift;
     VisualTick(0, 0, 0, 0, 0);
-    const bool drew = VisualState.framesDrawn == drawnBefore + 1;
+    VisualTick(0, 0, 0, 0, 0);
+    const uint32_t drawn = VisualState.framesDrawn - drawnBefore;
     const long differing = ScreenDiffersFromRings(shift);
-    std::printf("picture lost (%d): %ld pixels differed before the tick, tick %s, %ld after\n",
-                static_cast<int>(loss), lost, drew ? "drew" : "left it", differing);
-    Check(drew, "the tick after a loss of the picture (%d) did not draw", static_cast<int>(loss));
-    Check(differing == 0, "after a loss of the picture (%d) and a tick, %ld pixels differ",
-          static_cast<int>(loss), differing);
+    std::printf("picture lost (%d): %u of two ticks drew, %ld pixels differ\n", loss, drawn,
+                differing);
+    Check(drawn == 1, "after loss %d, %u of two ticks of one frame drew, expected 1", loss, drawn);
+    Check(differing == 0, "after loss %d and a tick, %ld pixels differ", loss, differing);
   }
   ReleaseSurfaces();
 }
@@ -270,9 +221,7 @@ void CheckLargeFrames() {
     CompareTicks(screen, VisualMode::Circles, 2345, 5);
     CompareTicks(screen, VisualMode::Grid, 780, 6);
     CompareTicks(screen, VisualMode::Grid, 3210, 6);
-    CompareSlowTicks(screen, VisualMode::Circles);
-    CompareSlowTicks(screen, VisualMode::Grid);
-    CompareStrobeTicks(screen);
+    CompareUnchangedTicks(screen);
     DestroySurface(screen.whole);
     DestroySurface(screen.shown);
     DestroySurface(screen.frame);

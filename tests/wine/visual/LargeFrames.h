@@ -1,7 +1,5 @@
-// Frames of the line patterns and the discrete strobe on surfaces of large
-// screens, drawn by the tick (or left from an earlier tick that drew the same
-// frame) and drawn whole, compared bit for bit; and the real window drawn
-// again after it may have lost its picture.
+// Frames on surfaces of large screens, drawn (or left) by the tick and drawn
+// whole, compared bit for bit; the real window drawn again after a loss.
 #pragma once
 
 void CheckLargeFrames();
