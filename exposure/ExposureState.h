@@ -92,3 +92,7 @@ inline void StoreField(std::atomic<T>& field, V value) {
 
 inline bool IsRussian(const char* token) { return token == LanguageRussian; }
 inline bool IsEnglish(const char* token) { return token == LanguageEnglish; }
+// The language that the language button switches to.
+inline const char* OtherLanguage(const char* token) {
+  return IsRussian(token) ? LanguageEnglish : LanguageRussian;
+}

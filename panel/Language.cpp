@@ -28,9 +28,6 @@ void ApplyLanguage() {
 }
 
 void ToggleLanguage() {
-  if (IsRussian(LoadField(ExposureState.language)))
-    StoreField(ExposureState.language, LanguageEnglish);
-  else
-    StoreField(ExposureState.language, LanguageRussian);
+  StoreField(ExposureState.language, OtherLanguage(LoadField(ExposureState.language)));
   ApplyLanguage();
 }

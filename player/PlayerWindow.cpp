@@ -149,10 +149,7 @@ void HandleOpen() {
 }
 
 void ToggleLanguage() {
-  if (IsRussian(LoadField(ExposureState.language)))
-    StoreField(ExposureState.language, LanguageEnglish);
-  else
-    StoreField(ExposureState.language, LanguageRussian);
+  StoreField(ExposureState.language, OtherLanguage(LoadField(ExposureState.language)));
   ApplyPlayerLanguage();
 }
 
