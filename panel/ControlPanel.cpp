@@ -11,6 +11,7 @@
 #include "panel/Language.h"
 #include "panel/PanelColours.h"
 #include "panel/Strings.h"
+#include "visual/StimulationWindow.h"
 
 namespace {
 
@@ -154,4 +155,13 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void StartControlPanel(HINSTANCE instance) {
+  CreateControlPanel(instance);
+  CreateStimulationWindow(instance);
+  StoreField(ExposureState.countdownEnabled, 0);
+  StoreField(ExposureState.running, 0);
+  StoreField(ExposureState.language, LanguageRussian);
+  ApplyLanguage();
 }

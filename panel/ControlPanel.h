@@ -14,4 +14,8 @@ constexpr int PanelHeight = 200;
 
 void CreateControlPanel(HINSTANCE instance);
 
+// The program's start-up before its message loop: the panel, the hidden
+// full-screen window, the exposure state at rest and the Russian texts.
+void StartControlPanel(HINSTANCE instance);
+
 LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

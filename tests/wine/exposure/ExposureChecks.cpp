@@ -14,9 +14,7 @@
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
 #include "panel/ControlPanel.h"
-#include "panel/Language.h"
 #include "tests/wine/shared/ImportSlots.h"
-#include "visual/StimulationWindow.h"
 
 namespace {
 
@@ -116,13 +114,7 @@ void CheckCountdownEnd() {
 
 int main() {
   uiThread = GetCurrentThreadId();
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  CreateControlPanel(instance);
-  CreateStimulationWindow(instance);
-  StoreField(ExposureState.countdownEnabled, 0);
-  StoreField(ExposureState.running, 0);
-  StoreField(ExposureState.language, LanguageRussian);
-  ApplyLanguage();
+  StartControlPanel(GetModuleHandleA(nullptr));
   kernelExecutionState = ReplaceImport("kernel32.dll", "SetThreadExecutionState", &CountedExecutionState);
   userDefWindowProc = ReplaceImport("user32.dll", "DefWindowProcA", &CountedDefWindowProc);
   userSetWindowText = ReplaceImport("user32.dll", "SetWindowTextA", &CountedSetWindowText);
