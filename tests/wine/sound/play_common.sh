@@ -19,11 +19,11 @@ expect() {
 # True when A <= B for decimal numbers; false when either is missing.
 at_most() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { exit !(a <= b) }'; }
 
-# How long a stop may take with a working device: the playing block to its
-# end, the synthesis of one block, and a margin for scheduling under load
-# (measured stops take 60 to 190 ms in all) that stays short of a worker that
-# lets both queued blocks play out.
-stop_limit_ms() { awk -v s="$1" 'BEGIN { print 250 + s + 100 }'; }
+# How long a stop may take: the next Start waits this long for the worker.
+# Whether the stop cut the block queued behind the playing one is read from
+# the capture (compare_capture.py --stopped), not from the clock: a loaded
+# machine delays Wine's completions by hundreds of milliseconds.
+StopLimitMs=1000
 
 # play_captured FILE MODE FREQUENCY PLAY_MS [STALL_AT_MS]: prints the report line.
 play_captured() {
