@@ -180,6 +180,24 @@ wine_env_start_pulseaudio() {
     "${env[@]}" pactl set-default-sink out
 }
 
+# DIR: a fresh sound server in place of the recorded one, on the same socket.
+# A server that was frozen (SIGSTOP) and thawed streams on, but later streams
+# on it were seen to lose their last frames and to stall for seconds; tests
+# that freeze it leave a fresh one to the tests after them.
+wine_env_restart_pulseaudio() {
+  local dir=$1 pid cmd
+  while read -r pid cmd; do
+    [ "${cmd%% *}" = pulseaudio ] || continue
+    kill -CONT "$pid" 2>/dev/null || true
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+    kill -9 "$pid" 2>/dev/null || true
+  done <"$dir/pids"
+  grep -v '^[0-9]* pulseaudio' "$dir/pids" >"$dir/pids.kept" || true
+  mv "$dir/pids.kept" "$dir/pids"
+  wine_env_start_pulseaudio "$dir"
+}
+
 # DIR: stops what a previous start in DIR left behind, then makes (or reuses)
 # DIR/prefix and starts a display and a sound server; probes for 32-bit
 # programs and writes DIR/env.sh for the programs run there to source, and

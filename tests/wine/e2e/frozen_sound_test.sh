@@ -9,7 +9,7 @@ source "$(dirname "$0")/e2e.sh"
 pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
 [ -n "$pulse_pid" ] || { echo "FAIL: the harness recorded no sound server"; exit 1; }
 thaw() { kill -CONT "$pulse_pid" 2>/dev/null || true; }
-trap 'thaw; e2e_cleanup' EXIT
+trap 'thaw; e2e_cleanup; wine_env_restart_pulseaudio "$TESSOVANT_WINE_ENV_DIR"' EXIT
 trap 'exit 143' TERM INT
 
 stop_hex=$(cp1251_hex 'Стоп')

@@ -88,7 +88,7 @@ check "render-sound.exe in the same folder writes the same sound" \
 # far before), and the session still ends on time.
 stop_program
 pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
-trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup' EXIT
+trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup; wine_env_restart_pulseaudio "$TESSOVANT_WINE_ENV_DIR"' EXIT
 printf '20s 1 10 6\n' >"$E2E_WORK/slide.txt"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/slide.txt" --raw --output "$E2E_WORK/reference.raw"
 rm -f "$capture"

@@ -26,7 +26,7 @@ compare_resumed "$report" || failed=1
 # The harness's sound server frozen for 6 s once three blocks are heard: Wine's
 # own buffer bridges a freeze shorter than 4 s without a new opening (measured).
 pulse_pid=$(awk '$2 == "pulseaudio" { print $1 }' "$TESSOVANT_WINE_ENV_DIR/pids")
-trap 'kill -CONT "$pulse_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill -CONT "$pulse_pid" 2>/dev/null || true; rm -rf "$work"; wine_env_restart_pulseaudio "$TESSOVANT_WINE_ENV_DIR"' EXIT
 rm -f "$work/capture.raw"
 play_captured "$work/capture.raw" 4 780 18000 >"$work/report.txt" &
 player=$!

@@ -32,8 +32,8 @@ play_captured() {
 }
 
 # play_steadily FILE MODE FREQUENCY PLAY_MS [STALL_AT_MS]: play_captured for
-# the tests of one unbroken stream. Under Wine, a stall of the virtual machine
-# now and then keeps the device from finishing a block for 2 s, which the
+# the tests of one unbroken stream. Now and then (a few runs in a hundred on
+# a busy build machine) Wine's device finishes no block for 2 s, which the
 # worker rightly takes for a lost device and opens another (opens=2); such a
 # run says nothing of the stream and is played once more, which must then
 # keep its one device.
