@@ -9,7 +9,7 @@ source "$(dirname "$0")/play_common.sh"
 
 # Opening the device takes about a second under Wine, and was seen to take
 # nearly three; 10 s leave 20 full blocks even after four.
-report=$(play_steadily "$work/capture.raw" "$mode" "$frequency" 10000)
+report=$(play_steadily 1 "$work/capture.raw" "$mode" "$frequency" 10000)
 echo "mode=$mode frequency=$frequency $report"
 blocks=$(field "$report" blocks) stop=$(field "$report" stop_ms)
 

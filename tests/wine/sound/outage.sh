@@ -18,7 +18,7 @@ compare_resumed() {
 failed=0
 # Open 1 refused, open 2 plays blocks 0..4, block 5 refused, open 3 refused,
 # open 4 goes on with block 6. A new stream's first block takes up to 2 s.
-report=$(play_captured "$work/capture.raw" 4 780 12000 outage)
+report=$(play_steadily 2 "$work/capture.raw" 4 780 12000 outage)
 echo "injected: $report"
 for check in "opens = 2" "resumed_block = 6"; do expect "$report" "$check" || failed=1; done
 compare_resumed "$report" || failed=1

@@ -8,7 +8,7 @@ source "$(dirname "$0")/play_common.sh"
 
 # The stall comes after 1.5 s of streaming; 9 s in all leave some 12 blocks
 # around it even when the device takes 4 s to open on a loaded machine.
-report=$(play_steadily "$work/capture.raw" 1 780 9000 1500)
+report=$(play_steadily 1 "$work/capture.raw" 1 780 9000 1500)
 echo "$report"
 requeued=$(field "$report" requeued_ms) blocks=$(field "$report" blocks)
 stalled=$(field "$report" stalled_ms)

@@ -12,7 +12,7 @@ failed=0
 # late in a block. They start after the device has opened (about a second) and
 # played its first block, whose completion Wine reports later by its own latency.
 for play in 3000 3060 3120 3180 3240; do
-  report=$(play_steadily "$work/capture.raw" 4 4000 "$play")
+  report=$(play_steadily 1 "$work/capture.raw" 4 4000 "$play")
   echo "play_ms=$play $report"
   "$RENDER_SOUND" --mode 4 --frequency 4000 --blocks "$(field "$report" blocks)" --raw \
     --output "$work/reference.raw"
@@ -23,7 +23,7 @@ for play in 3000 3060 3120 3180 3240; do
 done
 
 # Stopped at once: no block is synthesised, no device opened.
-report=$(play_steadily "$work/capture.raw" 1 780 0)
+report=$(play_steadily 1 "$work/capture.raw" 1 780 0)
 echo "play_ms=0 $report"
 [ "$(field "$report" blocks)" = 0 ] || { echo "FAIL: expected no block"; failed=1; }
 exit $failed
