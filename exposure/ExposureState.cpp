@@ -6,3 +6,9 @@ const char LanguageEnglish[] = "Eng";
 // Zero-filled at process load: not running, no handles, frequency 0 until the
 // first Start or the first move of a frequency control.
 ExposureStateRecord ExposureState;
+
+void SetProgramStartFields() {
+  StoreField(ExposureState.countdownEnabled, 0);
+  StoreField(ExposureState.running, 0);
+  StoreField(ExposureState.language, LanguageRussian);
+}

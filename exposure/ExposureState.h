@@ -90,6 +90,9 @@ inline void StoreField(std::atomic<T>& field, V value) {
   field.store(static_cast<T>(value), std::memory_order_relaxed);
 }
 
+// What both programs set once their windows exist: stopped, no countdown, Russian.
+void SetProgramStartFields();
+
 inline bool IsRussian(const char* token) { return token == LanguageRussian; }
 inline bool IsEnglish(const char* token) { return token == LanguageEnglish; }
 // The language that the language button switches to.

@@ -160,8 +160,6 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
 void StartControlPanel(HINSTANCE instance) {
   CreateControlPanel(instance);
   CreateStimulationWindow(instance);
-  StoreField(ExposureState.countdownEnabled, 0);
-  StoreField(ExposureState.running, 0);
-  StoreField(ExposureState.language, LanguageRussian);
+  SetProgramStartFields();
   ApplyLanguage();
 }

@@ -10,9 +10,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LoadLibrarySessions(instance);
   CreatePlayerWindow(instance);
   CreateStimulationWindow(instance);
-  StoreField(ExposureState.countdownEnabled, 0);
-  StoreField(ExposureState.running, 0);
-  StoreField(ExposureState.language, LanguageRussian);
+  SetProgramStartFields();
   ApplyPlayerLanguage();
   LoadCommandLineSessions();
   return RunMessageLoop();
