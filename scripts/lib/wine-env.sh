@@ -121,16 +121,19 @@ wine_env_command_of() { tr '\0' ' ' <"/proc/$1/cmdline" 2>/dev/null | cut -c1-20
 # line, so that only that very process is stopped later.
 wine_env_record() { echo "$2 $(wine_env_command_of "$2")" >>"$1/pids"; }
 
+# Ends PID: politely, then after 2.5 s by force.
+wine_env_kill() {
+  kill "$1" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+  kill -9 "$1" 2>/dev/null || true
+}
+
 wine_env_stop_recorded() {
   local dir=$1 pid cmd
   [ -f "$dir/pids" ] || return 0
   while read -r pid cmd; do
     [ -n "$pid" ] || continue
-    if [ "$(wine_env_command_of "$pid")" = "$cmd" ] && [ -n "$cmd" ]; then
-      kill "$pid" 2>/dev/null || true
-      for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-      kill -9 "$pid" 2>/dev/null || true
-    fi
+    if [ "$(wine_env_command_of "$pid")" = "$cmd" ] && [ -n "$cmd" ]; then wine_env_kill "$pid"; fi
   done <"$dir/pids"
   rm -f "$dir/pids"
 }
@@ -189,9 +192,7 @@ wine_env_restart_pulseaudio() {
   while read -r pid cmd; do
     [ "${cmd%% *}" = pulseaudio ] || continue
     kill -CONT "$pid" 2>/dev/null || true
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-    kill -9 "$pid" 2>/dev/null || true
+    wine_env_kill "$pid"
   done <"$dir/pids"
   grep -v '^[0-9]* pulseaudio' "$dir/pids" >"$dir/pids.kept" || true
   mv "$dir/pids.kept" "$dir/pids"

@@ -108,7 +108,7 @@ thawed=$(( ($(now_ms) - started) / 250 ))
 # The capture is read until it holds 8 whole blocks from such a block: one at
 # or after the thaw, and no later than its own length allows (with a second
 # of the frames Wine writes ahead).
-resumed=none deadline=$(($(now_ms) + 15000))
+resumed=none latest=none deadline=$(($(now_ms) + 15000))
 while [ "$resumed" = none ] && [ "$(now_ms)" -lt "$deadline" ]; do
   sleep 1
   held=$(blocks_in "$capture")

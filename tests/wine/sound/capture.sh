@@ -11,15 +11,10 @@ source "$(dirname "$0")/play_common.sh"
 # nearly three; 10 s leave 20 full blocks even after four.
 report=$(play_steadily 1 "$work/capture.raw" "$mode" "$frequency" 10000)
 echo "mode=$mode frequency=$frequency $report"
-blocks=$(field "$report" blocks) stop=$(field "$report" stop_ms)
 
 # A fresh process: the worker's generator started at seed 1, like render-sound's.
-"$RENDER_SOUND" --mode "$mode" --frequency "$frequency" --blocks "$blocks" --raw \
-  --output "$work/reference.raw"
 silent=()
 [ "$mode" = 0 ] && silent=(--silent)
-python3 "$(dirname "$0")/compare_capture.py" "$work/capture.raw" "$work/reference.raw" 20 \
-  --stopped "${silent[@]}"
-
-at_most "$stop" "$StopLimitMs" || { echo "FAIL: stop took $stop ms, limit $StopLimitMs ms"; exit 1; }
+compare_with_synthesis "$report" "$mode" "$frequency" 20 --stopped "${silent[@]}"
+stopped_in_time "$report"
 echo "stop within $StopLimitMs ms"

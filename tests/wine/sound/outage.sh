@@ -10,9 +10,7 @@ source "$(dirname "$0")/play_common.sh"
 # began with. One run of up to 0.1 s of zeros passes: Wine fills a device that
 # ran dry on a loaded machine with silence (measured: 441 frames).
 compare_resumed() {
-  "$RENDER_SOUND" --mode 4 --frequency 780 --blocks "$(field "$1" blocks)" --raw --output "$work/reference.raw"
-  python3 "$(dirname "$0")/compare_capture.py" "$work/capture.raw" "$work/reference.raw" 4 \
-    --from-block "$(field "$1" resumed_block)" --gap 4410
+  compare_with_synthesis "$1" 4 780 4 --from-block "$(field "$1" resumed_block)" --gap 4410
 }
 
 failed=0

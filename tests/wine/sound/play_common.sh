@@ -25,6 +25,22 @@ at_most() { [ -n "$1" ] && [ -n "$2" ] && awk -v a="$1" -v b="$2" 'BEGIN { exit 
 # machine delays Wine's completions by hundreds of milliseconds.
 StopLimitMs=1000
 
+# compare_with_synthesis REPORT MODE FREQUENCY MIN_BLOCKS [OPTIONS...]: the
+# capture in $work/capture.raw against render-sound's synthesis of the
+# report's blocks (compare_capture.py, with its OPTIONS).
+compare_with_synthesis() {
+  "$RENDER_SOUND" --mode "$2" --frequency "$3" --blocks "$(field "$1" blocks)" --raw \
+    --output "$work/reference.raw"
+  python3 "$TESSOVANT_SOURCE_DIR/tests/wine/sound/compare_capture.py" "$work/capture.raw" \
+    "$work/reference.raw" "$4" "${@:5}"
+}
+
+# stopped_in_time REPORT: the worker was gone within StopLimitMs of the stop.
+stopped_in_time() {
+  at_most "$(field "$1" stop_ms)" "$StopLimitMs" ||
+    { echo "FAIL: stop took $(field "$1" stop_ms) ms, limit $StopLimitMs ms"; return 1; }
+}
+
 # play_captured FILE MODE FREQUENCY PLAY_MS [STALL_AT_MS]: prints the report line.
 play_captured() {
   wine_with_capture "$1" "$SOUND_PLAY" "${@:2}" 2>"$work/wine.log" ||
