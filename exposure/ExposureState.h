@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "exposure/Modes.h"
+
 // The platform's window handle, declared here so that window-free code can
 // include this header; identical to the typedef of <windows.h>.
 struct HWND__;
@@ -14,28 +16,6 @@ typedef HWND__* HWND;
 
 struct Session;
 
-// Values are the positions of the entries in soundList.
-enum class SoundMode : int32_t {
-  None = 0,
-  BrainWaves = 1,
-  PeakModulation = 2,
-  NoiseModulation = 3,
-  NoiseWaves = 4,
-};
-
-// Values are the positions of the entries in visualList.
-enum class VisualMode : int32_t {
-  None = 0,
-  SmoothStrobe = 1,
-  DiscreteStrobe = 2,
-  Circles = 3,
-  Grid = 4,
-};
-
-// Frequency unit: hundredths of a hertz.
-constexpr uint32_t MinimumFrequency = 10;
-constexpr uint32_t MaximumFrequency = 5000;
-constexpr uint32_t DefaultFrequency = 780;
 constexpr uint32_t MillisecondsPerMinute = 60000;
 
 // The two language tokens, compared only for identity: the halves of the

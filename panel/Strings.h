@@ -2,6 +2,8 @@
 // the English set is plain ASCII.
 #pragma once
 
+#include "exposure/Modes.h"
+
 // One text in both languages.
 struct TextPair {
   const char* russian;
@@ -21,7 +23,6 @@ extern const TextPair VisualLabel;
 extern const TextPair DurationLabel;
 extern const TextPair DurationUnit;
 
-constexpr int ModeCount = 5;
 // In mode order, so an item's index is the mode's value.
 extern const TextPair SoundModeNames[ModeCount];
 extern const TextPair VisualModeNames[ModeCount];

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "exposure/ExposureState.h"
 #include "sound/Synthesis.h"
 
 // One opening of the wave-out device with the memory it holds: two blocks of

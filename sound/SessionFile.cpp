@@ -2,162 +2,243 @@
 
 #include <algorithm>
 
+#include "sound/SessionFields.h"
 #include "sound/TextFields.h"
 
 namespace {
 
-// A segment has at most four fields: only they are kept, the rest counted,
-// so that a long line of noise costs no memory.
-size_t SplitFields(const std::string& line, std::vector<std::string>& fields) {
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+
+void SplitFields(const std::string& line, std::vector<std::string>& fields, size_t& count) {
   fields.clear();
-  size_t count = 0;
+  count = 0;
   for (size_t at = line.find_first_not_of(" \t"); at != std::string::npos; count++) {
     const size_t end = line.find_first_of(" \t", at);
-    if (count < 4) fields.push_back(line.substr(at, end - at));
+    if (count < KeptFields) fields.push_back(line.substr(at, end - at));
     at = line.find_first_not_of(" \t", end);
   }
-  return count;
 }
 
-// The segment's content: the line without its comment and without the
-// carriage return of a file written on Windows.
+// Whether the field before `at` is the word colour: its value may be
+// written #RRGGBB, whose # does not start a comment.
+bool AfterColourWord(const std::string& line, size_t at) {
+  const std::string word = "colour";
+  const size_t end = at == 0 ? std::string::npos : line.find_last_not_of(" \t", at - 1);
+  if (end == std::string::npos || end + 1 == at || end + 1 < word.size()) return false;
+  const size_t start = end + 1 - word.size();
+  return line.compare(start, word.size(), word) == 0 &&
+         (start == 0 || line[start - 1] == ' ' || line[start - 1] == '\t');
+}
+
+// The line's content: without its comment and without the carriage return
+// of a file written on Windows.
 std::string Content(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line.substr(0, line.find('#'));
+  size_t hash = line.find('#');
+  while (hash != std::string::npos && AfterColourWord(line, hash)) hash = line.find('#', hash + 1);
+  return line.substr(0, hash);
 }
 
-bool ParseDuration(const std::string& field, uint32_t& blocks, std::string& error) {
-  const char unit = field.empty() ? '\0' : field.back();
-  uint64_t count = 0;
-  if ((unit != 'm' && unit != 's') ||
-      !ParseDecimalBlocks(field.substr(0, field.size() - 1),
-                          unit == 'm' ? BlocksPerMinute : BlocksPerSecond, count)) {
-    error = "duration '" + Printable(field) +
-            "' is not a decimal number followed by m or s, such as 20m or 1.5s";
-    return false;
-  }
-  if (count == 0) error = "duration " + Printable(field) + " is not greater than 0";
-  if (count > MaximumRenderBlocks)
-    error = "duration " + Printable(field) + " is longer than 1000000 blocks (69 h 26 min 40 s)";
-  blocks = static_cast<uint32_t>(count);
-  return error.empty();
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
-bool ParseMode(const std::string& field, SoundMode& mode, std::string& error) {
+// The text after the first `skip` fields of a line's content.
+std::string AfterFields(const std::string& content, size_t skip) {
+  size_t at = content.find_first_not_of(" \t");
+  for (size_t i = 0; i < skip && at != std::string::npos; i++)
+    at = content.find_first_not_of(" \t", content.find_first_of(" \t", at));
+  return at == std::string::npos ? "" : Trimmed(content.substr(at));
+}
+
+bool ParseMode(const std::string& field, SoundMode& mode, SessionError& error) {
   uint64_t value = 0;
-  if (!ParseWholeNumber(field, 4, value)) {
-    error = "mode '" + Printable(field) + "' is not a sound mode 0..4";
-    return false;
-  }
-  if (value > 4) error = "mode " + Printable(field) + " is out of range 0..4";
+  if (!ParseWholeNumber(field, ModeCount, value))
+    return Problem(error, SessionProblem::ModeForm, "", Printable(field));
+  if (value >= ModeCount) return Problem(error, SessionProblem::ModeRange, "", Printable(field));
   mode = static_cast<SoundMode>(value);
-  return error.empty();
-}
-
-bool ParseFrequency(const std::string& field, uint32_t& frequency, std::string& error) {
-  uint64_t value = 0;
-  if (!ParseHertz(field, value)) {
-    error = "frequency '" + Printable(field) +
-            "' is not in hertz with at most two decimals, such as 12, 7.8 or 7,80";
-    return false;
-  }
-  if (value < MinimumFrequency || value > MaximumFrequency)
-    error = "frequency " + Printable(field) + " is out of range 0.10..50.00";
-  frequency = static_cast<uint32_t>(value);
-  return error.empty();
-}
-
-bool ParseSegment(size_t count, const std::vector<std::string>& fields, SessionSegment& segment,
-                  std::string& error) {
-  if (count < 3 || count > 4) {
-    error = std::to_string(count) +
-            " fields, where a segment is DURATION MODE FREQUENCY [FREQUENCY]";
-    return false;
-  }
-  if (!ParseDuration(fields[0], segment.blocks, error)) return false;
-  if (!ParseMode(fields[1], segment.mode, error)) return false;
-  if (!ParseFrequency(fields[2], segment.firstFrequency, error)) return false;
-  segment.lastFrequency = segment.firstFrequency;
-  return fields.size() == 3 || ParseFrequency(fields[3], segment.lastFrequency, error);
-}
-
-// The line of a fade directive, kept for the check of both fades together.
-struct Fade {
-  const char* name;
-  uint32_t& blocks;
-  uint64_t line;
-};
-
-bool ParseFade(size_t count, const std::vector<std::string>& fields, uint64_t line, Fade& fade,
-               std::string& error) {
-  if (fade.line != 0) {
-    error = std::string("a second ") + fade.name + "; the first is on line " +
-            std::to_string(fade.line);
-  } else if (count != 2) {
-    error = std::string(fade.name) + " takes one DURATION, such as " + fade.name + " 20s; " +
-            std::to_string(count - 1) + " given";
-  }
-  if (!error.empty() || !ParseDuration(fields[1], fade.blocks, error)) return false;
-  fade.line = line;
   return true;
 }
 
-// Each line: blank, a fade directive or a segment. Adds the segment's blocks.
-bool ParseLine(size_t count, const std::vector<std::string>& fields, uint64_t line,
-               Session& session, Fade& fadeIn, Fade& fadeOut, uint64_t& blocks,
-               std::string& error) {
-  if (fields[0] == fadeIn.name) return ParseFade(count, fields, line, fadeIn, error);
-  if (fields[0] == fadeOut.name) return ParseFade(count, fields, line, fadeOut, error);
-  SessionSegment segment{};
+bool ParseFrequency(const std::string& field, uint32_t& frequency, SessionError& error) {
+  uint64_t value = 0;
+  if (!ParseHertz(field, value))
+    return Problem(error, SessionProblem::FrequencyForm, "", Printable(field));
+  if (value < MinimumFrequency || value > MaximumFrequency)
+    return Problem(error, SessionProblem::FrequencyRange, "", Printable(field));
+  frequency = static_cast<uint32_t>(value);
+  return true;
+}
+
+bool StartsWord(const std::string& field) {
+  const char c = field.empty() ? '\0' : field[0];
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// DURATION MODE FREQUENCY [FREQUENCY], then the words, which begin with a
+// letter where the numbers cannot.
+bool ParseSegment(size_t count, const std::vector<std::string>& fields, SessionSegment& segment,
+                  SessionError& error) {
+  if (count < 3) return Problem(error, SessionProblem::FieldCount, "", "", count);
+  size_t numbers = 3;
+  while (numbers < fields.size() && !StartsWord(fields[numbers])) numbers++;
+  if (numbers == fields.size()) numbers = count;
+  if (numbers > 4) return Problem(error, SessionProblem::FieldCount, "", "", numbers);
+  if (!ParseDurationField(fields[0], segment.blocks, error)) return false;
+  if (!ParseMode(fields[1], segment.mode, error)) return false;
+  if (!ParseFrequency(fields[2], segment.firstFrequency, error)) return false;
+  segment.lastFrequency = segment.firstFrequency;
+  if (numbers == 4 && !ParseFrequency(fields[3], segment.lastFrequency, error)) return false;
+  return ParseSegmentWords(fields, numbers, segment, error);
+}
+
+// A directive that may stand once in a file: the line it is on, 0 until then.
+bool FirstOfItsKind(const std::string& name, uint64_t& seenOn, uint64_t line, SessionError& error) {
+  if (seenOn != 0) return Problem(error, SessionProblem::SecondDirective, name, "", seenOn);
+  seenOn = line;
+  return true;
+}
+
+// What the reader keeps of the directives while it reads.
+struct Directives {
+  uint64_t fadeInLine, fadeOutLine, englishLine, russianLine, musicLine;
+};
+
+bool ParseFade(size_t count, const std::vector<std::string>& fields, uint64_t line,
+               uint64_t& seenOn, uint32_t& blocks, SessionError& error) {
+  if (!FirstOfItsKind(fields[0], seenOn, line, error)) return false;
+  if (count != 2) return Problem(error, SessionProblem::DirectiveValues, fields[0], "", count - 1);
+  return ParseDurationField(fields[1], blocks, error);
+}
+
+// title en TEXT or title ru TEXT: the rest of the line, trimmed.
+bool ParseTitle(const std::string& content, const std::vector<std::string>& fields, uint64_t line,
+                Directives& seen, Session& session, SessionError& error) {
+  const std::string language = fields.size() > 1 ? fields[1] : "";
+  if (language != "en" && language != "ru")
+    return Problem(error, SessionProblem::TitleLanguage, "title", Printable(language));
+  uint64_t& seenOn = language == "en" ? seen.englishLine : seen.russianLine;
+  if (!FirstOfItsKind("title " + language, seenOn, line, error)) return false;
+  const std::string title = AfterFields(content, 2);
+  if (title.empty()) return Problem(error, SessionProblem::TitleEmpty, language);
+  (language == "en" ? session.englishTitle : session.russianTitle) = title;
+  return true;
+}
+
+// music FILE LEVEL: the name is all between the word and the level, so that
+// it may hold spaces.
+bool ParseMusic(size_t count, const std::string& content, uint64_t line, Directives& seen,
+                Session& session, SessionError& error) {
+  if (!FirstOfItsKind("music", seen.musicLine, line, error)) return false;
+  if (count < 3) return Problem(error, SessionProblem::DirectiveValues, "music", "", count - 1);
+  const std::string rest = AfterFields(content, 1);
+  const size_t levelAt = rest.find_last_of(" \t") + 1;
+  uint64_t level = 0;
+  const std::string levelField = rest.substr(levelAt);
+  if (!ParseWholeNumber(levelField, FullLevel, level))
+    return Problem(error, SessionProblem::LevelForm, "music", Printable(levelField));
+  if (level > FullLevel)
+    return Problem(error, SessionProblem::LevelRange, "music", Printable(levelField));
+  session.musicFile = Trimmed(rest.substr(0, levelAt));
+  session.musicLevel = static_cast<uint32_t>(level);
+  session.musicLine = line;
+  return true;
+}
+
+// Each line: blank, a directive or a segment. Adds the segment's blocks.
+bool ParseLine(const std::string& content, uint64_t line, Session& session, Directives& seen,
+               uint64_t& blocks, SessionError& error) {
+  std::vector<std::string> fields;
+  size_t count = 0;
+  SplitFields(content, fields, count);
+  if (count == 0) return true;
+  if (fields[0] == "fade-in")
+    return ParseFade(count, fields, line, seen.fadeInLine, session.fadeInBlocks, error);
+  if (fields[0] == "fade-out")
+    return ParseFade(count, fields, line, seen.fadeOutLine, session.fadeOutBlocks, error);
+  if (fields[0] == "title") return ParseTitle(content, fields, line, seen, session, error);
+  if (fields[0] == "music") return ParseMusic(count, content, line, seen, session, error);
+  SessionSegment segment = PlainSegment(SoundMode::None, 0, 0, 0);
+  segment.line = line;
   if (!ParseSegment(count, fields, segment, error)) return false;
   blocks += segment.blocks;
-  if (blocks > MaximumRenderBlocks) {
-    error = "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
-    return false;
-  }
+  if (blocks > MaximumRenderBlocks) return Problem(error, SessionProblem::SessionTooLong);
   session.segments.push_back(segment);
   return true;
 }
 
-// Checked once the whole session is known, on the line of the later fade.
-bool FadesFit(const Fade& fadeIn, const Fade& fadeOut, uint64_t blocks, uint64_t& line,
-              std::string& error) {
-  if (uint64_t{fadeIn.blocks} + fadeOut.blocks <= blocks) return true;
-  line = std::max(fadeIn.line, fadeOut.line);
-  error = "the fades together are " + std::to_string(uint64_t{fadeIn.blocks} + fadeOut.blocks) +
-          " blocks, longer than the session's " + std::to_string(blocks);
-  return false;
-}
-
-bool Refuse(const std::string& name, uint64_t line, const std::string& what,
-            SessionError& error) {
+bool Refuse(const std::string& name, uint64_t line, SessionError& error) {
   error.line = line;
-  error.what = what;
-  error.message = name + (line ? " line " + std::to_string(line) : std::string()) + ": " + what;
+  error.what = EnglishSessionProblem(error);
+  error.message =
+      name + (line ? " line " + std::to_string(line) : std::string()) + ": " + error.what;
   return false;
 }
 
 }  // namespace
 
+bool Problem(SessionError& error, SessionProblem problem, const std::string& word,
+             const std::string& field, uint64_t count, uint64_t limit) {
+  error.problem = problem;
+  error.word = word;
+  error.field = field;
+  error.count = count;
+  error.limit = limit;
+  return false;
+}
+
+bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error) {
+  const char unit = field.empty() ? '\0' : field.back();
+  uint64_t count = 0;
+  if ((unit != 'm' && unit != 's') ||
+      !ParseDecimalBlocks(field.substr(0, field.size() - 1),
+                          unit == 'm' ? BlocksPerMinute : BlocksPerSecond, count))
+    return Problem(error, SessionProblem::DurationForm, "", Printable(field));
+  if (count == 0) return Problem(error, SessionProblem::DurationZero, "", Printable(field));
+  if (count > MaximumRenderBlocks)
+    return Problem(error, SessionProblem::DurationTooLong, "", Printable(field));
+  blocks = static_cast<uint32_t>(count);
+  return true;
+}
+
+SessionSegment PlainSegment(SoundMode mode, uint32_t blocks, uint32_t firstFrequency,
+                            uint32_t lastFrequency) {
+  SessionSegment segment{};
+  segment.mode = mode;
+  segment.blocks = blocks;
+  segment.firstFrequency = firstFrequency;
+  segment.lastFrequency = lastFrequency;
+  segment.volume = FullLevel;
+  segment.noise = NoiseColour::None;
+  segment.light = ChosenPattern;
+  segment.brightness = FullLevel;
+  segment.colour = WhiteColour;
+  return segment;
+}
+
 bool ParseSession(const std::string& text, const std::string& name, Session& session,
                   SessionError& error) {
-  session = Session{{}, 0, 0};
-  error = SessionError{0, "", ""};
-  Fade fadeIn{"fade-in", session.fadeInBlocks, 0}, fadeOut{"fade-out", session.fadeOutBlocks, 0};
+  session = Session{{}, 0, 0, "", "", "", 0, 0};
+  error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
+  Directives seen{0, 0, 0, 0, 0};
   uint64_t blocks = 0;
-  size_t start = 0;
-  std::vector<std::string> fields;
-  std::string what;
+  // Notepad begins a UTF-8 file with a byte-order mark.
+  size_t start = text.compare(0, 3, ByteOrderMark) == 0 ? 3 : 0;
   for (uint64_t line = 1; start <= text.size(); line++) {
     const size_t end = std::min(text.find('\n', start), text.size());
-    const size_t count = SplitFields(Content(text.substr(start, end - start)), fields);
+    const std::string content = Content(text.substr(start, end - start));
     start = end + 1;
-    if (count != 0 && !ParseLine(count, fields, line, session, fadeIn, fadeOut, blocks, what))
-      return Refuse(name, line, what, error);
+    if (!ParseLine(content, line, session, seen, blocks, error)) return Refuse(name, line, error);
   }
-  if (session.segments.empty())
-    return Refuse(name, 0, "no segment, only blank lines, comments and fades", error);
-  uint64_t line = 0;
-  if (!FadesFit(fadeIn, fadeOut, blocks, line, what)) return Refuse(name, line, what, error);
-  return true;
+  if (session.segments.empty()) {
+    Problem(error, SessionProblem::NoSegment);
+    return Refuse(name, 0, error);
+  }
+  const uint64_t fades = uint64_t{session.fadeInBlocks} + session.fadeOutBlocks;
+  if (fades <= blocks) return true;
+  // Checked once the whole session is known, on the line of the later fade.
+  Problem(error, SessionProblem::FadesTooLong, "", "", fades, blocks);
+  return Refuse(name, std::max(seen.fadeInLine, seen.fadeOutLine), error);
 }

@@ -1,38 +1,104 @@
 // Session files: a sequence of segments, each a number of blocks in one sound
 // mode at one frequency or sliding from one frequency to another, played one
-// after the other as a single exposure, with an optional fade at either end.
+// after the other as a single exposure, with an optional fade at either end,
+// a title in each language and music under the whole session.
 //
 //   # comment
+//   title en TEXT | title ru TEXT           e.g.  title en Relax
 //   fade-in DURATION                        e.g.  fade-in 20s
 //   fade-out DURATION                       e.g.  fade-out 1.5m
-//   DURATION MODE FREQUENCY [FREQUENCY]     e.g.  20m 1 12 4   or   1.5s 3 7,80
+//   music FILE LEVEL                        e.g.  music rain at night.wav 40
+//   DURATION MODE FREQUENCY [FREQUENCY] [WORDS]
+//                                           e.g.  20m 1 12 4 volume 20 noise brown 35
 //
-// The reader takes the text itself, so that a program may hold it from any
-// source: a file, standard input or a resource.
+// with the words, in any order, each at most once: volume LEVEL,
+// noise white|pink|brown LEVEL, light PATTERN, brightness LEVEL, colour COLOUR.
+// The reader takes the text itself (UTF-8, a leading byte-order mark
+// skipped), so that a program may hold it from any source: a file, standard
+// input or a resource.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "exposure/ExposureState.h"
+#include "exposure/Modes.h"
+
+enum class NoiseColour : int32_t { None = 0, White = 1, Pink = 2, Brown = 3 };
+
+// A segment's light pattern when the file does not name one: the pattern
+// chosen in the program that plays it.
+constexpr int32_t ChosenPattern = -1;
+constexpr uint32_t FullLevel = 100;  // per cent
+constexpr uint32_t WhiteColour = 0xFFFFFF;
 
 struct SessionSegment {
   SoundMode mode;
   uint32_t blocks;
   uint32_t firstFrequency;  // hundredths of a hertz
   uint32_t lastFrequency;   // equal to the first unless the segment slides
+  uint32_t volume;          // of the sound mode, per cent
+  NoiseColour noise;        // the background noise, None for none
+  uint32_t noiseLevel;      // per cent; 0 without noise
+  int32_t light;            // a VisualMode's value, or ChosenPattern
+  uint32_t brightness;      // per cent
+  uint32_t colour;          // COLORREF, 0x00BBGGRR
+  uint64_t line;            // the line it was written on, from 1
 };
+
+// A segment as written without any of the words.
+SessionSegment PlainSegment(SoundMode mode, uint32_t blocks, uint32_t firstFrequency,
+                            uint32_t lastFrequency);
 
 struct Session {
   std::vector<SessionSegment> segments;
   uint32_t fadeInBlocks;  // 0 for none
   uint32_t fadeOutBlocks;
+  std::string englishTitle;  // UTF-8; empty for none
+  std::string russianTitle;
+  std::string musicFile;  // as written, UTF-8; empty for no music
+  uint32_t musicLevel;    // per cent
+  uint64_t musicLine;
+};
+
+// What is wrong with a session, as a kind and its values, so that each
+// program can word it in its own language.
+enum class SessionProblem {
+  None,
+  FieldCount,       // count: the fields before the words
+  DurationForm,     // field
+  DurationZero,     // field
+  DurationTooLong,  // field
+  ModeForm,         // field
+  ModeRange,        // field
+  FrequencyForm,    // field
+  FrequencyRange,   // field
+  SessionTooLong,
+  SecondDirective,  // word: the directive; count: the line of the first
+  DirectiveValues,  // word: the directive; count: the values given
+  FadesTooLong,     // count: the fades' blocks; limit: the session's
+  NoSegment,
+  TitleLanguage,     // field: what stands for the language, empty if nothing
+  TitleEmpty,        // word: the language
+  UnknownWord,       // field
+  WordTwice,         // word
+  WordValueMissing,  // word
+  LevelForm,         // word, field
+  LevelRange,        // word, field
+  NoiseColourForm,   // field
+  PatternForm,       // field
+  PatternRange,      // field
+  ColourForm,        // field
 };
 
 struct SessionError {
-  uint64_t line;        // from 1, blank and comment lines counted; 0 for none
-  std::string what;     // what is wrong, one line
+  uint64_t line;  // from 1, blank and comment lines counted; 0 for none
+  SessionProblem problem;
+  std::string word;   // the directive or word concerned
+  std::string field;  // the field as written, made printable
+  uint64_t count;     // a number the problem names
+  uint64_t limit;
+  std::string what;     // what is wrong, one line in English
   std::string message;  // "NAME line 3: WHAT", or "NAME: WHAT" without a line
 };
 
@@ -40,3 +106,9 @@ struct SessionError {
 // gives "session"). False with the first line found wrong and what is wrong.
 bool ParseSession(const std::string& text, const std::string& name, Session& session,
                   SessionError& error);
+
+// The English words of a problem: what render-sound prints after the line.
+std::string EnglishSessionProblem(const SessionError& error);
+
+// The words of the colour names: white, red, green, blue, amber, violet.
+bool NamedColour(const std::string& name, uint32_t& colour);

@@ -51,7 +51,7 @@ void FillPeakModulation(const BlockPeriods& periods, uint32_t position, StereoFr
 // A period drawn anew for every frame of an absolute clock: unrelated values.
 double NoiseValue(double t, uint32_t& seed, const std::atomic<uint32_t>& frequency) {
   const uint32_t random = NextRandom(seed);
-  return std::sin(t * (FullTurn / NoisePeriod(random, LoadField(frequency))));
+  return std::sin(t * (FullTurn / NoisePeriod(random, frequency.load(std::memory_order_relaxed))));
 }
 
 void FillNoiseModulation(const BlockPeriods& periods, const std::atomic<uint32_t>& frequency,
@@ -104,7 +104,7 @@ uint32_t NoisePeriod(uint32_t random, uint32_t frequency) {
 
 void SynthesizeBlock(SoundMode mode, const std::atomic<uint32_t>& frequency,
                      uint32_t position, uint32_t& seed, StereoFrame* frames) {
-  const BlockPeriods periods = PeriodsForFrequency(LoadField(frequency));
+  const BlockPeriods periods = PeriodsForFrequency(frequency.load(std::memory_order_relaxed));
   if (mode == SoundMode::None) FillSilence(frames);
   if (mode == SoundMode::BrainWaves) FillBrainWaves(periods, position, frames);
   if (mode == SoundMode::PeakModulation) FillPeakModulation(periods, position, frames);

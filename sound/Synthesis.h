@@ -5,7 +5,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "exposure/ExposureState.h"
+#include "exposure/Modes.h"
 
 constexpr uint32_t FramesPerBlock = 11025;
 constexpr uint32_t FramesPerSecond = 44100;

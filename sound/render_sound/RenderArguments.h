@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "exposure/ExposureState.h"
+#include "exposure/Modes.h"
 
 struct RenderSettings {
   SoundMode mode;

@@ -42,7 +42,9 @@ bool WriteHeader(uint64_t blocks, FILE* out) {
 
 bool SessionOf(const RenderSettings& settings, FILE* in, Session& session, std::string& error) {
   if (settings.session.empty()) {
-    session = {{{settings.mode, settings.blocks, settings.frequency, settings.frequency}}, 0, 0};
+    session = Session{{PlainSegment(settings.mode, settings.blocks, settings.frequency,
+                                    settings.frequency)},
+                      0, 0, "", "", "", 0, 0};
     return true;
   }
   std::string text;

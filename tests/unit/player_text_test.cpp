@@ -19,7 +19,7 @@ TEST(PlayerText, SegmentCountTakesTheFormOfItsNumber) {
   };
   for (const auto& c : cases) {
     Session session;
-    session.segments.assign(c.segments, SessionSegment{SoundMode::BrainWaves, 4, 780, 780});
+    session.segments.assign(c.segments, PlainSegment(SoundMode::BrainWaves, 4, 780, 780));
     const std::string count = std::to_string(c.segments) + " ";
     StoreField(ExposureState.language, LanguageRussian);
     EXPECT_NE(DescribeSession(session).find(count + c.russian), std::string::npos) << c.segments;

@@ -123,6 +123,22 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
       {"fade-in 1s\nfade-out 1s", "session: no segment, only blank lines, comments and fades"},
       {"\n # nothing\n\t\n", "session: no segment, only blank lines, comments and fades"},
       {"", "session: no segment"},
+      {"1s 1 7 volume 101", "session line 1: volume level 101 is out of range 0..100"},
+      {"1s 1 7 8 volume -1", "volume level '-1' is not a whole number 0..100 (per cent)"},
+      {"1s 1 7 volume", "volume takes a level 0..100, and it is missing"},
+      {"1s 1 7 noise pink", "noise takes a colour (white, pink or brown) and a level 0..100"},
+      {"1s 1 7 noise grey 5", "noise 'grey' is not white, pink or brown"},
+      {"1s 1 7 light 5", "light 5 is out of range 0..4"},
+      {"1s 1 7 colour #12345", "colour '#12345' is not white, red, green, blue, amber, violet"},
+      {"1s 1 7 light 1 volume 5 light 2", "session line 1: a second light in one segment"},
+      {"1s 1 7 8 loud", "'loud' is not a word of a segment: volume, noise, light, brightness"},
+      {"1s 1 7 8 9 volume 5", "session line 1: 5 fields"},
+      {"title de Ruhe\n1s 1 7", "session line 1: title takes a language, en or ru"},
+      {"title ru  # none\n1s 1 7", "title ru has no text"},
+      {"title en A\n1s 1 7\ntitle en B", "session line 3: a second title en; the first is on line 1"},
+      {"music 40\n1s 1 7", "music takes a FILE and a LEVEL 0..100, such as music rain.wav 40; 1 given"},
+      {"music a.wav loud\n1s 1 7", "music level 'loud' is not a whole number"},
+      {"music a.wav 5\nmusic b.wav 5\n1s 1 7", "line 2: a second music; the first is on line 1"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.first);
@@ -135,6 +151,41 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
   SessionError e;
   EXPECT_FALSE(ParseSession("1s 1 7\nfade-in x", "relax.txt", session, e));
   EXPECT_TRUE(e.line == 2 && e.message == "relax.txt line 2: " + e.what) << e.message;
+}
+
+TEST(SessionFile, WordsTitlesAndMusic) {
+  // Catches a word taken for another, a default lost, a colour written red
+  // first not turned into a COLORREF, or a title or a file name cut short.
+  const Session s = Parsed(
+      "\xEF\xBB\xBFtitle ru  \xD0\x9F\xD0\xBE\xD0\xBA\xD0\xBE\xD0\xB9 # rest\n"
+      "title en Quiet evening\r\nmusic  my rain.wav\t35\n"
+      "1s 1 7 colour #FFbf00 volume 0 noise brown 100 light 0 brightness 40\n"
+      "1s 2 7 8 light 4 colour violet\n1s 3 7\n");
+  EXPECT_EQ(s.russianTitle, "\xD0\x9F\xD0\xBE\xD0\xBA\xD0\xBE\xD0\xB9");
+  EXPECT_EQ(s.englishTitle, "Quiet evening");
+  EXPECT_EQ(s.musicFile, "my rain.wav");
+  EXPECT_EQ(s.musicLevel, 35u);
+  EXPECT_EQ(s.musicLine, 3u);
+  ASSERT_EQ(s.segments.size(), 3u);
+  const struct {
+    uint32_t volume;
+    NoiseColour noise;
+    uint32_t noiseLevel;
+    int32_t light;
+    uint32_t brightness, colour;
+    uint64_t line;
+  } expected[] = {{0, NoiseColour::Brown, 100, 0, 40, 0x00BFFF, 4},
+                  {100, NoiseColour::None, 0, 4, 100, 0xFF008F, 5},
+                  {100, NoiseColour::None, 0, ChosenPattern, 100, 0xFFFFFF, 6}};
+  for (size_t i = 0; i < 3; i++) {
+    const SessionSegment& g = s.segments[i];
+    EXPECT_TRUE(g.volume == expected[i].volume && g.noise == expected[i].noise &&
+                g.noiseLevel == expected[i].noiseLevel && g.light == expected[i].light &&
+                g.brightness == expected[i].brightness && g.colour == expected[i].colour &&
+                g.line == expected[i].line)
+        << i;
+  }
+  EXPECT_EQ(s.segments[1].lastFrequency, 800u);
 }
 
 TEST(SessionFade, EndsOfBothFadesTruncateTowardZero) {

@@ -1,0 +1,24 @@
+// The reader's handling of one line's fields, shared by the line dispatch
+// (SessionFile.cpp) and the segment's words (SessionWords.cpp).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sound/SessionFile.h"
+
+// A segment with every word has 15 fields; only this many are kept, the
+// rest counted, so that a long line of noise costs no memory.
+constexpr size_t KeptFields = 16;
+
+// Records a problem with its values; always false, for returning.
+bool Problem(SessionError& error, SessionProblem problem, const std::string& word = "",
+             const std::string& field = "", uint64_t count = 0, uint64_t limit = 0);
+
+bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error);
+
+// The fields from `first` on: volume, noise, light, brightness and colour,
+// in any order, each at most once.
+bool ParseSegmentWords(const std::vector<std::string>& fields, size_t first,
+                       SessionSegment& segment, SessionError& error);
