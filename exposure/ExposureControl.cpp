@@ -11,7 +11,7 @@ namespace {
 
 const UINT CountdownResolutionMs = 100;
 // A sound device that hangs (a headset pulled out) can hold the audio worker
-// inside a wave-out call indefinitely; the panel waits no longer than this.
+// inside a wave-out call indefinitely; a Start waits no longer than this.
 const DWORD AudioWorkerWaitMs = 1000;
 
 // The previous exposure's workers, kept only so that a new Start can wait
@@ -58,15 +58,15 @@ void ShowPattern() {
   ShowWindow(ExposureState.StimulationWindow, SW_SHOWNORMAL);
   // A window still up from an exposure ended by the Stop button or the
   // countdown is not activated again by ShowWindow, and the focus has just
-  // gone to the panel: bring it to the top with the keyboard. Allowed, since
-  // the user's Start has made this the foreground process.
+  // gone to the program's window: bring it to the top with the keyboard.
+  // Allowed, since the user's Start has made this the foreground process.
   SetForegroundWindow(ExposureState.StimulationWindow);
   visualWorker = StartWorker(VisualThread, &ExposureState.running);
   if (CursorNeedsHiding(cursorHiddenByProgram)) ShowCursor(FALSE);
 }
 
 // Hidden, the full-screen window would leave the foreground to whichever
-// window Windows picks; the panel takes it, with the keyboard.
+// window Windows picks; the program's window takes it, with the keyboard.
 void RestoreScreen() {
   ShowWindow(ExposureState.StimulationWindow, SW_HIDE);
   if (CursorNeedsShowing(cursorHiddenByProgram)) ShowCursor(TRUE);
@@ -110,10 +110,10 @@ void StartExposure() {
   // The number before running, in this order: see AudioThread.
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
   StoreField(ExposureState.exposureNumber, exposure);
+  StoreField(ExposureState.paused, 0);
   ExposureState.running.store(1);
   FocusForExposure();
   CopyExposureSettings();
-  StoreField(ExposureState.startTimeMs, timeGetTime());
   KeepDisplayOn();
   audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
@@ -141,7 +141,11 @@ void HandleCountdownEnded(WPARAM exposure) {
   LetDisplayOff();
 }
 
-uint32_t SessionElapsedMs() { return timeGetTime() - LoadField(ExposureState.startTimeMs); }
+void PauseExposure() {
+  if (LoadField(ExposureState.running) == 1) StoreField(ExposureState.paused, 1);
+}
+
+void ResumeExposure() { StoreField(ExposureState.paused, 0); }
 
 bool HandleSessionPlayedOut(WPARAM exposure) {
   if (exposure != LoadField(ExposureState.exposureNumber) || LoadField(ExposureState.running) != 1)

@@ -6,13 +6,10 @@
 
 #include <cstdint>
 
-// Posted to the panel by the countdown's last tick, with the exposure's
-// number in wParam. Above WM_USER, which dialog-style handling uses.
+// Posted to the program's window by the countdown's last tick, with the
+// exposure's number in wParam. Above WM_USER, which dialog-style handling
+// uses; the audio worker's SessionPlayedOutMessage follows it.
 constexpr UINT CountdownEndedMessage = WM_APP + 1;
-// Posted to the program's window by the audio worker once a session has been
-// heard to its last frame, or without sound once its length has passed;
-// wParam is the exposure's number.
-constexpr UINT SessionPlayedOutMessage = WM_APP + 2;
 
 // The Start/Stop button's click: starts when no exposure runs, else stops.
 void HandleStartStopCommand();
@@ -22,18 +19,22 @@ void StartExposure();
 // the full-screen window.
 void StopExposure(bool restoreScreen);
 
-// The panel's handling of CountdownEndedMessage: the Start caption, and the
-// display given back, when that exposure is still the last one and has ended.
+// The program's handling of CountdownEndedMessage: the Start caption, and
+// the display given back, when that exposure is still the last one and has
+// ended.
 void HandleCountdownEnded(WPARAM exposure);
 
-// Milliseconds since the last Start: the clock of the session it plays.
-uint32_t SessionElapsedMs();
+// The user's pause of a running exposure: its sound is held, its light dark
+// and its clock still; Resume goes on where they stopped. Either does
+// nothing when no exposure runs or it is already so.
+void PauseExposure();
+void ResumeExposure();
 
 // The handling of SessionPlayedOutMessage: the exposure ends as by Space,
 // when it is still the one that played out. True when it ended.
 bool HandleSessionPlayedOut(WPARAM exposure);
 
-// The panel is destroyed during an exposure: the display is given back.
+// The program's window is destroyed during an exposure: the display is given back.
 void EndExposureOnClose();
 
 // WM_SYSCOMMAND to either window: true when it asks for the screen saver or

@@ -1,7 +1,11 @@
-// The one process-wide record through which the panel, the exposure control
-// and the two engines work together. Fields that cross threads are atomics
-// used with relaxed loads and stores: whole-field accesses, never torn, and
-// no ordering beyond what starting a thread or arming a timer already gives.
+// The one process-wide record through which the program's window, the
+// exposure control and the two engines work together. Fields that cross
+// threads are atomics, used with relaxed loads and stores (LoadField,
+// StoreField): whole-field accesses, never torn, with no ordering beyond what
+// starting a thread or arming a timer already gives. Two handshakes need
+// more and say so where they are made: running with exposureNumber (a Start
+// and the audio worker, see AudioThread), and countdownTimerId (a stop and
+// the countdown's tick, see Countdown).
 #pragma once
 
 #include <atomic>
@@ -34,15 +38,22 @@ struct ExposureStateRecord {
   std::atomic<uint32_t> remainingMs;
   std::atomic<uint8_t> countdownEnabled;
   std::atomic<uint32_t> countdownTimerId;
-  uint32_t samplePosition;  // the audio thread's alone
+  // Written by the audio worker of the current exposure only: a new worker
+  // resets it while the previous one may still be held inside a wave-out
+  // call, and that one, once back, looks at its exposure before every block
+  // and writes it no more.
+  std::atomic<uint32_t> samplePosition;
   std::atomic<uint32_t> frameCounter;
   std::atomic<const char*> language;
   // The session an exposure plays, or nullptr for one frequency and mode
   // from the panel. Set with the other settings, before the workers start.
   std::atomic<const Session*> session;
-  // The session's clock: the multimedia time of Start, in milliseconds.
-  std::atomic<uint32_t> startTimeMs;
-  uint64_t sessionBlock;  // the audio thread's alone: the next block it queues
+  // The next block of the session that the audio worker queues (a session
+  // has at most 1000000); written as samplePosition is.
+  std::atomic<uint32_t> sessionBlock;
+  // 1 while the user has paused the exposure: its sound is held, its light
+  // dark, its clock still. The user-interface thread's to write.
+  std::atomic<uint8_t> paused;
 
   // Stored once at start-up, before any worker or timer exists; read-only after.
   HWND ControlPanel;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "exposure/ExposureState.h"
-#include "exposure/SessionClock.h"
+#include "sound/SessionClock.h"
 #include "panel/FormatFrequency.h"
 #include "player/PlayerStrings.h"
 

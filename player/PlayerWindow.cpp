@@ -6,11 +6,12 @@
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "exposure/SessionClock.h"
+#include "sound/SessionClock.h"
 #include "exposure/WindowKeys.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
+#include "sound/AudioThread.h"
 
 namespace {
 
@@ -109,6 +110,14 @@ void HandlePlayedOut(WPARAM exposure) {
   SetText(progressLine, InCurrentLanguage(FinishedText));
 }
 
+// The session's time as the light shows it; 0 before its sound is heard.
+uint32_t ProgressMs() {
+  static ClockReader progressClock;
+  uint64_t frame = 0;
+  ReadSessionClock(LoadField(ExposureState.exposureNumber), timeGetTime(), progressClock, frame);
+  return static_cast<uint32_t>(SessionMsAt(frame));
+}
+
 void UpdateProgress() {
   const Session* session = LoadField(ExposureState.session);
   if (LoadField(ExposureState.running) == 0 || session == nullptr) {
@@ -116,7 +125,7 @@ void UpdateProgress() {
     SetText(progressLine, InCurrentLanguage(StoppedText));
     return;
   }
-  const uint32_t elapsedMs = SessionElapsedMs();
+  const uint32_t elapsedMs = ProgressMs();
   SetText(progressLine, SessionProgress(*session, elapsedMs));
   if (elapsedMs >= SessionLengthMs(*session) + EndGraceMs)
     HandlePlayedOut(LoadField(ExposureState.exposureNumber));

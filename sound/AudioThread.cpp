@@ -1,12 +1,14 @@
 #include "sound/AudioThread.h"
 
-#include "exposure/ExposureControl.h"
-#include "exposure/SessionClock.h"
 #include "sound/FillAudioBlock.h"
+#include "sound/SessionClock.h"
+#include "sound/StreamClock.h"
 
 namespace {
 
-// The worker looks at the stop signal at least this often, whatever it waits for.
+// Without a device the worker looks at the stop signal and at a pause at
+// least this often; with one, as often as the stream's clock asks
+// (StreamSliceMs).
 const DWORD WaitSliceMs = 100;
 // After the stop signal, how long a completion may still take: the block
 // that is playing, plus a margin. A device that stays silent longer than
@@ -24,10 +26,6 @@ const DWORD FirstCompletionMs = 5000;
 const DWORD ReopenIntervalMs = 1000;
 
 enum class DeviceAnswer { Notified, Silent, Stopped };
-
-// A session has been heard to its last frame; the worker opens no device
-// after that.
-bool sessionPlayedOut;
 
 // True while the worker's own exposure runs. running is read first, in the
 // order that makes the number a Start stored before it visible here, so a
@@ -58,24 +56,30 @@ void DescribeBlocks(WaveOutOpening& opening) {
   }
 }
 
-// Waits for the device's next notification, in slices, so that a stop is
-// seen within one. Once the stop signal is seen, the playing block may still
-// finish within the grace period; while the exposure runs, a device silent
-// for silentLimitMs is reported as such. Time is counted in slices waited, so
-// that a worker held up by a busy machine does not take its own delay for the
-// device's silence.
-DeviceAnswer WaitForDevice(const WaveOutOpening& opening, uint32_t exposure, DWORD silentLimitMs) {
+// Waits for the device's next notification, in slices, so that a stop, a
+// pause and the device's position are seen within one. Once the stop signal
+// is seen, the playing block may still finish within the grace period (none
+// is playing while paused); while the exposure runs, a device silent for
+// silentLimitMs, not counting a pause, is reported as such. Time is counted
+// in slices waited, so that a worker held up by a busy machine does not take
+// its own delay for the device's silence.
+DeviceAnswer WaitForDevice(const WaveOutOpening& opening, StreamClock& clock,
+                           DWORD silentLimitMs) {
   DWORD waitedWhilePlaying = 0, waitedSinceStop = 0;
-  while (WaitForSingleObject(opening.deviceEvent, WaitSliceMs) == WAIT_TIMEOUT) {
-    if (Plays(exposure)) {
-      waitedWhilePlaying += WaitSliceMs;
+  for (;;) {
+    const DWORD sliceMs = StreamSliceMs(clock);
+    const bool notified = WaitForSingleObject(opening.deviceEvent, sliceMs) == WAIT_OBJECT_0;
+    if (Plays(clock.exposure)) FollowPause(clock, opening.waveDevice);
+    ReportPosition(clock, opening.waveDevice);
+    if (notified) return DeviceAnswer::Notified;
+    if (Plays(clock.exposure)) {
+      if (!clock.paused) waitedWhilePlaying += sliceMs;
       if (waitedWhilePlaying >= silentLimitMs) return DeviceAnswer::Silent;
       continue;
     }
-    waitedSinceStop += WaitSliceMs;
-    if (waitedSinceStop >= StopGraceMs) return DeviceAnswer::Stopped;
+    waitedSinceStop += sliceMs;
+    if (clock.paused || waitedSinceStop >= StopGraceMs) return DeviceAnswer::Stopped;
   }
-  return DeviceAnswer::Notified;
 }
 
 // The device has played the block and handed its header back; it writes the
@@ -118,17 +122,20 @@ bool PlayedOut(const WaveOutOpening& opening) {
 // Keeps both blocks queued while the exposure runs, or until a session's
 // last block has played. False when the device is given up: it refused a
 // block, or it has finished none for SilentDeviceMs (FirstCompletionMs for
-// its first, and for the first after it ran dry).
-bool Stream(WaveOutOpening& opening, uint32_t exposure) {
+// its first, and for the first after it ran dry). playedOut tells that a
+// session has been heard to its last frame.
+bool Stream(WaveOutOpening& opening, StreamClock& clock, bool& playedOut) {
+  const uint32_t exposure = clock.exposure;
   // The open notification.
-  if (WaitForDevice(opening, exposure, FirstCompletionMs) == DeviceAnswer::Silent) return false;
+  if (WaitForDevice(opening, clock, FirstCompletionMs) == DeviceAnswer::Silent) return false;
+  SetStreamStart(clock, uint64_t{LoadField(ExposureState.sessionBlock)} * FramesPerBlock);
   for (int block = 0; block < 2; block++) {
     if (Plays(exposure) && !QueueBlock(opening, block)) return false;
   }
   int olderBlock = 0;
   DWORD silentLimitMs = FirstCompletionMs;
   while (Plays(exposure) && !PlayedOut(opening)) {
-    const DeviceAnswer answer = WaitForDevice(opening, exposure, silentLimitMs);
+    const DeviceAnswer answer = WaitForDevice(opening, clock, silentLimitMs);
     if (answer == DeviceAnswer::Silent) return false;
     if (answer == DeviceAnswer::Stopped) return true;
     // A device that has run dry (the worker was held up) starts again as a
@@ -137,9 +144,9 @@ bool Stream(WaveOutOpening& opening, uint32_t exposure) {
     if (first || second) silentLimitMs = first && second ? FirstCompletionMs : SilentDeviceMs;
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
-  if (Plays(exposure)) sessionPlayedOut = PlayedOut(opening);
+  playedOut = Plays(exposure) && PlayedOut(opening);
   // Told before the device is closed, which may take a while.
-  if (sessionPlayedOut) AnnounceSessionEnd(exposure);
+  if (playedOut) AnnounceSessionEnd(exposure);
   return true;
 }
 
@@ -169,7 +176,12 @@ WaveOutOpening* OpenDevice() {
       HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(WaveOutOpening)));
   if (!opening) return nullptr;
   DescribeBlocks(*opening);
+  // Without its event the worker could never learn that a block has played.
   opening->deviceEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  if (!opening->deviceEvent) {
+    HeapFree(GetProcessHeap(), 0, opening);
+    return nullptr;
+  }
   WAVEFORMATEX format = OutputFormat();
   const DWORD_PTR event = reinterpret_cast<DWORD_PTR>(opening->deviceEvent);
   if (!Succeeded(waveOutOpen(&opening->waveDevice, WAVE_MAPPER, &format, event, 0, CALLBACK_EVENT))) {
@@ -186,19 +198,23 @@ WaveOutOpening* OpenDevice() {
 }
 
 // A session ends once it has been heard to its end, or, while no device
-// plays it, once its length has passed.
-bool SessionOver() {
+// plays it, once its clock has passed its length.
+bool SessionOver(uint32_t exposure, bool playedOut) {
   const Session* session = LoadField(ExposureState.session);
+  SoundPosition latest;
   return session != nullptr &&
-         (sessionPlayedOut || SessionElapsedMs() >= SessionLengthMs(*session));
+         (playedOut || (LatestSoundPosition(exposure, latest) &&
+                        FrameAt(latest, timeGetTime()) >= SessionFrames(*session)));
 }
 
 // Waits about a second before the next attempt to open a device, looking at
-// the stop signal every slice.
+// the stop signal every slice; a session's clock goes on meanwhile.
 void WaitBeforeReopening(uint32_t exposure) {
-  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure) && !SessionOver();
-       waited += WaitSliceMs)
+  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure) && !SessionOver(exposure, false);
+       waited += WaitSliceMs) {
+    if (LoadField(ExposureState.session) != nullptr) KeepClockWithoutDevice(exposure);
     Sleep(WaitSliceMs);
+  }
 }
 
 // Where the sound goes on when a device opens after an outage: the next
@@ -207,14 +223,17 @@ void WaitBeforeReopening(uint32_t exposure) {
 // program paced by a clock can choose the block its clock has reached.
 // A session goes on at the block its clock has reached, so that its sound
 // stays with its light and ends on time.
-uint32_t PositionAfterOutage(uint32_t nextPosition) {
+uint32_t PositionAfterOutage(uint32_t exposure, uint32_t nextPosition) {
   const Session* session = LoadField(ExposureState.session);
   if (session == nullptr) return nextPosition;
-  const uint64_t clockBlock = SessionBlockAt(SessionElapsedMs());
-  if (clockBlock > ExposureState.sessionBlock) ExposureState.sessionBlock = clockBlock;
-  return static_cast<uint32_t>(ExposureState.sessionBlock * FramesPerBlock);
+  SoundPosition latest;
+  const uint64_t clockFrame =
+      LatestSoundPosition(exposure, latest) ? FrameAt(latest, timeGetTime()) : 0;
+  const uint32_t clockBlock = static_cast<uint32_t>(clockFrame / FramesPerBlock);
+  if (clockBlock > LoadField(ExposureState.sessionBlock))
+    StoreField(ExposureState.sessionBlock, clockBlock);
+  return LoadField(ExposureState.sessionBlock) * FramesPerBlock;
 }
-
 
 }  // namespace
 
@@ -227,21 +246,28 @@ LPVOID AudioThreadParameter(uint32_t exposureNumber) {
 // later.
 DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   const uint32_t exposure = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(exposureNumber));
-  ExposureState.samplePosition = 0;
-  ExposureState.sessionBlock = 0;
-  sessionPlayedOut = false;
-  for (bool firstOpening = true; Plays(exposure) && !SessionOver(); firstOpening = false) {
+  const bool session = LoadField(ExposureState.session) != nullptr;
+  StoreField(ExposureState.samplePosition, 0);
+  StoreField(ExposureState.sessionBlock, 0);
+  bool playedOut = false;
+  for (bool firstOpening = true; Plays(exposure) && !SessionOver(exposure, playedOut);
+       firstOpening = false) {
     if (!firstOpening) {
       WaitBeforeReopening(exposure);
       if (!Plays(exposure)) break;
-      ExposureState.samplePosition = PositionAfterOutage(ExposureState.samplePosition);
+      StoreField(ExposureState.samplePosition,
+                 PositionAfterOutage(exposure, LoadField(ExposureState.samplePosition)));
     }
     WaveOutOpening* opening = OpenDevice();
-    if (!opening) continue;
-    Stream(*opening, exposure);
+    if (!opening) {
+      if (session) KeepClockWithoutDevice(exposure);
+      continue;
+    }
+    StreamClock clock = NewStreamClock(exposure, session);
+    Stream(*opening, clock, playedOut);
     CloseDevice(opening);
   }
   // Without sound, the session's length has passed.
-  if (Plays(exposure) && !sessionPlayedOut) AnnounceSessionEnd(exposure);
+  if (Plays(exposure) && !playedOut) AnnounceSessionEnd(exposure);
   ExitThread(0);
 }

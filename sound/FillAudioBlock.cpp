@@ -10,20 +10,22 @@ namespace {
 // fixed mode and frequency, the frame counter at the block's own place in
 // the session, the generator running on, and the fades laid over it.
 void SynthesizeSessionBlock(const Session& session, StereoFrame* frames) {
-  const ScheduledBlock scheduled = ScheduleBlock(session, ExposureState.sessionBlock);
+  const uint32_t block = LoadField(ExposureState.sessionBlock);
+  const ScheduledBlock scheduled = ScheduleBlock(session, block);
   const std::atomic<uint32_t> frequency{scheduled.frequency};
-  const uint64_t firstFrame = ExposureState.sessionBlock * FramesPerBlock;
-  ExposureState.samplePosition = static_cast<uint32_t>(firstFrame);
-  SynthesizeBlock(scheduled.mode, frequency, ExposureState.samplePosition, NoiseSeed, frames);
+  const uint64_t firstFrame = uint64_t{block} * FramesPerBlock;
+  const uint32_t position = static_cast<uint32_t>(firstFrame);
+  StoreField(ExposureState.samplePosition, position);
+  SynthesizeBlock(scheduled.mode, frequency, position, NoiseSeed, frames);
   ApplySessionFades(session, firstFrame, frames);
-  ExposureState.sessionBlock++;
+  StoreField(ExposureState.sessionBlock, block + 1);
 }
 
 }  // namespace
 
 bool SessionBlocksLeft() {
   const Session* session = LoadField(ExposureState.session);
-  return session == nullptr || ExposureState.sessionBlock < SessionBlocks(*session);
+  return session == nullptr || LoadField(ExposureState.sessionBlock) < SessionBlocks(*session);
 }
 
 bool FillAudioBlock(WaveOutOpening& opening, int block) {
@@ -33,10 +35,10 @@ bool FillAudioBlock(WaveOutOpening& opening, int block) {
     SynthesizeSessionBlock(*session, frames);
   else
     SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
-                    ExposureState.samplePosition, NoiseSeed, frames);
+                    LoadField(ExposureState.samplePosition), NoiseSeed, frames);
   // Before the write: a worker held inside it past the end of its exposure
   // finds nothing of the exposure left to change when it comes back.
-  ExposureState.samplePosition += FramesPerBlock;
+  StoreField(ExposureState.samplePosition, LoadField(ExposureState.samplePosition) + FramesPerBlock);
   return waveOutWrite(opening.waveDevice, &opening.blockHeaders[block], sizeof(WAVEHDR)) ==
          MMSYSERR_NOERROR;
 }

@@ -8,6 +8,13 @@ namespace {
 const double FullTurn = 6.2831853;
 }  // namespace
 
+uint32_t TickPeriodMs(VisualMode mode) {
+  if (mode == VisualMode::SmoothStrobe || mode == VisualMode::DiscreteStrobe) return StrobeTickMs;
+  if (mode == VisualMode::Circles) return RingTickMs;
+  if (mode == VisualMode::Grid) return GridTickMs;
+  return IdleTickMs;
+}
+
 double SmoothStrobeStep(uint32_t frequency) {
   const uint32_t ticksPerPeriod = 50000 / frequency;
   return FullTurn / ticksPerPeriod;

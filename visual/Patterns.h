@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "exposure/Modes.h"
+
 constexpr int RingCount = 80;
 constexpr int GridStepCount = 44;
 constexpr uint32_t White = 0xFFFFFF;
@@ -14,6 +16,9 @@ constexpr uint32_t StrobeTickMs = 2;
 constexpr uint32_t RingTickMs = 20;
 constexpr uint32_t GridTickMs = 10;
 constexpr uint32_t IdleTickMs = 1000;
+
+// The tick period of a visual mode.
+uint32_t TickPeriodMs(VisualMode mode);
 
 // Smooth strobe: a cosine from black to grey 254 and back every
 // 50000 / frequency ticks, recomputed from the tick count, never accumulated.

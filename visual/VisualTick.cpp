@@ -1,6 +1,5 @@
-#include "exposure/ExposureControl.h"
 #include "exposure/ExposureState.h"
-#include "exposure/SessionClock.h"
+#include "sound/SessionClock.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
 
@@ -8,27 +7,32 @@ VisualStateRecord VisualState;
 
 namespace {
 
-// The session's time at this tick, read once so that the frequency and the
-// brightness of one frame belong to the same moment.
-uint32_t tickElapsedMs;
+// The session's frame at this tick, read once so that the frequency and the
+// brightness of one frame belong to the same moment; the tick's own view of
+// the clock, which never goes back.
+uint64_t tickFrame;
+ClockReader tickClock;
 
-// A session's light at time t: the frequency of block floor(t / 250 ms),
-// which this tick alone writes while the session plays (the keys leave it
-// alone then); otherwise the frequency the user set.
-uint32_t TickFrequency() {
+// Whether this tick shows a picture: not while the exposure is paused, nor,
+// in a session, before its first sound is heard. A session's light is that
+// of the frame heard now; the tick writes its frequency, which it alone
+// writes while the session plays (the keys leave it alone then).
+bool ReadTickTime() {
+  if (LoadField(ExposureState.paused) == 1) return false;
   const Session* session = LoadField(ExposureState.session);
-  if (session == nullptr) return LoadField(ExposureState.frequency);
-  tickElapsedMs = SessionElapsedMs();
-  const uint32_t frequency = SessionBlockAtTime(*session, tickElapsedMs).frequency;
-  StoreField(ExposureState.frequency, frequency);
-  return frequency;
+  if (session == nullptr) return true;
+  if (!ReadSessionClock(LoadField(ExposureState.exposureNumber), timeGetTime(), tickClock,
+                        tickFrame))
+    return false;
+  StoreField(ExposureState.frequency, SessionBlockAtFrame(*session, tickFrame).frequency);
+  return true;
 }
 
 // The white, the grey and the pens alike, under a session's fades; a frame
 // of another brightness is another frame, so it is drawn.
 COLORREF Faded(COLORREF colour) {
   const Session* session = LoadField(ExposureState.session);
-  return session == nullptr ? colour : FadedColour(colour, *session, tickElapsedMs);
+  return session == nullptr ? colour : FadedColour(colour, *session, tickFrame);
 }
 
 void FillWindow(COLORREF colour) {
@@ -105,6 +109,12 @@ void DrawGrid(uint32_t frequency) {
   if (draw) PresentFrame();
 }
 
+// A dark window, drawn once and then left alone as any unchanged frame is.
+void DrawDark(uint32_t tickPeriodMs) {
+  const FrameKey frame = FillFrameKey(Black);
+  if (FrameDue(frame, tickPeriodMs)) FillWindow(frame.colour);
+}
+
 }  // namespace
 
 void ForgetFramesDrawn() {
@@ -164,7 +174,13 @@ void DrawGridLines(const FrameKey& frame) {
 void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterTick(VisualState.tickGate)) return;
   const VisualMode mode = LoadField(ExposureState.visualMode);
-  const uint32_t frequency = TickFrequency();
+  if (!ReadTickTime()) {
+    // The pattern waits where it is; the window stays up, dark.
+    if (mode != VisualMode::None) DrawDark(TickPeriodMs(mode));
+    LeaveTick(VisualState.tickGate);
+    return;
+  }
+  const uint32_t frequency = LoadField(ExposureState.frequency);
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);
