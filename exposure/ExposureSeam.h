@@ -1,7 +1,8 @@
 // What the exposure control and the full-screen window ask of the program
 // whose window starts the exposures. Each program defines these procedures
-// once: the panel from its controls, the session player from its session
-// list. The shared code never reaches for one program's controls itself.
+// once, in its own target: the panel from its controls, the session player
+// from its session list. The shared code never reaches for one program's
+// controls itself.
 #pragma once
 
 #include <cstdint>
@@ -19,3 +20,7 @@ void ShowExposureRunning(bool running);
 // An arrow key in the full-screen window has set frequency: the program's
 // own controls follow it.
 void ShowFrequencyFromKeys(uint32_t frequency);
+
+// P was pressed (not held) in the full-screen window: a program that can
+// pause pauses its exposure, or resumes it, and shows which.
+void PauseFromKeys();

@@ -39,3 +39,6 @@ void ShowFrequencyFromKeys(uint32_t frequency) {
   SendMessageA(ExposureState.frequencySpin, UDM_SETPOS, 0, MAKELPARAM(frequency & 0xFFFF, 0));
   SendMessageA(ExposureState.ControlPanel, WM_VSCROLL, 0, 0);
 }
+
+// The panel's exposures have no pause.
+void PauseFromKeys() {}

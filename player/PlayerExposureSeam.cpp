@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "exposure/Countdown.h"
+#include "exposure/ExposureControl.h"
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "panel/Strings.h"
@@ -31,3 +32,10 @@ void ShowExposureRunning(bool running) {
 // The player has no frequency controls, and the keys leave a session's
 // frequency alone.
 void ShowFrequencyFromKeys(uint32_t) {}
+
+void PauseFromKeys() {
+  if (LoadField(ExposureState.paused) == 1)
+    ResumeExposure();
+  else
+    PauseExposure();
+}

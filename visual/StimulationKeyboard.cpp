@@ -39,3 +39,8 @@ void HandleStimulationKeyDown() {
   if (KeyPressed(VK_UP)) SetFrequencyFromKey(FrequencyAfterUp(CurrentFrequency()));
   if (KeyPressed(VK_DOWN)) SetFrequencyFromKey(FrequencyAfterDown(CurrentFrequency()));
 }
+
+void HandlePauseKey(WPARAM key, LPARAM flags) {
+  const LPARAM heldBefore = LPARAM{1} << 30;
+  if (key == 'P' && (flags & heldBefore) == 0) PauseFromKeys();
+}

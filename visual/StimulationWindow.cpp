@@ -36,6 +36,7 @@ LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam,
   switch (message) {
     case WM_KEYDOWN:
       HandleStimulationKeyDown();
+      HandlePauseKey(wParam, lParam);
       break;
     case WM_SYSCOMMAND:
       if (HoldsOffScreenSaver(wParam)) return 0;

@@ -20,9 +20,13 @@ void ShowExposureRunning(bool) {}
 #ifndef LEFT_OUT_ShowFrequencyFromKeys
 void ShowFrequencyFromKeys(uint32_t) {}
 #endif
+#ifndef LEFT_OUT_PauseFromKeys
+void PauseFromKeys() {}
+#endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StartExposure();
   HandleStimulationKeyDown();
+  HandlePauseKey('P', 0);
   return 0;
 }
