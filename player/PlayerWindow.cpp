@@ -189,7 +189,6 @@ void CreatePlayerWindow(HINSTANCE instance) {
   ExposureState.ControlPanel =
       CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
   CreateControls(instance);
-  for (const ListedSession& listed : ListedSessions) AddToList(listed);
 }
 
 void ApplyPlayerLanguage() {

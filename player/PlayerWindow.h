@@ -16,9 +16,11 @@ constexpr int PatternListId = 22;
 constexpr int DescriptionLineId = 23;
 constexpr int ProgressLineId = 24;
 
+// The window and its controls, without texts: ApplyPlayerLanguage sets them.
 void CreatePlayerWindow(HINSTANCE instance);
 
-// Every text in the current language; the list keeps its selection.
+// Every text in the current language, the session list's titles among them;
+// the list keeps its selection and the pattern list its choice.
 void ApplyPlayerLanguage();
 
 // Adds the session files of the command line (a file dropped on the program
