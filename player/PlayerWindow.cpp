@@ -183,12 +183,14 @@ void HandleCommand(WPARAM wParam) {
 
 }  // namespace
 
-void CreatePlayerWindow(HINSTANCE instance) {
+bool CreatePlayerWindow(HINSTANCE instance) {
   RegisterProgramClassW(instance, PlayerClass, PlayerWindowProc, IconResource,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   ExposureState.ControlPanel =
       CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
+  if (ExposureState.ControlPanel == nullptr) return false;
   CreateControls(instance);
+  return true;
 }
 
 void ApplyPlayerLanguage() {

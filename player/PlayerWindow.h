@@ -17,7 +17,9 @@ constexpr int DescriptionLineId = 23;
 constexpr int ProgressLineId = 24;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
-void CreatePlayerWindow(HINSTANCE instance);
+// False when there is no window, which would leave the program running
+// unseen.
+bool CreatePlayerWindow(HINSTANCE instance);
 
 // Every text in the current language, the session list's titles among them;
 // the list keeps its selection and the pattern list its choice.

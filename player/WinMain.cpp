@@ -19,7 +19,7 @@ const char* UserLanguage() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LoadLibrarySessions(instance);
-  CreatePlayerWindow(instance);
+  if (!CreatePlayerWindow(instance)) return 1;
   CreateStimulationWindow(instance);
   SetProgramStartFields(UserLanguage());
   ApplyPlayerLanguage();
