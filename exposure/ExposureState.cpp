@@ -7,8 +7,8 @@ const char LanguageEnglish[] = "Eng";
 // first Start or the first move of a frequency control.
 ExposureStateRecord ExposureState;
 
-void SetProgramStartFields() {
+void SetProgramStartFields(const char* language) {
   StoreField(ExposureState.countdownEnabled, 0);
   StoreField(ExposureState.running, 0);
-  StoreField(ExposureState.language, LanguageRussian);
+  StoreField(ExposureState.language, language);
 }

@@ -81,8 +81,9 @@ inline void StoreField(std::atomic<T>& field, V value) {
   field.store(static_cast<T>(value), std::memory_order_relaxed);
 }
 
-// What both programs set once their windows exist: stopped, no countdown, Russian.
-void SetProgramStartFields();
+// What both programs set once their windows exist: stopped, no countdown, and
+// the language to start in (LanguageRussian or LanguageEnglish).
+void SetProgramStartFields(const char* language);
 
 inline bool IsRussian(const char* token) { return token == LanguageRussian; }
 inline bool IsEnglish(const char* token) { return token == LanguageEnglish; }

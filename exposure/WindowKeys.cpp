@@ -2,15 +2,26 @@
 
 #include "exposure/ExposureState.h"
 
-int RunMessageLoop() {
+// The window's keys move between and press its controls; the full-screen
+// window's keys are not the window's and pass on. The programs' own messages
+// are above WM_APP, clear of the dialog messages at WM_USER.
+
+int RunMessageLoopA() {
   MSG message = {};
   while (GetMessageA(&message, nullptr, 0, 0)) {
-    // The window's keys move between and press its controls; the full-screen
-    // window's keys are not the window's and pass on. The programs' own
-    // messages are above WM_APP, clear of the dialog messages at WM_USER.
     if (IsDialogMessageA(ExposureState.ControlPanel, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+int RunMessageLoopW() {
+  MSG message = {};
+  while (GetMessageW(&message, nullptr, 0, 0)) {
+    if (IsDialogMessageW(ExposureState.ControlPanel, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

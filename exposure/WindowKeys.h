@@ -6,8 +6,11 @@
 #include <windows.h>
 
 // The message loop of the program, whose window is ExposureState.ControlPanel.
-// Returns the exit code that PostQuitMessage gave.
-int RunMessageLoop();
+// Returns the exit code that PostQuitMessage gave. The panel's window is
+// ANSI and runs the narrow loop; the player's is Unicode and runs the wide
+// one, so that typed characters reach it as UTF-16.
+int RunMessageLoopA();
+int RunMessageLoopW();
 
 // The control id of a WM_COMMAND's wParam. Enter reaches a window that is not
 // a dialog as IDOK: it stands for the focused control, so that Enter presses

@@ -11,6 +11,7 @@
 #include "panel/Language.h"
 #include "panel/PanelColours.h"
 #include "panel/Strings.h"
+#include "platform/ProgramWindow.h"
 #include "visual/StimulationWindow.h"
 
 namespace {
@@ -18,27 +19,9 @@ namespace {
 const int IconResource = 101;
 const int TileResource = 105;
 
-void RegisterPanelClass(HINSTANCE instance) {
-  WNDCLASSA panelClass = {};
-  panelClass.lpfnWndProc = ControlPanelProc;
-  panelClass.hInstance = instance;
-  panelClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IconResource));
-  panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  panelClass.hbrBackground = PanelBackgroundBrush(instance, TileResource);
-  panelClass.lpszClassName = "TessovantWindow";
-  RegisterClassA(&panelClass);
-}
-
-HWND CreateChild(HINSTANCE instance, const char* className, const char* text, DWORD style,
-                 DWORD extendedStyle, int x, int y, int width, int height, int id) {
-  return CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
-                         width, height, ExposureState.ControlPanel,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
-
 void CreateFrequencySlider(HINSTANCE instance) {
-  HWND slider = CreateChild(instance, "msctls_trackbar32", nullptr, WS_TABSTOP | TBS_FIXEDLENGTH, 0,
-                            242, 5, 250, 15, FrequencySliderId);
+  HWND slider = CreateChildA(instance, ExposureState.ControlPanel, "msctls_trackbar32", nullptr,
+                             WS_TABSTOP | TBS_FIXEDLENGTH, 0, {242, 5, 250, 15}, FrequencySliderId);
   ExposureState.frequencySlider = slider;
   SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELONG(MinimumFrequency, MaximumFrequency));
   SendMessageA(slider, TBM_SETPOS, TRUE, DefaultFrequency);
@@ -46,23 +29,23 @@ void CreateFrequencySlider(HINSTANCE instance) {
 }
 
 HWND CreateModeList(HINSTANCE instance, int y) {
-  return CreateChild(instance, "COMBOBOX", nullptr,
-                     WS_TABSTOP | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 0, 185, y,
-                     305, 200, 0);
+  return CreateChildA(instance, ExposureState.ControlPanel, "COMBOBOX", nullptr,
+                      WS_TABSTOP | CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 0,
+                      {185, y, 305, 200}, 0);
 }
 
 void CreateControls(HINSTANCE instance) {
   ExposureState.frequencyReadout =
-      CreateChild(instance, "EDIT", "7,80", ES_READONLY | ES_RIGHT, 0, 160, 5, 40, 15, 0);
+      CreateChildA(instance, ExposureState.ControlPanel, "EDIT", "7,80", ES_READONLY | ES_RIGHT, 0,
+                   {160, 5, 40, 15}, 0);
   ExposureState.durationField =
-      CreateChild(instance, "EDIT", "0", WS_TABSTOP | WS_DLGFRAME | ES_NUMBER | ES_RIGHT, 0, 150, 92,
-                  50, 20, 0);
+      CreateChildA(instance, ExposureState.ControlPanel, "EDIT", "0",
+                   WS_TABSTOP | WS_DLGFRAME | ES_NUMBER | ES_RIGHT, 0, {150, 92, 50, 20}, 0);
   InitCommonControls();
   CreateFrequencySlider(instance);
-  ExposureState.frequencySpin =
-      CreateUpDownControl(WS_CHILD | WS_VISIBLE, 222, 5, 10, 15, ExposureState.ControlPanel,
-                          FrequencySpinId, instance, ExposureState.frequencySlider,
-                          MaximumFrequency, MinimumFrequency, DefaultFrequency);
+  ExposureState.frequencySpin = CreateUpDownControl(
+      WS_CHILD | WS_VISIBLE, 222, 5, 10, 15, ExposureState.ControlPanel, FrequencySpinId, instance,
+      ExposureState.frequencySlider, MaximumFrequency, MinimumFrequency, DefaultFrequency);
   ExposureState.soundList = CreateModeList(instance, 30);
   ExposureState.visualList = CreateModeList(instance, 60);
   ExposureState.durationSpin =
@@ -70,10 +53,11 @@ void CreateControls(HINSTANCE instance) {
                           15, ExposureState.ControlPanel, DurationSpinId, instance,
                           ExposureState.durationField, 10000, 0, 0);
   ExposureState.startButton =
-      CreateChild(instance, "BUTTON", "", WS_TABSTOP, WS_EX_DLGMODALFRAME, 215, 125, 70, 30,
-                  StartButtonId);
-  ExposureState.languageButton = CreateChild(instance, "BUTTON", LanguageButtonCaption, WS_TABSTOP,
-                                             0, 5, 125, 70, 30, LanguageButtonId);
+      CreateChildA(instance, ExposureState.ControlPanel, "BUTTON", "", WS_TABSTOP,
+                   WS_EX_DLGMODALFRAME, {215, 125, 70, 30}, StartButtonId);
+  ExposureState.languageButton =
+      CreateChildA(instance, ExposureState.ControlPanel, "BUTTON", LanguageButtonCaption,
+                   WS_TABSTOP, 0, {5, 125, 70, 30}, LanguageButtonId);
 }
 
 // Tab follows the z-order, which is the order of creation: the duration
@@ -110,17 +94,16 @@ void HandleCommand(WPARAM wParam) {
   if (code != 0) return;
   // Start or Stop, decided from running alone.
   if (id == StartButtonId) HandleStartStopCommand();
-  if (id == LanguageButtonId) ToggleLanguage();
+  if (id == LanguageButtonId) ToggleLanguage(ApplyLanguage);
 }
 
 }  // namespace
 
 void CreateControlPanel(HINSTANCE instance) {
-  RegisterPanelClass(instance);
-  ExposureState.ControlPanel = CreateWindowExA(
-      0, "TessovantWindow", "", WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX,
-      GetSystemMetrics(SM_CXSCREEN) / 2 - PanelWidth / 2, 50, PanelWidth, PanelHeight, nullptr,
-      nullptr, instance, nullptr);
+  RegisterProgramClassA(instance, "TessovantWindow", ControlPanelProc, IconResource,
+                        PanelBackgroundBrush(instance, TileResource));
+  ExposureState.ControlPanel =
+      CreateProgramWindowA(instance, "TessovantWindow", PanelWidth, PanelHeight);
   CreateControls(instance);
   OrderTabStops();
 }
@@ -160,6 +143,6 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
 void StartControlPanel(HINSTANCE instance) {
   CreateControlPanel(instance);
   CreateStimulationWindow(instance);
-  SetProgramStartFields();
+  SetProgramStartFields(LanguageRussian);
   ApplyLanguage();
 }

@@ -5,6 +5,7 @@
 
 #include "exposure/ExposureState.h"
 #include "panel/FormatFrequency.h"
+#include "platform/ProgramWindow.h"
 
 namespace {
 
@@ -13,8 +14,6 @@ void ShowReadout() {
   FormatFrequency(LoadField(ExposureState.frequency), text);
   SendMessageA(ExposureState.frequencyReadout, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
-
-uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
 
 }  // namespace
 

@@ -7,12 +7,7 @@
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "panel/Strings.h"
-
-namespace {
-
-uint32_t LowWord(LRESULT position) { return static_cast<uint32_t>(position) & 0xFFFF; }
-
-}  // namespace
+#include "platform/ProgramWindow.h"
 
 void CopyExposureSettings() {
   StoreField(ExposureState.frequency, LowWord(SendMessageA(ExposureState.frequencySpin, UDM_GETPOS, 0, 0)));

@@ -1,5 +1,6 @@
-// Every text of the interface, in Windows-1251 bytes for the ANSI calls;
-// the English set is plain ASCII.
+// Every text of the panel, in Windows-1251 bytes for the ANSI calls; the
+// English set is plain ASCII. The session player shows those it shares with
+// the panel converted from that code page to UTF-16.
 #pragma once
 
 #include "exposure/Modes.h"

@@ -5,5 +5,5 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   StartControlPanel(instance);
-  return RunMessageLoop();
+  return RunMessageLoopA();
 }

@@ -48,6 +48,15 @@ std::wstring WideFromUtf8(const std::string& text) {
   return wide;
 }
 
+std::wstring WideFromCodePage1251(const char* text) {
+  const int length = MultiByteToWideChar(1251, 0, text, -1, nullptr, 0);
+  if (length <= 1) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(1251, 0, text, -1, &wide[0], length);
+  wide.pop_back();  // the terminating null, counted in length
+  return wide;
+}
+
 std::string Utf8FromWide(const std::wstring& text) {
   if (text.empty()) return std::string();
   const int size = static_cast<int>(text.size());

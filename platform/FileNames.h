@@ -1,6 +1,6 @@
-// File names in any language. The programs keep names in UTF-8; on Windows a
-// name goes to the system in UTF-16 (CreateFileW, _wfopen), so that a
-// folder named in the user's language opens whatever the code page for
+// File names and texts in any language. The programs keep names in UTF-8; on
+// Windows a name goes to the system in UTF-16 (CreateFileW, _wfopen), so that
+// a folder named in the user's language opens whatever the code page for
 // programs that are not Unicode.
 #pragma once
 
@@ -19,6 +19,10 @@ bool ReadWholeFile(const wchar_t* path, std::string& bytes, size_t limit);
 
 std::wstring WideFromUtf8(const std::string& text);
 std::string Utf8FromWide(const std::wstring& text);
+
+// A text of the panel's tables (Windows-1251 bytes) for a Unicode window,
+// converted from that code page whatever the system's own.
+std::wstring WideFromCodePage1251(const char* text);
 
 // The program's command line, program name first, in UTF-8: main's own
 // arguments have passed through the code page and lost what it lacks.

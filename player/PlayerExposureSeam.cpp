@@ -8,6 +8,7 @@
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "panel/Strings.h"
+#include "platform/FileNames.h"
 #include "player/PlayerWindow.h"
 #include "sound/SessionSchedule.h"
 
@@ -18,15 +19,17 @@ void CopyExposureSettings() {
   StoreField(ExposureState.frequency, first.frequency);
   StoreField(ExposureState.soundMode, first.mode);
   StoreField(ExposureState.visualMode,
-             static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
+             static_cast<VisualMode>(SendMessageW(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
   // The session ends itself when its blocks have played.
   SetDuration(0);
 }
 
 void FocusForExposure() { SetFocus(ExposureState.ControlPanel); }
 
+// The panel's captions, for the player's Unicode button.
 void ShowExposureRunning(bool running) {
-  SetWindowTextA(ExposureState.startButton, InCurrentLanguage(running ? StopCaption : StartCaption));
+  const char* caption = InCurrentLanguage(running ? StopCaption : StartCaption);
+  SetWindowTextW(ExposureState.startButton, WideFromCodePage1251(caption).c_str());
 }
 
 // The player has no frequency controls, and the keys leave a session's

@@ -6,6 +6,7 @@
 #include "sound/SessionClock.h"
 #include "panel/FormatFrequency.h"
 #include "player/PlayerStrings.h"
+#include "player/RussianSessionProblems.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ std::string Frequency(uint32_t frequency) {
   return text;
 }
 
-std::string Word(const TextPair& text) { return InCurrentLanguage(text); }
+std::string Word(const Utf8Pair& text) { return InCurrentLanguage(text); }
 
 // A slide is a straight line, so the extremes are at the segments' ends.
 void FrequencyRange(const Session& session, uint32_t& lowest, uint32_t& highest) {
@@ -31,7 +32,7 @@ void FrequencyRange(const Session& session, uint32_t& lowest, uint32_t& highest)
 
 // Russian counts take one of three forms: 1, 21 "сегмент"; 2..4, 22..24
 // "сегмента"; 0, 5..20, 25.. "сегментов". English has two.
-const TextPair& SegmentCountWord(size_t count) {
+const Utf8Pair& SegmentCountWord(size_t count) {
   const size_t last = count % 10, lastTwo = count % 100;
   const bool teen = lastTwo >= 11 && lastTwo <= 14;
   if (IsEnglish(LoadField(ExposureState.language))) return count == 1 ? SegmentWord : SegmentsWord;
@@ -51,9 +52,9 @@ std::string DescribeSession(const Session& session) {
   uint32_t lowest, highest;
   FrequencyRange(session, lowest, highest);
   return MinutesSeconds(SessionLengthMs(session) / 1000) + ", " +
-         std::to_string(session.segments.size()) + " " + Word(SegmentCountWord(session.segments.size())) + ", " +
-         Word(FromWord) + " " + Frequency(lowest) + " " + Word(ToWord) + " " +
-         Frequency(highest) + " " + Word(FrequencyUnit);
+         std::to_string(session.segments.size()) + " " +
+         Word(SegmentCountWord(session.segments.size())) + ", " + Word(FromWord) + " " +
+         Frequency(lowest) + " " + Word(ToWord) + " " + Frequency(highest) + " " + Word(HertzUnit);
 }
 
 std::string SessionProgress(const Session& session, uint32_t elapsedMs) {
@@ -63,5 +64,24 @@ std::string SessionProgress(const Session& session, uint32_t elapsedMs) {
   return MinutesSeconds(shownMs / 1000) + " / " + MinutesSeconds(lengthMs / 1000) + ", " +
          Word(SegmentWord) + " " + std::to_string(block.segment + 1) + " " + Word(OfWord) + " " +
          std::to_string(session.segments.size()) + ", " + Frequency(block.frequency) + " " +
-         Word(FrequencyUnit);
+         Word(HertzUnit);
+}
+
+std::string ListedTitle(const Session& session, const std::string& fileName) {
+  const bool russian = IsRussian(LoadField(ExposureState.language));
+  const std::string& own = russian ? session.russianTitle : session.englishTitle;
+  const std::string& other = russian ? session.englishTitle : session.russianTitle;
+  if (!own.empty()) return own;
+  if (!other.empty()) return other;
+  return fileName;
+}
+
+std::string BadFileMessage(const std::string& path, const SessionError& error) {
+  const std::string line =
+      error.line == 0 ? "" : Word(LineWord) + " " + std::to_string(error.line) + ": ";
+  return path + "\n" + line + SessionProblemInCurrentLanguage(error);
+}
+
+std::string UnreadableFileMessage(const std::string& path) {
+  return path + "\n" + Word(UnreadableFile);
 }

@@ -1,6 +1,7 @@
 // The player's texts that are computed, window-free, in the current
-// language: the line that describes a session and the progress of one
-// that plays.
+// language and in UTF-8: the line that describes a session, the progress of
+// one that plays, the name it is listed under and the message about a file
+// that is not taken.
 #pragma once
 
 #include <cstdint>
@@ -18,3 +19,14 @@ std::string DescribeSession(const Session& session);
 // "1:05 / 15:00, segment 2 of 3, 9,40 Hz": the time since Start (at most the
 // length), the segment and the frequency of the block playing then.
 std::string SessionProgress(const Session& session, uint32_t elapsedMs);
+
+// What the list shows for a session: its title in the current language,
+// else its title in the other, else the name of its file.
+std::string ListedTitle(const Session& session, const std::string& fileName);
+
+// The path of a file that stays out of the list, then on a line of its own
+// the line of the file (if the problem has one) and what is wrong there.
+std::string BadFileMessage(const std::string& path, const SessionError& error);
+
+// The path of a file that could not be read, then that it could not.
+std::string UnreadableFileMessage(const std::string& path);

@@ -8,6 +8,9 @@
 #include "exposure/ExposureState.h"
 #include "sound/SessionClock.h"
 #include "exposure/WindowKeys.h"
+#include "panel/Language.h"
+#include "platform/FileNames.h"
+#include "platform/ProgramWindow.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
@@ -15,9 +18,10 @@
 
 namespace {
 
+const wchar_t PlayerClass[] = L"TessovantSessionWindow";
 const int IconResource = 101;
 const int PlayerWidth = 470;
-const int PlayerHeight = 330;
+const int PlayerHeight = 390;
 const UINT_PTR ProgressTimerId = 1;
 // Four times a second, so the shown second is never more than a quarter late.
 const UINT ProgressPeriodMs = 250;
@@ -35,52 +39,53 @@ HWND patternLabel;
 HWND descriptionLine;
 HWND progressLine;
 HWND warningLine;
+// What the progress line says once no session plays, or nullptr while one
+// plays or before the first: it follows a language switch.
+const Utf8Pair* endOfSession;
 
-HWND CreateChild(HINSTANCE instance, const char* className, DWORD style, int x, int y, int width,
-                 int height, int id) {
-  return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                         ExposureState.ControlPanel,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
-
-// A Unicode list, so that file names in any language show.
-HWND CreateSessionList(HINSTANCE instance) {
-  return CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, 10, 30, 260,
-                         120, ExposureState.ControlPanel,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(SessionListId)), instance,
-                         nullptr);
+HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD style,
+                         DWORD extendedStyle, ChildPlace place, int id) {
+  return CreateChildW(instance, ExposureState.ControlPanel, className, L"", style, extendedStyle,
+                      place, id);
 }
 
 // Tab follows the z-order, which is the order of creation: the window's
-// order from top to bottom, left to right.
+// order from top to bottom, left to right. Two rows are left free for the
+// controls that come next: a volume slider with its label below the pattern
+// list (y 215 to 239), and Pause beside Start (x 110, 90 x 30).
 void CreateControls(HINSTANCE instance) {
-  sessionsLabel = CreateChild(instance, "STATIC", 0, 10, 10, 260, 18, 0);
-  sessionList = CreateSessionList(instance);
-  openButton = CreateChild(instance, "BUTTON", WS_TABSTOP, 285, 30, 165, 28, OpenButtonId);
-  ExposureState.languageButton = CreateChild(instance, "BUTTON", WS_TABSTOP, 285, 65, 165, 28,
-                                             PlayerLanguageButtonId);
-  descriptionLine = CreateChild(instance, "STATIC", 0, 10, 158, 440, 18, 0);
-  patternLabel = CreateChild(instance, "STATIC", 0, 10, 188, 220, 18, 0);
+  sessionsLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 10, 260, 18}, 0);
+  sessionList = CreatePlayerControl(instance, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
+                                    WS_EX_CLIENTEDGE, {10, 30, 260, 120}, SessionListId);
+  openButton =
+      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 30, 165, 28}, OpenButtonId);
+  ExposureState.languageButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
+                                                     {285, 65, 165, 28}, PlayerLanguageButtonId);
+  descriptionLine =
+      CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 158, 440, 18}, DescriptionLineId);
+  patternLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 188, 220, 18}, 0);
   ExposureState.visualList =
-      CreateChild(instance, "COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 235, 185,
-                  215, 200, PatternListId);
-  ExposureState.startButton =
-      CreateChild(instance, "BUTTON", WS_TABSTOP, 10, 220, 90, 30, PlayerStartButtonId);
-  progressLine = CreateChild(instance, "STATIC", 0, 110, 227, 340, 18, 0);
-  warningLine = CreateChild(instance, "STATIC", 0, 10, 265, 440, 18, 0);
+      CreatePlayerControl(instance, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
+                          {235, 185, 215, 200}, PatternListId);
+  ExposureState.startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
+                                                  {10, 250, 90, 30}, PlayerStartButtonId);
+  progressLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 292, 440, 18}, ProgressLineId);
+  warningLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 322, 440, 18}, 0);
 }
 
-void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+void SetText(HWND control, const std::string& utf8) {
+  SetWindowTextW(control, WideFromUtf8(utf8).c_str());
+}
+
+// The texts the player shares with the panel, from the panel's table.
+void SetPanelText(HWND control, const char* windows1251) {
+  SetWindowTextW(control, WideFromCodePage1251(windows1251).c_str());
+}
 
 void FillPatternList() {
-  LRESULT chosen = SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0);
+  LRESULT chosen = SendMessageW(ExposureState.visualList, CB_GETCURSEL, 0, 0);
   if (chosen == CB_ERR) chosen = static_cast<LRESULT>(VisualMode::SmoothStrobe);
-  SendMessageA(ExposureState.visualList, CB_RESETCONTENT, 0, 0);
-  for (int mode = 0; mode < ModeCount; mode++)
-    SendMessageA(ExposureState.visualList, CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(InCurrentLanguage(VisualModeNames[mode])));
-  SendMessageA(ExposureState.visualList, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+  FillModeListW(ExposureState.visualList, VisualModeNames, static_cast<int>(chosen));
 }
 
 void ShowDescription() {
@@ -89,7 +94,16 @@ void ShowDescription() {
 }
 
 void AddToList(const ListedSession& listed) {
-  SendMessageW(sessionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(listed.name.c_str()));
+  const std::wstring title = WideFromUtf8(ListedTitle(listed.session, listed.fileName));
+  SendMessageW(sessionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+}
+
+// Every title again in the current language, the chosen one still chosen.
+void FillSessionList() {
+  const LRESULT chosen = SendMessageW(sessionList, LB_GETCURSEL, 0, 0);
+  SendMessageW(sessionList, LB_RESETCONTENT, 0, 0);
+  for (const ListedSession& listed : ListedSessions) AddToList(listed);
+  SendMessageW(sessionList, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
 void SelectLast() {
@@ -103,11 +117,15 @@ void LoadFile(const wchar_t* path) {
   SelectLast();
 }
 
+void ShowEndOfSession(const Utf8Pair& text) {
+  KillTimer(ExposureState.ControlPanel, ProgressTimerId);
+  endOfSession = &text;
+  SetText(progressLine, InCurrentLanguage(text));
+}
+
 // The exposure has ended by itself, and the screen is given back.
 void HandlePlayedOut(WPARAM exposure) {
-  if (!HandleSessionPlayedOut(exposure)) return;
-  KillTimer(ExposureState.ControlPanel, ProgressTimerId);
-  SetText(progressLine, InCurrentLanguage(FinishedText));
+  if (HandleSessionPlayedOut(exposure)) ShowEndOfSession(FinishedText);
 }
 
 // The session's time as the light shows it; 0 before its sound is heard.
@@ -121,8 +139,7 @@ uint32_t ProgressMs() {
 void UpdateProgress() {
   const Session* session = LoadField(ExposureState.session);
   if (LoadField(ExposureState.running) == 0 || session == nullptr) {
-    KillTimer(ExposureState.ControlPanel, ProgressTimerId);
-    SetText(progressLine, InCurrentLanguage(StoppedText));
+    ShowEndOfSession(StoppedText);
     return;
   }
   const uint32_t elapsedMs = ProgressMs();
@@ -135,31 +152,30 @@ void HandleStartStop() {
   if (LoadField(ExposureState.running) == 0 && ChosenSession() == nullptr) return;
   HandleStartStopCommand();
   if (LoadField(ExposureState.running) == 0) return;
+  endOfSession = nullptr;
   SetTimer(ExposureState.ControlPanel, ProgressTimerId, ProgressPeriodMs, nullptr);
   UpdateProgress();
 }
 
+// Pairs of a name and its pattern, each ended by a null, and a null after
+// the last pair.
+std::wstring OpenFilter() {
+  const std::string filter = std::string(InCurrentLanguage(SessionFilesFilter)) + '\0' + "*.txt" +
+                             '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
+  return WideFromUtf8(filter);
+}
+
 void HandleOpen() {
   wchar_t path[MAX_PATH * 4] = L"";
-  const std::string filter = std::string(InCurrentLanguage(SessionFilesFilter)) + '\0' +
-                             "*.txt" + '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" +
-                             '\0';
-  std::wstring wideFilter(filter.size() + 1, L'\0');
-  MultiByteToWideChar(1251, 0, filter.data(), static_cast<int>(filter.size()), &wideFilter[0],
-                      static_cast<int>(filter.size()));
+  const std::wstring filter = OpenFilter();
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = ExposureState.ControlPanel;
-  dialog.lpstrFilter = wideFilter.c_str();
+  dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = path;
   dialog.nMaxFile = sizeof path / sizeof path[0];
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (GetOpenFileNameW(&dialog)) LoadFile(path);
-}
-
-void ToggleLanguage() {
-  StoreField(ExposureState.language, OtherLanguage(LoadField(ExposureState.language)));
-  ApplyPlayerLanguage();
 }
 
 // Buttons act on a click (code 0); the list on a new selection, by the
@@ -170,39 +186,34 @@ void HandleCommand(WPARAM wParam) {
   if (id == SessionListId && code == LBN_SELCHANGE) ShowDescription();
   if (code != 0) return;
   if (id == PlayerStartButtonId) HandleStartStop();
-  if (id == PlayerLanguageButtonId) ToggleLanguage();
+  if (id == PlayerLanguageButtonId) ToggleLanguage(ApplyPlayerLanguage);
   if (id == OpenButtonId) HandleOpen();
 }
 
 }  // namespace
 
-void CreatePlayerWindow(HINSTANCE instance) {
-  WNDCLASSA playerClass = {};
-  playerClass.lpfnWndProc = PlayerWindowProc;
-  playerClass.hInstance = instance;
-  playerClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IconResource));
-  playerClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  playerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  playerClass.lpszClassName = "TessovantSessionWindow";
-  RegisterClassA(&playerClass);
-  ExposureState.ControlPanel = CreateWindowExA(
-      0, "TessovantSessionWindow", "", WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX,
-      GetSystemMetrics(SM_CXSCREEN) / 2 - PlayerWidth / 2, 50, PlayerWidth, PlayerHeight, nullptr,
-      nullptr, instance, nullptr);
+bool CreatePlayerWindow(HINSTANCE instance) {
+  RegisterProgramClassW(instance, PlayerClass, PlayerWindowProc, IconResource,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  ExposureState.ControlPanel =
+      CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
+  if (ExposureState.ControlPanel == nullptr) return false;
   CreateControls(instance);
-  for (const ListedSession& listed : ListedSessions) AddToList(listed);
+  return true;
 }
 
 void ApplyPlayerLanguage() {
-  SetWindowTextA(ExposureState.ControlPanel, InCurrentLanguage(PlayerTitle));
-  SetWindowTextA(sessionsLabel, InCurrentLanguage(SessionsLabel));
-  SetWindowTextA(openButton, InCurrentLanguage(OpenCaption));
-  SetWindowTextA(ExposureState.languageButton, LanguageButtonCaption);
-  SetWindowTextA(patternLabel, InCurrentLanguage(PatternLabel));
-  SetWindowTextA(warningLine, InCurrentLanguage(SafetyWarning));
+  SetText(ExposureState.ControlPanel, InCurrentLanguage(PlayerTitle));
+  SetText(sessionsLabel, InCurrentLanguage(SessionsLabel));
+  SetText(openButton, InCurrentLanguage(OpenCaption));
+  SetPanelText(ExposureState.languageButton, LanguageButtonCaption);
+  SetPanelText(patternLabel, InCurrentLanguage(VisualLabel));
+  SetText(warningLine, InCurrentLanguage(SafetyWarning));
+  FillSessionList();
   FillPatternList();
   ShowExposureRunning(LoadField(ExposureState.running) == 1);
   ShowDescription();
+  if (endOfSession != nullptr) SetText(progressLine, InCurrentLanguage(*endOfSession));
 }
 
 void LoadCommandLineSessions() {
@@ -241,5 +252,5 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       PostQuitMessage(0);
       break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

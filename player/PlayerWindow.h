@@ -1,6 +1,6 @@
-// The session player's one window: the session list, the description of the
-// chosen session, the pattern list, Start/Stop, the progress, the language
-// button and the safety warning.
+// The session player's one window, Unicode throughout: the session list, the
+// description of the chosen session, the pattern list, Start/Stop, the
+// progress, the language button and the safety warning.
 #pragma once
 
 #include <windows.h>
@@ -12,10 +12,17 @@ constexpr int PlayerStartButtonId = 10;
 constexpr int SessionListId = 20;
 constexpr int OpenButtonId = 21;
 constexpr int PatternListId = 22;
+// The lines send no commands: their ids only let them be found.
+constexpr int DescriptionLineId = 23;
+constexpr int ProgressLineId = 24;
 
-void CreatePlayerWindow(HINSTANCE instance);
+// The window and its controls, without texts: ApplyPlayerLanguage sets them.
+// False when there is no window, which would leave the program running
+// unseen.
+bool CreatePlayerWindow(HINSTANCE instance);
 
-// Every fixed text in the current language.
+// Every text in the current language, the session list's titles among them;
+// the list keeps its selection and the pattern list its choice.
 void ApplyPlayerLanguage();
 
 // Adds the session files of the command line (a file dropped on the program

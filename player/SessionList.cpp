@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "player/PlayerStrings.h"
+#include "player/PlayerText.h"
 
 std::deque<ListedSession> ListedSessions;
 
@@ -12,27 +13,16 @@ namespace {
 const int FirstLibraryResource = 1000;
 const size_t LargestSessionFile = 64u << 20;
 
-std::wstring FromCodePage1251(const char* text) {
-  const int length = MultiByteToWideChar(1251, 0, text, -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(1251, 0, text, -1, &wide[0], length);
-  wide.resize(wide.empty() ? 0 : wide.size() - 1);
-  return wide;
+std::string FileName(const std::string& path) {
+  const size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::wstring FileName(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
-// Shown with MessageBoxW, so that the file's name shows in any language.
-void ShowBadFile(HWND owner, const std::wstring& path, const SessionError& error) {
-  std::wstring text = path + L"\n";
-  if (error.line != 0)
-    text += FromCodePage1251(InCurrentLanguage(LineWord)) + L" " + std::to_wstring(error.line) + L": ";
-  text += WideFromUtf8(error.what);
-  MessageBoxW(owner, text.c_str(), FromCodePage1251(InCurrentLanguage(BadFileTitle)).c_str(),
-              MB_OK | MB_ICONWARNING);
+// Unicode, so that the file's name and the Russian words show whatever the
+// code page for programs that are not Unicode.
+void ShowBadFile(HWND owner, const std::string& message) {
+  MessageBoxW(owner, WideFromUtf8(message).c_str(),
+              WideFromUtf8(InCurrentLanguage(BadFileTitle)).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 bool LoadLibrarySession(HINSTANCE instance, int id) {
@@ -42,11 +32,10 @@ bool LoadLibrarySession(HINSTANCE instance, int id) {
   const std::string text(bytes, SizeofResource(instance, found));
   wchar_t name[64] = L"";
   LoadStringW(instance, static_cast<UINT>(id), name, 64);
-  ListedSession listed{name, Session{}};
+  ListedSession listed{Utf8FromWide(name), Session{}};
   SessionError error;
   // The library is checked by the tests; a file that failed would be left out.
-  if (ParseSession(text, Utf8FromWide(name), listed.session, error))
-    ListedSessions.push_back(listed);
+  if (ParseSession(text, listed.fileName, listed.session, error)) ListedSessions.push_back(listed);
   return true;
 }
 
@@ -58,13 +47,16 @@ void LoadLibrarySessions(HINSTANCE instance) {
 }
 
 bool LoadSessionFile(const wchar_t* path, HWND owner) {
+  const std::string utf8Path = Utf8FromWide(path);
   std::string text;
-  SessionError error{};
-  ListedSession listed{FileName(path), Session{}};
-  const bool read = ReadWholeFile(path, text, LargestSessionFile);
-  if (!read) error.what = "cannot be read, or is larger than 64 MiB";
-  if (!read || !ParseSession(text, Utf8FromWide(listed.name), listed.session, error)) {
-    ShowBadFile(owner, path, error);
+  if (!ReadWholeFile(path, text, LargestSessionFile)) {
+    ShowBadFile(owner, UnreadableFileMessage(utf8Path));
+    return false;
+  }
+  ListedSession listed{FileName(utf8Path), Session{}};
+  SessionError error;
+  if (!ParseSession(text, listed.fileName, listed.session, error)) {
+    ShowBadFile(owner, BadFileMessage(utf8Path, error));
     return false;
   }
   ListedSessions.push_back(listed);

@@ -11,7 +11,7 @@
 #include "sound/SessionFile.h"
 
 struct ListedSession {
-  std::wstring name;  // shown in the list
+  std::string fileName;  // UTF-8; listed when the session has no title
   Session session;
 };
 
@@ -23,5 +23,6 @@ extern std::deque<ListedSession> ListedSessions;
 void LoadLibrarySessions(HINSTANCE instance);
 
 // Reads and checks the file. A good one joins the list and true is returned;
-// for a bad one a message names the file, the line and what is wrong.
+// for a bad one a message in the current language names the file, the line
+// and what is wrong.
 bool LoadSessionFile(const wchar_t* path, HWND owner);

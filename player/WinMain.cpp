@@ -6,12 +6,23 @@
 #include "player/SessionList.h"
 #include "visual/StimulationWindow.h"
 
+namespace {
+
+// The player speaks the user's language where it can: Russian when Windows
+// shows its own texts in Russian, English otherwise.
+const char* UserLanguage() {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN ? LanguageRussian
+                                                                   : LanguageEnglish;
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   LoadLibrarySessions(instance);
-  CreatePlayerWindow(instance);
+  if (!CreatePlayerWindow(instance)) return 1;
   CreateStimulationWindow(instance);
-  SetProgramStartFields();
+  SetProgramStartFields(UserLanguage());
   ApplyPlayerLanguage();
   LoadCommandLineSessions();
-  return RunMessageLoop();
+  return RunMessageLoopW();
 }

@@ -4,8 +4,8 @@
 # another sound mode) is started and ended through the program's own
 # controls, and screenshots (PNG) and the sound that it played (WAV) are
 # written to a folder whose path is printed at the end. Then the session
-# player plays a short session to its end, and its window is shot before and
-# after. It runs the release
+# player plays a short session to its end, sound alone, and its window is
+# shot while it plays, in Russian and in English. It runs the release
 # build where 32-bit programs run, else the win64 build, and says which on
 # its first line. Only the processes started here are stopped.
 #   scripts/demo.sh [OUTPUT_DIR]
@@ -113,10 +113,19 @@ driver close-wait 10000 >/dev/null
 wait "$program_pid" || true
 echo "demo: the program (pid $program_pid) has ended" >&2
 
-# A short session of 8 s in the player, from the command line, with its
-# smooth strobe; the player's window before Start and once it has finished.
+# A short session of 8 s in the player, from the command line, with no
+# pattern, so that its window stays in view: shot while it plays, its
+# progress showing, in Russian, then switched to English.
 session=$out/demonstration.txt
-printf '# Demonstration: 10 Hz down to 8 Hz, then peaks at 8 Hz.\nfade-in 2s\nfade-out 2s\n4s 1 10 8\n4s 2 8\n' >"$session"
+cat >"$session" <<'SESSION'
+title en Demonstration
+title ru Демонстрация
+# 10 Hz down to 8 Hz, then peaks at 8 Hz.
+fade-in 2s
+fade-out 2s
+4s 1 10 8
+4s 2 8
+SESSION
 player_shot() {
   driver player-state >"$state"
   IFS=, read -r px py pw ph <<<"$(value rect "$state")"
@@ -127,13 +136,18 @@ HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=ru_RU.UTF-8 "$WINE" "$player_
   "Z:$(printf '%s' "$session" | tr / '\\')" >/dev/null 2>&1 &
 program_pid=$!
 driver player-wait 30000 >/dev/null
-sleep 1
-player_shot "$out/player.png"
+driver player-pattern 0 >/dev/null
 driver player-click 10 >/dev/null
-driver wait-stimulation shown 5000 >/dev/null
-driver wait-stimulation hidden 20000 >/dev/null
+sleep 2
+player_shot "$out/player.png"
+driver player-click 9 >/dev/null
 sleep 0.5
-player_shot "$out/player-finished.png"
+player_shot "$out/player-english.png"
+for _ in $(seq 100); do
+  driver player-state >"$state"
+  [ "$(value start "$state")" = Start ] && break
+  sleep 0.2
+done
 echo "demo: a session of 8 s played in the session player" >&2
 driver close-wait 10000 >/dev/null
 wait "$program_pid" || true

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the run command need,
-# the 32-bit Wine among them (which needs the i386 architecture).
+# the 32-bit Wine among them (which needs the i386 architecture), and makes
+# the locales en_US.UTF-8 and ru_RU.UTF-8, in which the tests run the session
+# player: a Western code page with a Russian interface language.
 # Idempotent: returns at once when everything is already present.
 #   scripts/setup.sh
 set -euo pipefail
@@ -13,8 +15,9 @@ packages=(
   wine wine64 wine32:i386
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils libasound2-plugins libasound2-plugins:i386 alsa-utils
-  python3 file sox
+  python3 file sox locales
 )
+locales=(en_US ru_RU)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,7 +28,12 @@ done
 has_i386=0
 dpkg --print-foreign-architectures | grep -qx i386 && has_i386=1
 
-if [ ${#missing[@]} -eq 0 ] && [ "$has_i386" = 1 ]; then
+missing_locales=()
+for l in "${locales[@]}"; do
+  locale -a 2>/dev/null | grep -qx "$l.utf8" || missing_locales+=("$l")
+done
+
+if [ ${#missing[@]} -eq 0 ] && [ "$has_i386" = 1 ] && [ ${#missing_locales[@]} -eq 0 ]; then
   exit 0
 fi
 
@@ -36,8 +44,12 @@ if [ "$has_i386" = 0 ]; then
   echo "setup: adding the i386 architecture (for the 32-bit Wine)" >&2
   $SUDO dpkg --add-architecture i386
 fi
-$SUDO apt-get update -qq
 if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
   echo "setup: installing ${missing[*]}" >&2
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+for l in "${missing_locales[@]}"; do
+  echo "setup: making the locale $l.UTF-8" >&2
+  $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done

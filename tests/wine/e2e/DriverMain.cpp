@@ -18,6 +18,7 @@
 // and for the session player:
 //   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
 //   player-message [ms]
+//   locale                          the code page and interface language Wine gives
 //   sample-screen MS PERIOD_MS X Y   "t grey" lines of one pixel
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,7 @@ int RunWithArguments(int argc, char** argv) {
     return CloseAndWait(FindPanelControls(), TimeoutArgument(argc, argv, 2, 10000));
   if (strcmp(command, "player-wait") == 0) return WaitForPlayer(TimeoutArgument(argc, argv, 2, 20000));
   if (strcmp(command, "player-state") == 0) return PrintPlayerState();
+  if (strcmp(command, "locale") == 0) return PrintLocale();
   if (strcmp(command, "player-message") == 0)
     return AnswerPlayerMessage(TimeoutArgument(argc, argv, 2, 10000));
   if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));

@@ -21,9 +21,21 @@ std::string Text(HWND window, int item = -1) {
   return utf8;
 }
 
-// The control at this point of the player's client area.
-HWND ChildAt(HWND player, int x, int y) {
-  return ChildWindowFromPointEx(player, POINT{x, y}, CWP_SKIPINVISIBLE);
+// Adds a label's text (of a STATIC child), and a bar after it, to a list
+// begun with a bar: "|first|second|", in creation order.
+BOOL CALLBACK AddLabel(HWND child, LPARAM labels) {
+  wchar_t className[16] = L"";
+  GetClassNameW(child, className, 16);
+  if (lstrcmpiW(className, L"Static") == 0)
+    *reinterpret_cast<std::string*>(labels) += Text(child) + "|";
+  return TRUE;
+}
+
+// The list's items as "|first|second|".
+std::string ListItems(HWND list, LRESULT count) {
+  std::string items = "|";
+  for (int i = 0; i < count; i++) items += Text(list, i) + "|";
+  return items;
 }
 
 }  // namespace
@@ -45,9 +57,16 @@ int PrintPlayerState() {
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
   std::printf("items=%ld\nselected=%ld\n", static_cast<long>(count), static_cast<long>(selected));
-  if (selected >= 0) std::printf("selected.name=%s\n", Text(list, static_cast<int>(selected)).c_str());
-  std::printf("description=%s\n", Text(ChildAt(player, 12, 160)).c_str());
-  std::printf("progress=%s\nstart=%s\n", Text(ChildAt(player, 112, 229)).c_str(),
+  if (selected >= 0)
+    std::printf("selected.name=%s\n", Text(list, static_cast<int>(selected)).c_str());
+  std::printf("names=%s\n", ListItems(list, count).c_str());
+  std::string labels = "|";
+  EnumChildWindows(player, AddLabel, reinterpret_cast<LPARAM>(&labels));
+  std::printf("title=%s\nlabels=%s\n", Text(player).c_str(), labels.c_str());
+  std::printf("open=%s\npattern=%s\n", Text(GetDlgItem(player, 21)).c_str(),
+              Text(GetDlgItem(player, 22)).c_str());
+  std::printf("description=%s\n", Text(GetDlgItem(player, 23)).c_str());
+  std::printf("progress=%s\nstart=%s\n", Text(GetDlgItem(player, 24)).c_str(),
               Text(GetDlgItem(player, 10)).c_str());
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
@@ -95,5 +114,10 @@ int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y) {
   for (const long long end = NowMs() + durationMs; NowMs() < end; Sleep(periodMs))
     std::printf("%lld %d\n", NowMs(), static_cast<int>(GetGValue(GetPixel(screen, x, y))));
   ReleaseDC(nullptr, screen);
+  return 0;
+}
+
+int PrintLocale() {
+  std::printf("acp=%u\nui.language=%04x\n", GetACP(), GetUserDefaultUILanguage());
   return 0;
 }

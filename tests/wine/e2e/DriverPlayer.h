@@ -5,8 +5,9 @@
 
 // Waits until the player's window is up with its texts set.
 int WaitForPlayer(DWORD timeoutMs);
-// The session list's count and selection, the description, the progress, the
-// Start caption, the focused control's id and the window's rectangle, in UTF-8.
+// The session list's count, selection and items, the title, the labels, the
+// Open caption, the pattern, the description, the progress, the Start
+// caption, the focused control's id and the window's rectangle, in UTF-8.
 int PrintPlayerState();
 // BM_CLICK on the player's button with this control id.
 int ClickPlayerButton(int id);
@@ -17,3 +18,6 @@ int AnswerPlayerMessage(DWORD timeoutMs);
 // Samples the screen's pixel at (x, y) every periodMs for durationMs and
 // prints "t grey" lines, t on the shell's clock in milliseconds.
 int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y);
+// What Wine gives a program started in this locale: its ANSI code page and
+// the user's interface language (a LANGID, hexadecimal).
+int PrintLocale();

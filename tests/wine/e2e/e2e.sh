@@ -44,11 +44,35 @@ start_program() {
   sleep 0.5
 }
 
+# The session player is a Unicode program: it runs under a Western code page
+# (LC_CTYPE) with the interface language of LC_MESSAGES, as on a Western
+# Windows whose user reads Russian. Wine decodes the command line in
+# LC_CTYPE's character set, UTF-8 here.
+E2E_PLAYER_CTYPE=en_US.UTF-8
+E2E_PLAYER_MESSAGES=en_US.UTF-8
+
+# player_speaks_russian_at_start: whether Wine gives a program started with
+# LC_MESSAGES=ru_RU.UTF-8 a Russian interface language and still a Western
+# code page; it does where the locales exist (scripts/setup.sh makes them).
+# Where it does not, the player runs under C.UTF-8 and is switched to
+# Russian with its button, and the script says so.
+player_speaks_russian_at_start() {
+  local probe=$E2E_WORK/locale.txt
+  env -u LC_ALL LC_CTYPE="$E2E_PLAYER_CTYPE" LC_MESSAGES=ru_RU.UTF-8 "$WINE" "$E2E_DRIVER" locale \
+    2>/dev/null | tr -d '\r' >"$probe"
+  if [ "$(value ui.language "$probe")" = 0419 ] && [ "$(value acp "$probe")" = 1252 ]; then
+    E2E_PLAYER_MESSAGES=ru_RU.UTF-8
+    return 0
+  fi
+  echo "NOTE: Wine here does not give LC_CTYPE=$E2E_PLAYER_CTYPE LC_MESSAGES=ru_RU.UTF-8 a" \
+       "Russian interface under code page 1252 ($(tr '\n' ' ' <"$probe")): the player runs" \
+       "under C.UTF-8 and is switched to Russian with Eng/Рус"
+  E2E_PLAYER_CTYPE=C.UTF-8 E2E_PLAYER_MESSAGES=C.UTF-8
+  return 1
+}
+
 # start_player CAPTURE FILE...: the session player with its sound captured
-# and the files (Unix paths) on its command line. Wine decodes the command
-# line in the Unix locale's character set, and ru_RU.UTF-8 is not installed
-# here: the player runs under C.UTF-8, where its Russian texts do not read
-# back, so the scripts switch it to English.
+# and the files (Unix paths) on its command line.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
 start_player() {
@@ -57,8 +81,9 @@ start_player() {
   for file in "$@"; do args+=("$(windows_path "$file")"); done
   home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
   capture_home "$home" "$capture"
-  HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=C.UTF-8 \
-    "$WINE" "$TESSOVANT_WIN_DIR/tessovant-session.exe" "${args[@]}" >"$E2E_WORK/program.log" 2>&1 &
+  HOME="$home" PULSE_SERVER=unix:/nonexistent env -u LC_ALL LC_CTYPE="$E2E_PLAYER_CTYPE" \
+    LC_MESSAGES="$E2E_PLAYER_MESSAGES" "$WINE" "$TESSOVANT_WIN_DIR/tessovant-session.exe" \
+    "${args[@]}" >"$E2E_WORK/program.log" 2>&1 &
   E2E_PROGRAM_PID=$!
   driver player-wait 30000 >/dev/null || { echo "FAIL: the player did not come up"; exit 1; }
 }

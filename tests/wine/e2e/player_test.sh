@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Catches a session player that lists a bad file, loses a name outside code
-# page 1251, plays sound other than render-sound's or light off the schedule
-# and fades, or does not end on time, also after a sound outage.
+# Catches a session player that shows Russian as mojibake under a Western
+# code page, does not start in the user's language, lists a bad file or words
+# it in the wrong language, loses a name outside code page 1251, plays sound
+# other than render-sound's or light off the schedule and fades, or does not
+# end on time, also after a sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -16,12 +18,21 @@ fade-out 3s
 5s 3 8
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
+russian_at_start=yes
+player_speaks_russian_at_start || russian_at_start=no
 start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
 # The message box is Unicode throughout: its Russian reads back.
 driver player-message 20000 >"$E2E_WORK/message.txt"
 message=$(value text "$E2E_WORK/message.txt")
 check "the message names the bad file" "$(grep -c 'bad.txt' <<<"$message")" 1
-check "the message names line 3" "$(grep -c 'строка 3:' <<<"$message")" 1
+if [ "$russian_at_start" = yes ]; then
+  check "the message says in Russian what is wrong on line 3" \
+    "$(grep -c 'строка 3: режим 9 вне диапазона 0..4' <<<"$message")" 1
+else
+  check "the message says what is wrong on line 3" \
+    "$(grep -c 'line 3: mode 9 is out of range 0..4' <<<"$message")" 1
+  driver player-click 9 >/dev/null
+fi
 
 library=$(find "$TESSOVANT_SOURCE_DIR/sessions" -name '*.txt' 2>/dev/null | wc -l)
 sleep 0.5
@@ -32,11 +43,25 @@ check_script() {
   check "$1" "$?" 0
   cat "$E2E_WORK/script.txt"
 }
+# check_has WHAT KEY TEXT: a key of the last state read holds TEXT.
+check_has() { check "$1" "$(value "$2" | grep -cF -- "$3")" 1; }
+read_state
+check_state "the title reads in Russian" title "Тессовант: сеансы"
+check_has "the sessions label reads in Russian" labels "|Сеансы:|"
+check_has "the pattern label reads in Russian" labels "|Зрительное воздействие:|"
+check_has "the warning reads in Russian" labels "|Внимание: мигающий свет опасен при эпилепсии.|"
+check_state "Open reads in Russian" open "Открыть..."
+check_state "the pattern reads in Russian" pattern "Плавный стробоскоп"
+check_state "Start reads in Russian" start "Запуск"
+check_has "the library is listed by its Russian titles" names "|Расслабление|"
+check_state "the description reads in Russian" description "0:15, 3 сегмента, от 6,00 до 10,00 Гц"
+
 driver player-click 9 >/dev/null
 read_state
 check_state "the library and the good file are listed, the bad one not" items $((library + 1))
-check_state "the good file is selected" selected "$library"
+check_state "the good file stays selected through the switch" selected "$library"
 check_state "its name shows" selected.name "short.txt"
+check_has "the library is listed by its English titles" names "|Relax|"
 check_state "description" description "0:15, 3 segments, from 6,00 to 10,00 Hz"
 
 driver player-pattern 2 >/dev/null
@@ -106,8 +131,11 @@ trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup; wine_env_restart_pulseau
 printf '20s 1 10 6\n' >"$E2E_WORK/slide.txt"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/slide.txt" --raw --output "$E2E_WORK/reference.raw"
 rm -f "$capture"
+E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
 start_player "$capture" "$E2E_WORK/slide.txt"
-driver player-click 9 >/dev/null
+read_state
+check_state "under an English interface language the player starts in English" \
+  title "Tessovant: sessions"
 driver player-pattern 2 >/dev/null
 started=$(driver player-click 10 | grep '^t=' | cut -d= -f2)
 wait_for_blocks "$capture" 4 10

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
   ExposureState.ControlPanel = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 10, 10,
                                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   CreateStimulationWindow(GetModuleHandleA(nullptr));
-  SetProgramStartFields();
+  SetProgramStartFields(LanguageEnglish);
   startMs = timeGetTime();
   StartExposure();
   PumpFor(playMs);

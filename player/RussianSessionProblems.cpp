@@ -1,0 +1,97 @@
+#include "player/RussianSessionProblems.h"
+
+#include "exposure/ExposureState.h"
+
+namespace {
+
+std::string Number(uint64_t value) { return std::to_string(value); }
+
+std::string Quoted(const std::string& field) { return "«" + field + "»"; }
+
+const char LongestSession[] = "1000000 блоков (69 ч 26 мин 40 с)";
+
+// What a word of a segment line takes after it.
+std::string WordTakes(const std::string& word) {
+  if (word == "noise") return "цвет (white, pink или brown) и уровень 0..100";
+  if (word == "light") return "зрительный режим 0..4";
+  if (word == "colour") return "цвет: white, red, green, blue, amber, violet или #RRGGBB";
+  return "уровень 0..100";
+}
+
+std::string DirectiveTakes(const SessionError& e) {
+  const std::string given = "; задано значений: " + Number(e.count);
+  if (e.word == "music")
+    return "music принимает ФАЙЛ и ГРОМКОСТЬ 0..100, например music rain.wav 40" + given;
+  return e.word + " принимает одну ДЛИТЕЛЬНОСТЬ, например " + e.word + " 20s" + given;
+}
+
+}  // namespace
+
+std::string RussianSessionProblem(const SessionError& e) {
+  switch (e.problem) {
+    case SessionProblem::None:
+      return "";
+    case SessionProblem::FieldCount:
+      return "число полей — " + Number(e.count) +
+             ", а сегмент пишется как ДЛИТЕЛЬНОСТЬ РЕЖИМ ЧАСТОТА [ЧАСТОТА]";
+    case SessionProblem::DurationForm:
+      return "длительность " + Quoted(e.field) +
+             " — не десятичное число с m или s после него, например 20m или 1.5s";
+    case SessionProblem::DurationZero:
+      return "длительность " + e.field + " не больше 0";
+    case SessionProblem::DurationTooLong:
+      return "длительность " + e.field + " больше " + LongestSession;
+    case SessionProblem::ModeForm:
+      return "режим " + Quoted(e.field) + " — не звуковой режим 0..4";
+    case SessionProblem::ModeRange:
+      return "режим " + e.field + " вне диапазона 0..4";
+    case SessionProblem::FrequencyForm:
+      return "частота " + Quoted(e.field) +
+             " — не число герц с не более чем двумя знаками после запятой, например 12, 7.8 "
+             "или 7,80";
+    case SessionProblem::FrequencyRange:
+      return "частота " + e.field + " вне диапазона 0.10..50.00";
+    case SessionProblem::SessionTooLong:
+      return "сеанс выходит за " + std::string(LongestSession);
+    case SessionProblem::SecondDirective:
+      return "директива " + e.word + " уже есть в строке " + Number(e.count);
+    case SessionProblem::DirectiveValues:
+      return DirectiveTakes(e);
+    case SessionProblem::FadesTooLong:
+      return "fade-in и fade-out вместе занимают больше блоков (" + Number(e.count) +
+             "), чем весь сеанс (" + Number(e.limit) + ")";
+    case SessionProblem::NoSegment:
+      return "нет ни одного сегмента: только пустые строки, комментарии и директивы";
+    case SessionProblem::TitleLanguage:
+      return "после title нужен язык, en или ru, а за ним название, например title ru "
+             "Расслабление" +
+             (e.field.empty() ? std::string() : "; " + Quoted(e.field) + " — не язык");
+    case SessionProblem::TitleEmpty:
+      return "у title " + e.word + " нет текста; напишите его после языка";
+    case SessionProblem::UnknownWord:
+      return Quoted(e.field) + " — не слово сегмента: volume, noise, light, brightness или colour";
+    case SessionProblem::WordTwice:
+      return "слово " + e.word + " второй раз в одном сегменте";
+    case SessionProblem::WordValueMissing:
+      return "у " + e.word + " нет значения; нужно указать " + WordTakes(e.word);
+    case SessionProblem::LevelForm:
+      return "уровень " + e.word + " " + Quoted(e.field) + " — не целое число 0..100 (проценты)";
+    case SessionProblem::LevelRange:
+      return "уровень " + e.word + " " + e.field + " вне диапазона 0..100";
+    case SessionProblem::NoiseColourForm:
+      return "noise " + Quoted(e.field) + " — не white, pink и не brown";
+    case SessionProblem::PatternForm:
+      return "light " + Quoted(e.field) + " — не зрительный режим 0..4";
+    case SessionProblem::PatternRange:
+      return "light " + e.field + " вне диапазона 0..4";
+    case SessionProblem::ColourForm:
+      return "colour " + Quoted(e.field) +
+             " — не white, red, green, blue, amber, violet и не #RRGGBB";
+  }
+  return "";
+}
+
+std::string SessionProblemInCurrentLanguage(const SessionError& error) {
+  if (IsRussian(LoadField(ExposureState.language))) return RussianSessionProblem(error);
+  return EnglishSessionProblem(error);
+}
