@@ -59,7 +59,7 @@ void LoadLibrarySessions(HINSTANCE instance) {
 
 bool LoadSessionFile(const wchar_t* path, HWND owner) {
   std::string text;
-  SessionError error{0, "", ""};
+  SessionError error{};
   ListedSession listed{FileName(path), Session{}};
   const bool read = ReadWholeFile(path, text, LargestSessionFile);
   if (!read) error.what = "cannot be read, or is larger than 64 MiB";
