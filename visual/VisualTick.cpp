@@ -2,33 +2,53 @@
 #include "exposure/ExposureState.h"
 #include "exposure/SessionClock.h"
 #include "visual/Patterns.h"
+#include "visual/SessionLight.h"
 #include "visual/VisualState.h"
 
 VisualStateRecord VisualState;
 
 namespace {
 
-// The session's time at this tick, read once so that the frequency and the
-// brightness of one frame belong to the same moment.
+// The session's moment at this tick, read once so that the frequency, the
+// pattern, the colour and the brightness of one frame belong to it alike.
+const Session* tickSession;
 uint32_t tickElapsedMs;
+const SessionSegment* tickSegment;
 
 // A session's light at time t: the frequency of block floor(t / 250 ms),
 // which this tick alone writes while the session plays (the keys leave it
 // alone then); otherwise the frequency the user set.
 uint32_t TickFrequency() {
-  const Session* session = LoadField(ExposureState.session);
-  if (session == nullptr) return LoadField(ExposureState.frequency);
+  tickSession = LoadField(ExposureState.session);
+  if (tickSession == nullptr) return LoadField(ExposureState.frequency);
   tickElapsedMs = SessionElapsedMs();
-  const uint32_t frequency = SessionBlockAtTime(*session, tickElapsedMs).frequency;
-  StoreField(ExposureState.frequency, frequency);
-  return frequency;
+  const ScheduledBlock block = SessionBlockAtTime(*tickSession, tickElapsedMs);
+  tickSegment = &tickSession->segments[block.segment];
+  StoreField(ExposureState.frequency, block.frequency);
+  return block.frequency;
 }
 
-// The white, the grey and the pens alike, under a session's fades; a frame
-// of another brightness is another frame, so it is drawn.
-COLORREF Faded(COLORREF colour) {
-  const Session* session = LoadField(ExposureState.session);
-  return session == nullptr ? colour : FadedColour(colour, *session, tickElapsedMs);
+// The pattern this moment shows: its segment's in a session, else the one
+// the timer runs.
+VisualMode TickPattern() {
+  if (tickSession == nullptr) return VisualState.pattern;
+  return SegmentPattern(*tickSegment, LoadField(ExposureState.visualMode));
+}
+
+// The moment calls for another pattern, which only the worker can arm.
+// SetEvent never blocks, so the timer thread is not held up.
+void AskForPattern(VisualMode wanted) {
+  StoreField(VisualState.patternWanted, wanted);
+  if (VisualState.patternChanged != nullptr) SetEvent(VisualState.patternChanged);
+}
+
+// The white, the grey and the pens alike, in a session's colour and
+// brightness and under its fades; a frame of another colour is another
+// frame, so it is drawn.
+COLORREF Lit(COLORREF colour) {
+  if (tickSession == nullptr) return colour;
+  const uint32_t tinted = TintedColour(colour, tickSegment->colour, tickSegment->brightness);
+  return FadedColour(tinted, *tickSession, tickElapsedMs);
 }
 
 void FillWindow(COLORREF colour) {
@@ -53,17 +73,23 @@ bool FrameDue(const FrameKey& frame, uint32_t tickPeriodMs) {
   return true;
 }
 
+// A session's segment without light, the window up.
+void DrawBlack() {
+  const FrameKey frame = FillFrameKey(Black);
+  if (FrameDue(frame, BlackTickMs)) FillWindow(frame.colour);
+}
+
 void DrawSmoothStrobe(uint32_t frequency) {
   VisualState.strobeValue = SmoothStrobeStep(frequency);
   const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
-  const FrameKey frame = FillFrameKey(Faded(GreyColour(grey)));
+  const FrameKey frame = FillFrameKey(Lit(GreyColour(grey)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
 }
 
 void DrawDiscreteStrobe(uint32_t frequency) {
   VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
   VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
-  const FrameKey frame = FillFrameKey(Faded(StrobeColour(VisualState.strobeFlag)));
+  const FrameKey frame = FillFrameKey(Lit(StrobeColour(VisualState.strobeFlag)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
@@ -79,7 +105,7 @@ void DrawRing(int startX, uint32_t radius) {
 }
 
 void DrawCircles(uint32_t frequency) {
-  const FrameKey frame = RingFrame(Faded(White));
+  const FrameKey frame = RingFrame(Lit(White));
   const bool draw = FrameDue(frame, RingTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -95,7 +121,7 @@ void DrawLine(int fromX, int fromY, int toX, int toY) {
 }
 
 void DrawGrid(uint32_t frequency) {
-  const FrameKey frame = GridFrame(Faded(White));
+  const FrameKey frame = GridFrame(Lit(White));
   const bool draw = FrameDue(frame, GridTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -163,8 +189,14 @@ void DrawGridLines(const FrameKey& frame) {
 
 void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterTick(VisualState.tickGate)) return;
-  const VisualMode mode = LoadField(ExposureState.visualMode);
   const uint32_t frequency = TickFrequency();
+  const VisualMode mode = TickPattern();
+  if (mode != VisualState.pattern) {
+    AskForPattern(mode);
+    LeaveTick(VisualState.tickGate);
+    return;
+  }
+  if (mode == VisualMode::None && VisualState.windowUp) DrawBlack();
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);

@@ -188,3 +188,22 @@ TEST(Grid, CycleAt5000IsThreeTicks) {
     shift = NextGridShift(shift, spacing, 5000);
   }
 }
+
+// Catches a session colour off v' = (v x c x P) / 25500: rounded instead of
+// truncated, channels swapped, or white at 100 % not the pattern's own level.
+TEST(SessionColour, ChannelsFollowTheFormula) {
+  const struct {
+    uint32_t pattern, colour, brightness, expected;  // COLORREFs 0x00BBGGRR
+  } cases[] = {
+      {White, 0xFFFFFF, 100, White},
+      {GreyColour(254), 0xFFFFFF, 100, GreyColour(254)},
+      {White, 0x00BFFF, 60, 0x007299},           // amber: 153, 114.6 -> 114, 0
+      {GreyColour(126), 0xFF008F, 100, 0x7E0046},  // violet: 70.66 -> 70, 0, 126
+      {White, 0xFF8040, 50, 0x7F4020},           // #4080FF: 32, 64, 127.5 -> 127
+      {GreyColour(1), 0xFFFFFF, 99, Black},      // 0.99 -> 0
+      {White, 0x0000FF, 0, Black},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TintedColour(c.pattern, c.colour, c.brightness), c.expected)
+        << std::hex << c.pattern << " " << c.colour << " " << std::dec << c.brightness;
+}
