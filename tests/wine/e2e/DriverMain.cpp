@@ -18,7 +18,7 @@
 // and for the session player:
 //   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
 //   player-message [ms]
-//   sample-screen MS PERIOD_MS X Y   "t grey" lines of one pixel
+//   sample-screen MS PERIOD_MS X Y   "t red green blue" lines of one pixel
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

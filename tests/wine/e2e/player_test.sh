@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Catches a session player that lists a bad file, loses a name outside code
-# page 1251, plays sound other than render-sound's or light off the schedule
-# and fades, or does not end on time, also after a sound outage.
+# page 1251, plays sound other than render-sound's or light off the schedule,
+# the segments' colours and the fades, or does not end on time, also after a
+# sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
 folder="$E2E_WORK/сеансы Ω"
 mkdir -p "$folder"
-# 15 s: a slide from 10 to 6 Hz, a hold, then another sound mode at 8 Hz.
+# 15 s: a slide from 10 to 6 Hz; a hold in amber at 60 %; then another sound
+# mode at 8 Hz without light, a change of pattern to black.
 cat >"$folder/short.txt" <<'SESSION'
 fade-in 3s
 fade-out 3s
 5s 1 10 6
-5s 1 6
-5s 3 8
+5s 1 6 colour amber brightness 60
+5s 3 8 light 0
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
 start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
@@ -60,6 +62,9 @@ sound_poller=$!
 driver sample-screen 13000 4 512 600 >"$E2E_WORK/samples.txt"
 read_state
 check "the progress shows the last segment" "$(value progress | grep -c 'segment 3 of 3, 8,00 Hz')" 1
+driver wait-stimulation shown 100 >"$E2E_WORK/shown.txt"
+check "the window stays up in the segment without light" \
+  "$(value stimulation.visible "$E2E_WORK/shown.txt")" 1
 driver wait-stimulation hidden 10000 >"$E2E_WORK/end.txt"
 check "the full-screen window is hidden at the end" "$(value stimulation.visible "$E2E_WORK/end.txt")" 0
 wait "$sound_poller"
@@ -73,7 +78,7 @@ read_state
 check_state "the player shows the session finished" progress "The session has finished."
 
 check_script "screens follow the session's frequency and fades" e2e/check_session_screens.py \
-  "$E2E_WORK/samples.txt" "$started" 3000 3000 5000:1000:600,5000:600:600,5000:800:800
+  "$E2E_WORK/samples.txt" "$started" 3000 3000 5000:1000:600:FFFFFF,5000:600:600:997200,5000:800:800:000000
 check_script "the captured sound is render-sound's, every frame" sound/compare_capture.py \
   "$capture" "$E2E_WORK/reference.raw" 60 --trailing-silence
 
