@@ -73,10 +73,11 @@ bool FrameDue(const FrameKey& frame, uint32_t tickPeriodMs) {
   return true;
 }
 
-// A session's segment without light, the window up.
-void DrawBlack() {
+// A dark window, drawn once and then left alone as any unchanged frame is:
+// a session's segment without light while its window is up.
+void DrawDark(uint32_t tickPeriodMs) {
   const FrameKey frame = FillFrameKey(Black);
-  if (FrameDue(frame, BlackTickMs)) FillWindow(frame.colour);
+  if (FrameDue(frame, tickPeriodMs)) FillWindow(frame.colour);
 }
 
 void DrawSmoothStrobe(uint32_t frequency) {
@@ -196,7 +197,7 @@ void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
     LeaveTick(VisualState.tickGate);
     return;
   }
-  if (mode == VisualMode::None && VisualState.windowUp) DrawBlack();
+  if (mode == VisualMode::None && VisualState.windowUp) DrawDark(BlackTickMs);
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);
