@@ -4,7 +4,8 @@ output so that they stay true to the synthesis: per mode a waveform (left
 channel above the right; the first half second, then 20 ms around the first
 peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
 seconds; left channel above the right). Then per session of the library
-(sessions/*.txt) its frequency over time, from render-sound's schedule.
+(sessions/*.txt) its frequency over time, from render-sound's schedule, and
+under it the light of its segments.
 
 usage: sound_pictures.py RENDER_SOUND DIR [--check]
   writes the pictures into DIR; with --check, writes nothing and fails unless
@@ -36,16 +37,19 @@ GAP = 8
 PALETTE = [(0, 0, 0), (48, 48, 48), (90, 90, 90), (255, 196, 64), (96, 200, 255)]
 
 
-def png(width, height, rows, palette=None):
-    """An 8-bit palette PNG; the same pixels always give the same bytes."""
-    palette = palette or PALETTE
+def png(width, height, rows, palette=None, colour_type=3):
+    """An 8-bit palette PNG, or with colour_type 2 rows of red, green and blue
+    bytes; the same pixels always give the same bytes."""
     def chunk(kind, data):
         return (len(data).to_bytes(4, "big") + kind + data +
                 zlib.crc32(kind + data).to_bytes(4, "big"))
-    header = width.to_bytes(4, "big") + height.to_bytes(4, "big") + bytes([8, 3, 0, 0, 0])
+    header = (width.to_bytes(4, "big") + height.to_bytes(4, "big") +
+              bytes([8, colour_type, 0, 0, 0]))
     raw = b"".join(b"\0" + bytes(row) for row in rows)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"PLTE", bytes(c for rgb in palette for c in rgb)) +
+    colours = b""
+    if colour_type == 3:
+        colours = chunk(b"PLTE", bytes(c for rgb in palette or PALETTE for c in rgb))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + colours +
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
@@ -117,14 +121,46 @@ SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
     for i in range(FILL_LEVELS)]
 
 
+# The light under the frequency: a gap, then rows of the light's colour between
+# two lines of the grid's colour.
+LIGHT_GAP = 3
+LIGHT_HEIGHT = 10
+NAMED_COLOURS = {"white": "FFFFFF", "red": "FF0000", "green": "00FF00", "blue": "0000FF",
+                 "amber": "FFBF00", "violet": "8F00FF"}
+
+
 def schedule(tool, session):
-    """The blocks' frequencies and the fades, as render-sound plays them."""
+    """The blocks' frequencies and segments, and the fades, as render-sound
+    plays them."""
     text = subprocess.run([tool, "--session", session, "--schedule"], check=True,
                           capture_output=True, text=True).stdout.split("\n")
     header = text[0].split()
     blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
-    frequencies = [int(line.split()[3]) for line in text[1:blocks + 1]]
-    return frequencies, fade_in, fade_out
+    lines = [line.split() for line in text[1:blocks + 1]]
+    return [int(f[3]) for f in lines], [int(f[1]) for f in lines], fade_in, fade_out
+
+
+def segment_lights(session):
+    """Per segment line (a line whose first field is a duration, which starts
+    with a digit) the light as the white of a pattern shows it: red, green and
+    blue (v x c x P) / 25500 with v 255; black for light 0. The file has been
+    checked by render-sound; the # of a colour right after the word colour
+    starts no comment."""
+    lights = []
+    for line in open(session, encoding="utf-8-sig"):
+        fields = line.split()
+        for i, field in enumerate(fields):
+            if field.startswith("#") and not (i > 0 and fields[i - 1] == "colour"):
+                fields = fields[:i]
+                break
+        if not fields or not fields[0][0].isdigit():
+            continue
+        words = dict(zip(fields, fields[1:]))
+        rgb = NAMED_COLOURS.get(words.get("colour", "white"), words.get("colour", "")[1:])
+        brightness = int(words.get("brightness", "100"))
+        dark = words.get("light") == "0"
+        lights.append([0 if dark else 255 * c * brightness // 25500 for c in bytes.fromhex(rgb)])
+    return lights
 
 
 def loudness(block, blocks, fade_in, fade_out):
@@ -136,7 +172,18 @@ def loudness(block, blocks, fade_in, fade_out):
     return 1
 
 
-def session_picture(frequencies, fade_in, fade_out):
+def faded(level, block, blocks, fade_in, fade_out):
+    """A level under the fades at the start of a block, truncated."""
+    if block < fade_in:
+        return level * block // fade_in
+    if block >= blocks - fade_out:
+        return level * (blocks - block) // fade_out
+    return level
+
+
+def session_picture(frequencies, segments, fade_in, fade_out, lights):
+    """The frequency as a palette picture, turned into red, green and blue
+    rows, and under it the light of each column's first block."""
     blocks = len(frequencies)
     width = -(-blocks // BLOCKS_PER_COLUMN)
     rows = [bytearray(width) for _ in range(SESSION_HEIGHT)]
@@ -158,7 +205,17 @@ def session_picture(frequencies, fade_in, fade_out):
                 rows[y][x] = 3 + level
         for y in range(top, bottom + 1):
             rows[y][x] = 2
-    return png(width, SESSION_HEIGHT, rows, SESSION_PALETTE)
+    rgb_rows = [bytearray(c for i in row for c in SESSION_PALETTE[i]) for row in rows]
+    rgb_rows += [bytearray(3 * width) for _ in range(LIGHT_GAP)]
+    band = bytearray()
+    for x in range(width):
+        block = x * BLOCKS_PER_COLUMN
+        light = lights[segments[block]]
+        band += bytes(faded(c, block, blocks, fade_in, fade_out) for c in light)
+    # Edged in the grid's colour, so that a stretch without light shows as empty.
+    edge = bytearray(SESSION_PALETTE[1] * width)
+    rgb_rows += [edge] + [band] * LIGHT_HEIGHT + [edge]
+    return png(width, len(rgb_rows), rgb_rows, colour_type=2)
 
 
 def make_session_pictures(tool, folder):
@@ -166,7 +223,7 @@ def make_session_pictures(tool, folder):
     for session in sorted(glob.glob(os.path.join(SESSIONS, "*.txt"))):
         name = "session-" + os.path.basename(session)[:-4] + ".png"
         with open(os.path.join(folder, name), "wb") as f:
-            f.write(session_picture(*schedule(tool, session)))
+            f.write(session_picture(*schedule(tool, session), segment_lights(session)))
         names.append(name)
     return names
 
