@@ -14,6 +14,7 @@ usage: sound_pictures.py RENDER_SOUND DIR [--check]
 import array
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -148,11 +149,9 @@ def segment_lights(session):
     starts no comment."""
     lights = []
     for line in open(session, encoding="utf-8-sig"):
-        fields = line.split()
-        for i, field in enumerate(fields):
-            if field.startswith("#") and not (i > 0 and fields[i - 1] == "colour"):
-                fields = fields[:i]
-                break
+        hashes = [i for i, c in enumerate(line) if c == "#" and
+                  not re.search(r"(^|[ \t])colour[ \t]+$", line[:i])]
+        fields = line[:hashes[0] if hashes else len(line)].split()
         if not fields or not fields[0][0].isdigit():
             continue
         words = dict(zip(fields, fields[1:]))
