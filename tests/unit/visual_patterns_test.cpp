@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "visual/Patterns.h"
+#include "visual/SessionLight.h"
 
 TEST(SmoothStrobe, GreyLevelsAt780) {
   const double step = SmoothStrobeStep(780);
@@ -206,4 +207,26 @@ TEST(SessionColour, ChannelsFollowTheFormula) {
   for (const auto& c : cases)
     EXPECT_EQ(TintedColour(c.pattern, c.colour, c.brightness), c.expected)
         << std::hex << c.pattern << " " << c.colour << " " << std::dec << c.brightness;
+}
+
+// Catches a window left hidden while some segment shows light, or shown for a
+// session dark throughout, and a segment's pattern not its own.
+TEST(SessionLight, WindowIsUpWhenAnySegmentShowsLight) {
+  const struct {
+    const char* text;
+    VisualMode chosen, first;  // first: the first segment's pattern
+    bool shows;
+  } cases[] = {
+      {"1s 1 8 light 0\n1s 1 8\n", VisualMode::None, VisualMode::None, false},
+      {"1s 1 8 light 0\n", VisualMode::Grid, VisualMode::None, false},
+      {"1s 1 8 light 3\n1s 1 8 light 0\n", VisualMode::None, VisualMode::Circles, true},
+      {"1s 1 8 light 0\n1s 1 8\n", VisualMode::Grid, VisualMode::None, true},
+  };
+  for (const auto& c : cases) {
+    Session session;
+    SessionError error;
+    ASSERT_TRUE(ParseSession(c.text, "test", session, error)) << error.message;
+    EXPECT_EQ(SessionShowsLight(session, c.chosen), c.shows) << c.text;
+    EXPECT_EQ(SegmentPattern(session.segments[0], c.chosen), c.first) << c.text;
+  }
 }
