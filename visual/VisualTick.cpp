@@ -193,6 +193,8 @@ void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   const uint32_t frequency = TickFrequency();
   const VisualMode mode = TickPattern();
   if (mode != VisualState.pattern) {
+    // This timer's state is another pattern's: nothing is drawn until the
+    // worker has armed the new one.
     AskForPattern(mode);
     LeaveTick(VisualState.tickGate);
     return;
