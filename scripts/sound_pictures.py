@@ -4,7 +4,8 @@ output so that they stay true to the synthesis: per mode a waveform (left
 channel above the right; the first half second, then 20 ms around the first
 peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
 seconds; left channel above the right). Then per session of the library
-(sessions/*.txt) its frequency over time, from render-sound's schedule.
+(sessions/*.txt) its frequency over time and, under it, the levels of its
+tones, noise and music, from render-sound's full schedule.
 
 usage: sound_pictures.py RENDER_SOUND DIR [--check]
   writes the pictures into DIR; with --check, writes nothing and fails unless
@@ -110,21 +111,30 @@ BLOCKS_PER_COLUMN = 20
 SESSION_HEIGHT = 98
 TOP_HERTZ = 24
 FILL_LEVELS = 8
+# Under the frequency, a strip of the levels after the fades: 0 to 100 % in
+# LEVEL_ROWS rows.
+LEVEL_GAP = 3
+LEVEL_ROWS = 25
 # Palette: background, grid, curve, then the fill under the curve from silent
-# to full loudness, so that the fades show as the fill dims.
+# to full loudness, so that the fades show as the fill dims; then the noise
+# of each colour, the music and the tones' level.
+NOISE_COLOURS = {"white": (200, 200, 200), "pink": (236, 128, 168), "brown": (160, 96, 48)}
 SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
     (24 * i // (FILL_LEVELS - 1), 64 * i // (FILL_LEVELS - 1), 128 * i // (FILL_LEVELS - 1))
-    for i in range(FILL_LEVELS)]
+    for i in range(FILL_LEVELS)] + list(NOISE_COLOURS.values()) + [(96, 200, 255)]
+NOISE_INDEX = {name: 3 + FILL_LEVELS + i for i, name in enumerate(NOISE_COLOURS)}
+MUSIC_INDEX = 3 + FILL_LEVELS + len(NOISE_COLOURS)
 
 
 def schedule(tool, session):
-    """The blocks' frequencies and the fades, as render-sound plays them."""
-    text = subprocess.run([tool, "--session", session, "--schedule"], check=True,
+    """Per block its frequency and levels, and the fades, as render-sound plays them:
+    "BLOCK SEGMENT MODE FREQUENCY VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL ..." """
+    text = subprocess.run([tool, "--session", session, "--schedule-full"], check=True,
                           capture_output=True, text=True).stdout.split("\n")
     header = text[0].split()
     blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
-    frequencies = [int(line.split()[3]) for line in text[1:blocks + 1]]
-    return frequencies, fade_in, fade_out
+    rows = [line.split() for line in text[1:blocks + 1]]
+    return [(int(r[3]), int(r[4]), r[5], int(r[6]), int(r[7])) for r in rows], fade_in, fade_out
 
 
 def loudness(block, blocks, fade_in, fade_out):
@@ -136,29 +146,48 @@ def loudness(block, blocks, fade_in, fade_out):
     return 1
 
 
-def session_picture(frequencies, fade_in, fade_out):
-    blocks = len(frequencies)
+def draw_levels(rows, x, top, block, fade):
+    """The noise as an area in its colour, the music and the tones' level as
+    lines, each scaled by the fade."""
+    _, volume, noise, noise_level, music_level = block
+    bottom = top + LEVEL_ROWS - 1
+
+    def row_of(level):
+        return bottom - round(level * fade * (LEVEL_ROWS - 1) / 100)
+    if noise != "none":
+        for y in range(row_of(noise_level), bottom + 1):
+            rows[y][x] = NOISE_INDEX[noise]
+    if music_level:
+        rows[row_of(music_level)][x] = MUSIC_INDEX
+    rows[row_of(volume)][x] = 2
+
+
+def session_picture(blocks_played, fade_in, fade_out):
+    blocks = len(blocks_played)
+    frequencies = [b[0] for b in blocks_played]
     width = -(-blocks // BLOCKS_PER_COLUMN)
-    rows = [bytearray(width) for _ in range(SESSION_HEIGHT)]
+    levels_top = SESSION_HEIGHT + LEVEL_GAP
+    rows = [bytearray(width) for _ in range(levels_top + LEVEL_ROWS)]
 
     def row_of(hundredths):
         return SESSION_HEIGHT - 1 - round(hundredths * (SESSION_HEIGHT - 2) / (TOP_HERTZ * 100))
     for hertz in range(0, TOP_HERTZ + 1, 4):
         rows[row_of(hertz * 100)][:] = bytes([1]) * width
     for x in range(0, width, 5 * 12):
-        for y in range(SESSION_HEIGHT):
+        for y in list(range(SESSION_HEIGHT)) + list(range(levels_top, len(rows))):
             rows[y][x] = 1
     for x in range(width):
         covered = frequencies[x * BLOCKS_PER_COLUMN:(x + 1) * BLOCKS_PER_COLUMN]
-        level = round(loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out) *
-                      (FILL_LEVELS - 1))
+        fade = loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out)
+        level = round(fade * (FILL_LEVELS - 1))
         top, bottom = row_of(max(covered)), row_of(min(covered))
         for y in range(bottom + 1, SESSION_HEIGHT):
             if rows[y][x] == 0 or level > 0:
                 rows[y][x] = 3 + level
         for y in range(top, bottom + 1):
             rows[y][x] = 2
-    return png(width, SESSION_HEIGHT, rows, SESSION_PALETTE)
+        draw_levels(rows, x, levels_top, blocks_played[x * BLOCKS_PER_COLUMN], fade)
+    return png(width, len(rows), rows, SESSION_PALETTE)
 
 
 def make_session_pictures(tool, folder):
