@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "player/PlayerStrings.h"
+#include "sound/SessionSound.h"
 
 std::deque<ListedSession> ListedSessions;
 
@@ -63,7 +64,9 @@ bool LoadSessionFile(const wchar_t* path, HWND owner) {
   ListedSession listed{FileName(path), Session{}};
   const bool read = ReadWholeFile(path, text, LargestSessionFile);
   if (!read) error.what = "cannot be read, or is larger than 64 MiB";
-  if (!read || !ParseSession(text, Utf8FromWide(listed.name), listed.session, error)) {
+  // The music is checked now, so that a missing file is never met at Start.
+  if (!read || !ParseSession(text, Utf8FromWide(listed.name), listed.session, error) ||
+      !CheckSessionMusic(listed.session, Utf8FromWide(path), Utf8FromWide(listed.name), error)) {
     ShowBadFile(owner, path, error);
     return false;
   }

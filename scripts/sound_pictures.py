@@ -4,8 +4,9 @@ output so that they stay true to the synthesis: per mode a waveform (left
 channel above the right; the first half second, then 20 ms around the first
 peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
 seconds; left channel above the right). Then per session of the library
-(sessions/*.txt) its frequency over time, from render-sound's schedule, and
-under it the light of its segments.
+(sessions/*.txt) its frequency over time and, under it, the levels of its
+tones, noise and music and the light of its segments, from render-sound's full
+schedule.
 
 usage: sound_pictures.py RENDER_SOUND DIR [--check]
   writes the pictures into DIR; with --check, writes nothing and fails unless
@@ -14,7 +15,6 @@ usage: sound_pictures.py RENDER_SOUND DIR [--check]
 import array
 import glob
 import os
-import re
 import subprocess
 import sys
 import tempfile
@@ -115,51 +115,44 @@ BLOCKS_PER_COLUMN = 20
 SESSION_HEIGHT = 98
 TOP_HERTZ = 24
 FILL_LEVELS = 8
+# Under the frequency, a strip of the levels after the fades: 0 to 100 % in
+# LEVEL_ROWS rows.
+LEVEL_GAP = 3
+LEVEL_ROWS = 25
 # Palette: background, grid, curve, then the fill under the curve from silent
-# to full loudness, so that the fades show as the fill dims.
+# to full loudness, so that the fades show as the fill dims; then the noise
+# of each colour, the music and the tones' level.
+NOISE_COLOURS = {"white": (200, 200, 200), "pink": (236, 128, 168), "brown": (160, 96, 48)}
 SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
     (24 * i // (FILL_LEVELS - 1), 64 * i // (FILL_LEVELS - 1), 128 * i // (FILL_LEVELS - 1))
-    for i in range(FILL_LEVELS)]
-
-
-# The light under the frequency: a gap, then rows of the light's colour between
+    for i in range(FILL_LEVELS)] + list(NOISE_COLOURS.values()) + [(96, 200, 255)]
+NOISE_INDEX = {name: 3 + FILL_LEVELS + i for i, name in enumerate(NOISE_COLOURS)}
+MUSIC_INDEX = 3 + FILL_LEVELS + len(NOISE_COLOURS)
+# Under the levels, the light: a gap, then rows of the light's colour between
 # two lines of the grid's colour.
 LIGHT_GAP = 3
 LIGHT_HEIGHT = 10
-NAMED_COLOURS = {"white": "FFFFFF", "red": "FF0000", "green": "00FF00", "blue": "0000FF",
-                 "amber": "FFBF00", "violet": "8F00FF"}
+
+
+def light_of(light, brightness, rgb):
+    """The light as the white of a pattern shows it: each channel
+    (255 x c x P) / 25500; black for light 0."""
+    if light == "0":
+        return bytes(3)
+    return bytes(255 * c * int(brightness) // 25500 for c in bytes.fromhex(rgb[1:]))
 
 
 def schedule(tool, session):
-    """The blocks' frequencies and segments, and the fades, as render-sound
-    plays them."""
-    text = subprocess.run([tool, "--session", session, "--schedule"], check=True,
+    """Per block its frequency and levels, and the fades, as render-sound plays them:
+    "BLOCK SEGMENT MODE FREQUENCY VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT
+    BRIGHTNESS #RRGGBB"; then per block its light."""
+    text = subprocess.run([tool, "--session", session, "--schedule-full"], check=True,
                           capture_output=True, text=True).stdout.split("\n")
     header = text[0].split()
     blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
-    lines = [line.split() for line in text[1:blocks + 1]]
-    return [int(f[3]) for f in lines], [int(f[1]) for f in lines], fade_in, fade_out
-
-
-def segment_lights(session):
-    """Per segment line (a line whose first field is a duration, which starts
-    with a digit) the light as the white of a pattern shows it: red, green and
-    blue (v x c x P) / 25500 with v 255; black for light 0. The file has been
-    checked by render-sound; the # of a colour right after the word colour
-    starts no comment."""
-    lights = []
-    for line in open(session, encoding="utf-8-sig"):
-        hashes = [i for i, c in enumerate(line) if c == "#" and
-                  not re.search(r"(^|[ \t])colour[ \t]+$", line[:i])]
-        fields = line[:hashes[0] if hashes else len(line)].split()
-        if not fields or not fields[0][0].isdigit():
-            continue
-        words = dict(zip(fields, fields[1:]))
-        rgb = NAMED_COLOURS.get(words.get("colour", "white"), words.get("colour", "")[1:])
-        brightness = int(words.get("brightness", "100"))
-        dark = words.get("light") == "0"
-        lights.append([0 if dark else 255 * c * brightness // 25500 for c in bytes.fromhex(rgb)])
-    return lights
+    rows = [line.split() for line in text[1:blocks + 1]]
+    return ([(int(r[3]), int(r[4]), r[5], int(r[6]), int(r[7])) for r in rows], fade_in, fade_out,
+            [light_of(*r[8:11]) for r in rows])
 
 
 def loudness(block, blocks, fade_in, fade_out):
@@ -180,40 +173,62 @@ def faded(level, block, blocks, fade_in, fade_out):
     return level
 
 
-def session_picture(frequencies, segments, fade_in, fade_out, lights):
-    """The frequency as a palette picture, turned into red, green and blue
-    rows, and under it the light of each column's first block."""
-    blocks = len(frequencies)
+def light_rows(lights, width, fade_in, fade_out):
+    """The light of each column's first block under the fades, edged in the
+    grid's colour so that a stretch without light shows as empty."""
+    band = bytearray()
+    for x in range(width):
+        block = x * BLOCKS_PER_COLUMN
+        band += bytes(faded(c, block, len(lights), fade_in, fade_out) for c in lights[block])
+    edge = bytearray(SESSION_PALETTE[1] * width)
+    return [bytearray(3 * width)] * LIGHT_GAP + [edge] + [band] * LIGHT_HEIGHT + [edge]
+
+
+def draw_levels(rows, x, top, block, fade):
+    """The noise as an area in its colour, the music and the tones' level as
+    lines, each scaled by the fade."""
+    _, volume, noise, noise_level, music_level = block
+    bottom = top + LEVEL_ROWS - 1
+
+    def row_of(level):
+        return bottom - round(level * fade * (LEVEL_ROWS - 1) / 100)
+    if noise != "none":
+        for y in range(row_of(noise_level), bottom + 1):
+            rows[y][x] = NOISE_INDEX[noise]
+    if music_level:
+        rows[row_of(music_level)][x] = MUSIC_INDEX
+    rows[row_of(volume)][x] = 2
+
+
+def session_picture(blocks_played, fade_in, fade_out, lights):
+    """Frequency and levels drawn in the palette, turned into red, green and
+    blue rows, then the light."""
+    blocks = len(blocks_played)
+    frequencies = [b[0] for b in blocks_played]
     width = -(-blocks // BLOCKS_PER_COLUMN)
-    rows = [bytearray(width) for _ in range(SESSION_HEIGHT)]
+    levels_top = SESSION_HEIGHT + LEVEL_GAP
+    rows = [bytearray(width) for _ in range(levels_top + LEVEL_ROWS)]
 
     def row_of(hundredths):
         return SESSION_HEIGHT - 1 - round(hundredths * (SESSION_HEIGHT - 2) / (TOP_HERTZ * 100))
     for hertz in range(0, TOP_HERTZ + 1, 4):
         rows[row_of(hertz * 100)][:] = bytes([1]) * width
     for x in range(0, width, 5 * 12):
-        for y in range(SESSION_HEIGHT):
+        for y in list(range(SESSION_HEIGHT)) + list(range(levels_top, len(rows))):
             rows[y][x] = 1
     for x in range(width):
         covered = frequencies[x * BLOCKS_PER_COLUMN:(x + 1) * BLOCKS_PER_COLUMN]
-        level = round(loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out) *
-                      (FILL_LEVELS - 1))
+        fade = loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out)
+        level = round(fade * (FILL_LEVELS - 1))
         top, bottom = row_of(max(covered)), row_of(min(covered))
         for y in range(bottom + 1, SESSION_HEIGHT):
             if rows[y][x] == 0 or level > 0:
                 rows[y][x] = 3 + level
         for y in range(top, bottom + 1):
             rows[y][x] = 2
+        draw_levels(rows, x, levels_top, blocks_played[x * BLOCKS_PER_COLUMN], fade)
     rgb_rows = [bytearray(c for i in row for c in SESSION_PALETTE[i]) for row in rows]
-    rgb_rows += [bytearray(3 * width) for _ in range(LIGHT_GAP)]
-    band = bytearray()
-    for x in range(width):
-        block = x * BLOCKS_PER_COLUMN
-        light = lights[segments[block]]
-        band += bytes(faded(c, block, blocks, fade_in, fade_out) for c in light)
-    # Edged in the grid's colour, so that a stretch without light shows as empty.
-    edge = bytearray(SESSION_PALETTE[1] * width)
-    rgb_rows += [edge] + [band] * LIGHT_HEIGHT + [edge]
+    rgb_rows += light_rows(lights, width, fade_in, fade_out)
     return png(width, len(rgb_rows), rgb_rows, colour_type=2)
 
 
@@ -222,7 +237,7 @@ def make_session_pictures(tool, folder):
     for session in sorted(glob.glob(os.path.join(SESSIONS, "*.txt"))):
         name = "session-" + os.path.basename(session)[:-4] + ".png"
         with open(os.path.join(folder, name), "wb") as f:
-            f.write(session_picture(*schedule(tool, session), segment_lights(session)))
+            f.write(session_picture(*schedule(tool, session)))
         names.append(name)
     return names
 

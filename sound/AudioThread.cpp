@@ -230,6 +230,10 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   ExposureState.samplePosition = 0;
   ExposureState.sessionBlock = 0;
   sessionPlayedOut = false;
+  // On this worker's stack: its exposure's noise and music, whatever
+  // exposure follows.
+  SessionSound sound;
+  StartWorkerSound(sound, LoadField(ExposureState.session));
   for (bool firstOpening = true; Plays(exposure) && !SessionOver(); firstOpening = false) {
     if (!firstOpening) {
       WaitBeforeReopening(exposure);
@@ -238,9 +242,11 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
     }
     WaveOutOpening* opening = OpenDevice();
     if (!opening) continue;
+    opening->sound = &sound;
     Stream(*opening, exposure);
     CloseDevice(opening);
   }
+  EndSessionSound(sound);
   // Without sound, the session's length has passed.
   if (Plays(exposure) && !sessionPlayedOut) AnnounceSessionEnd(exposure);
   ExitThread(0);
