@@ -5,6 +5,7 @@
 #include "exposure/ExposureState.h"
 #include "platform/MultimediaTimer.h"
 #include "sound/AudioThread.h"
+#include "visual/SessionLight.h"
 #include "visual/VisualThread.h"
 
 namespace {
@@ -117,7 +118,7 @@ void StartExposure() {
   KeepDisplayOn();
   audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
-  if (LoadField(ExposureState.visualMode) != VisualMode::None)
+  if (ExposureShowsLight())
     ShowPattern();
   else
     visualWorker = StartWorker(VisualThread, &ExposureState.running);

@@ -2,8 +2,16 @@
 
 #ifndef _WIN32
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 FILE* OpenNamedFile(const std::string& name, const char* mode) {
   return std::fopen(name.c_str(), mode);
+}
+
+void RemoveNamedFile(const std::string& name) {
+  struct stat status;
+  if (stat(name.c_str(), &status) == 0 && S_ISREG(status.st_mode)) unlink(name.c_str());
 }
 
 #else
@@ -28,6 +36,9 @@ bool ReadAll(HANDLE file, std::string& bytes, size_t limit) {
 FILE* OpenNamedFile(const std::string& name, const char* mode) {
   return _wfopen(WideFromUtf8(name).c_str(), WideFromUtf8(mode).c_str());
 }
+
+// DeleteFileW removes a file, never a folder.
+void RemoveNamedFile(const std::string& name) { DeleteFileW(WideFromUtf8(name).c_str()); }
 
 bool ReadWholeFile(const wchar_t* path, std::string& bytes, size_t limit) {
   bytes.clear();

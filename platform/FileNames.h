@@ -12,6 +12,10 @@
 // fopen of a UTF-8 name.
 FILE* OpenNamedFile(const std::string& name, const char* mode);
 
+// Removes a regular file by its UTF-8 name; a device or a pipe written to is
+// left alone.
+void RemoveNamedFile(const std::string& name);
+
 #ifdef _WIN32
 // Reads the whole file into bytes. False when it cannot be opened or read,
 // or holds more than limit bytes.

@@ -6,7 +6,6 @@
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "sound/SessionClock.h"
 #include "exposure/WindowKeys.h"
 #include "panel/Language.h"
 #include "platform/FileNames.h"
@@ -15,6 +14,7 @@
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
 #include "sound/AudioThread.h"
+#include "sound/SessionClock.h"
 
 namespace {
 

@@ -25,6 +25,11 @@ std::string DirectiveTakes(const SessionError& e) {
   return e.word + " принимает одну ДЛИТЕЛЬНОСТЬ, например " + e.word + " 20s" + given;
 }
 
+// What the player plays, said after every refused music file.
+const char MusicAccepted[] = "; подходят файлы WAV: 16-битный PCM, 44100 Гц, моно или стерео";
+
+std::string MusicFileName(const SessionError& e) { return "файл музыки " + Quoted(e.field); }
+
 }  // namespace
 
 std::string RussianSessionProblem(const SessionError& e) {
@@ -87,6 +92,24 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::ColourForm:
       return "colour " + Quoted(e.field) +
              " — не white, red, green, blue, amber, violet и не #RRGGBB";
+    case SessionProblem::MusicMissing:
+      return MusicFileName(e) + " не найден";
+    case SessionProblem::MusicUnreadable:
+      return MusicFileName(e) + " не читается";
+    case SessionProblem::MusicNotWave:
+      return MusicFileName(e) + " — не файл WAV, или его заголовок оборван" + MusicAccepted;
+    case SessionProblem::MusicEncoding:
+      return MusicFileName(e) + " — не PCM (формат " + Number(e.count) + ")" + MusicAccepted;
+    case SessionProblem::MusicBits:
+      return MusicFileName(e) + ": отсчёты по " + Number(e.count) + " бит" + MusicAccepted;
+    case SessionProblem::MusicRate:
+      return MusicFileName(e) + ": частота " + Number(e.count) + " Гц" + MusicAccepted;
+    case SessionProblem::MusicChannels:
+      return MusicFileName(e) + ": каналов " + Number(e.count) + MusicAccepted;
+    case SessionProblem::MusicEmpty:
+      return MusicFileName(e) + " не содержит звука";
+    case SessionProblem::MusicReadFailed:
+      return "чтение файла музыки " + Quoted(e.field) + " не удалось";
   }
   return "";
 }

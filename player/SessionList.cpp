@@ -3,6 +3,7 @@
 #include "platform/FileNames.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
+#include "sound/SessionSound.h"
 
 std::deque<ListedSession> ListedSessions;
 
@@ -55,7 +56,9 @@ bool LoadSessionFile(const wchar_t* path, HWND owner) {
   }
   ListedSession listed{FileName(utf8Path), Session{}};
   SessionError error;
-  if (!ParseSession(text, listed.fileName, listed.session, error)) {
+  // The music is checked now, so that a missing file is never met at Start.
+  if (!ParseSession(text, listed.fileName, listed.session, error) ||
+      !CheckSessionMusic(listed.session, utf8Path, listed.fileName, error)) {
     ShowBadFile(owner, BadFileMessage(utf8Path, error));
     return false;
   }

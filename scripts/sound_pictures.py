@@ -4,7 +4,9 @@ output so that they stay true to the synthesis: per mode a waveform (left
 channel above the right; the first half second, then 20 ms around the first
 peak of the envelope) and a spectrogram made by sox (0 to 2 kHz over two
 seconds; left channel above the right). Then per session of the library
-(sessions/*.txt) its frequency over time, from render-sound's schedule.
+(sessions/*.txt) its frequency over time and, under it, the levels of its
+tones, noise and music and the light of its segments, from render-sound's full
+schedule.
 
 usage: sound_pictures.py RENDER_SOUND DIR [--check]
   writes the pictures into DIR; with --check, writes nothing and fails unless
@@ -36,16 +38,19 @@ GAP = 8
 PALETTE = [(0, 0, 0), (48, 48, 48), (90, 90, 90), (255, 196, 64), (96, 200, 255)]
 
 
-def png(width, height, rows, palette=None):
-    """An 8-bit palette PNG; the same pixels always give the same bytes."""
-    palette = palette or PALETTE
+def png(width, height, rows, palette=None, colour_type=3):
+    """An 8-bit palette PNG, or with colour_type 2 rows of red, green and blue
+    bytes; the same pixels always give the same bytes."""
     def chunk(kind, data):
         return (len(data).to_bytes(4, "big") + kind + data +
                 zlib.crc32(kind + data).to_bytes(4, "big"))
-    header = width.to_bytes(4, "big") + height.to_bytes(4, "big") + bytes([8, 3, 0, 0, 0])
+    header = (width.to_bytes(4, "big") + height.to_bytes(4, "big") +
+              bytes([8, colour_type, 0, 0, 0]))
     raw = b"".join(b"\0" + bytes(row) for row in rows)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"PLTE", bytes(c for rgb in palette for c in rgb)) +
+    colours = b""
+    if colour_type == 3:
+        colours = chunk(b"PLTE", bytes(c for rgb in palette or PALETTE for c in rgb))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + colours +
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
@@ -110,21 +115,44 @@ BLOCKS_PER_COLUMN = 20
 SESSION_HEIGHT = 98
 TOP_HERTZ = 24
 FILL_LEVELS = 8
+# Under the frequency, a strip of the levels after the fades: 0 to 100 % in
+# LEVEL_ROWS rows.
+LEVEL_GAP = 3
+LEVEL_ROWS = 25
 # Palette: background, grid, curve, then the fill under the curve from silent
-# to full loudness, so that the fades show as the fill dims.
+# to full loudness, so that the fades show as the fill dims; then the noise
+# of each colour, the music and the tones' level.
+NOISE_COLOURS = {"white": (200, 200, 200), "pink": (236, 128, 168), "brown": (160, 96, 48)}
 SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
     (24 * i // (FILL_LEVELS - 1), 64 * i // (FILL_LEVELS - 1), 128 * i // (FILL_LEVELS - 1))
-    for i in range(FILL_LEVELS)]
+    for i in range(FILL_LEVELS)] + list(NOISE_COLOURS.values()) + [(96, 200, 255)]
+NOISE_INDEX = {name: 3 + FILL_LEVELS + i for i, name in enumerate(NOISE_COLOURS)}
+MUSIC_INDEX = 3 + FILL_LEVELS + len(NOISE_COLOURS)
+# Under the levels, the light: a gap, then rows of the light's colour between
+# two lines of the grid's colour.
+LIGHT_GAP = 3
+LIGHT_HEIGHT = 10
+
+
+def light_of(light, brightness, rgb):
+    """The light as the white of a pattern shows it: each channel
+    (255 x c x P) / 25500; black for light 0."""
+    if light == "0":
+        return bytes(3)
+    return bytes(255 * c * int(brightness) // 25500 for c in bytes.fromhex(rgb[1:]))
 
 
 def schedule(tool, session):
-    """The blocks' frequencies and the fades, as render-sound plays them."""
-    text = subprocess.run([tool, "--session", session, "--schedule"], check=True,
+    """Per block its frequency and levels, and the fades, as render-sound plays them:
+    "BLOCK SEGMENT MODE FREQUENCY VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT
+    BRIGHTNESS #RRGGBB"; then per block its light."""
+    text = subprocess.run([tool, "--session", session, "--schedule-full"], check=True,
                           capture_output=True, text=True).stdout.split("\n")
     header = text[0].split()
     blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
-    frequencies = [int(line.split()[3]) for line in text[1:blocks + 1]]
-    return frequencies, fade_in, fade_out
+    rows = [line.split() for line in text[1:blocks + 1]]
+    return ([(int(r[3]), int(r[4]), r[5], int(r[6]), int(r[7])) for r in rows], fade_in, fade_out,
+            [light_of(*r[8:11]) for r in rows])
 
 
 def loudness(block, blocks, fade_in, fade_out):
@@ -136,29 +164,72 @@ def loudness(block, blocks, fade_in, fade_out):
     return 1
 
 
-def session_picture(frequencies, fade_in, fade_out):
-    blocks = len(frequencies)
+def faded(level, block, blocks, fade_in, fade_out):
+    """A level under the fades at the start of a block, truncated."""
+    if block < fade_in:
+        return level * block // fade_in
+    if block >= blocks - fade_out:
+        return level * (blocks - block) // fade_out
+    return level
+
+
+def light_rows(lights, width, fade_in, fade_out):
+    """The light of each column's first block under the fades, edged in the
+    grid's colour so that a stretch without light shows as empty."""
+    band = bytearray()
+    for x in range(width):
+        block = x * BLOCKS_PER_COLUMN
+        band += bytes(faded(c, block, len(lights), fade_in, fade_out) for c in lights[block])
+    edge = bytearray(SESSION_PALETTE[1] * width)
+    return [bytearray(3 * width)] * LIGHT_GAP + [edge] + [band] * LIGHT_HEIGHT + [edge]
+
+
+def draw_levels(rows, x, top, block, fade):
+    """The noise as an area in its colour, the music and the tones' level as
+    lines, each scaled by the fade."""
+    _, volume, noise, noise_level, music_level = block
+    bottom = top + LEVEL_ROWS - 1
+
+    def row_of(level):
+        return bottom - round(level * fade * (LEVEL_ROWS - 1) / 100)
+    if noise != "none":
+        for y in range(row_of(noise_level), bottom + 1):
+            rows[y][x] = NOISE_INDEX[noise]
+    if music_level:
+        rows[row_of(music_level)][x] = MUSIC_INDEX
+    rows[row_of(volume)][x] = 2
+
+
+def session_picture(blocks_played, fade_in, fade_out, lights):
+    """Frequency and levels drawn in the palette, turned into red, green and
+    blue rows, then the light."""
+    blocks = len(blocks_played)
+    frequencies = [b[0] for b in blocks_played]
     width = -(-blocks // BLOCKS_PER_COLUMN)
-    rows = [bytearray(width) for _ in range(SESSION_HEIGHT)]
+    levels_top = SESSION_HEIGHT + LEVEL_GAP
+    rows = [bytearray(width) for _ in range(levels_top + LEVEL_ROWS)]
 
     def row_of(hundredths):
         return SESSION_HEIGHT - 1 - round(hundredths * (SESSION_HEIGHT - 2) / (TOP_HERTZ * 100))
     for hertz in range(0, TOP_HERTZ + 1, 4):
         rows[row_of(hertz * 100)][:] = bytes([1]) * width
     for x in range(0, width, 5 * 12):
-        for y in range(SESSION_HEIGHT):
+        for y in list(range(SESSION_HEIGHT)) + list(range(levels_top, len(rows))):
             rows[y][x] = 1
     for x in range(width):
         covered = frequencies[x * BLOCKS_PER_COLUMN:(x + 1) * BLOCKS_PER_COLUMN]
-        level = round(loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out) *
-                      (FILL_LEVELS - 1))
+        fade = loudness(x * BLOCKS_PER_COLUMN, blocks, fade_in, fade_out)
+        level = round(fade * (FILL_LEVELS - 1))
         top, bottom = row_of(max(covered)), row_of(min(covered))
         for y in range(bottom + 1, SESSION_HEIGHT):
             if rows[y][x] == 0 or level > 0:
                 rows[y][x] = 3 + level
         for y in range(top, bottom + 1):
             rows[y][x] = 2
-    return png(width, SESSION_HEIGHT, rows, SESSION_PALETTE)
+        draw_levels(rows, x, levels_top, blocks_played[x * BLOCKS_PER_COLUMN], fade)
+    rgb_rows = [bytearray(c for i in row for c in SESSION_PALETTE[i]) for row in rows]
+    rgb_rows += light_rows(lights, width, fade_in, fade_out)
+    return png(width, len(rgb_rows), rgb_rows, colour_type=2)
 
 
 def make_session_pictures(tool, folder):

@@ -250,6 +250,10 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   StoreField(ExposureState.samplePosition, 0);
   StoreField(ExposureState.sessionBlock, 0);
   bool playedOut = false;
+  // On this worker's stack: its exposure's noise and music, whatever
+  // exposure follows.
+  SessionSound sound;
+  StartWorkerSound(sound, LoadField(ExposureState.session));
   for (bool firstOpening = true; Plays(exposure) && !SessionOver(exposure, playedOut);
        firstOpening = false) {
     if (!firstOpening) {
@@ -263,10 +267,12 @@ DWORD WINAPI AudioThread(LPVOID exposureNumber) {
       if (session) KeepClockWithoutDevice(exposure);
       continue;
     }
+    opening->sound = &sound;
     StreamClock clock = NewStreamClock(exposure, session);
     Stream(*opening, clock, playedOut);
     CloseDevice(opening);
   }
+  EndSessionSound(sound);
   // Without sound, the session's length has passed.
   if (Plays(exposure) && !playedOut) AnnounceSessionEnd(exposure);
   ExitThread(0);

@@ -6,22 +6,24 @@ uint32_t NoiseSeed = 1;
 
 namespace {
 
-// Block sessionBlock of the session as render-sound makes it: the schedule's
-// fixed mode and frequency, the frame counter at the block's own place in
-// the session, the generator running on, and the fades laid over it.
-void SynthesizeSessionBlock(const Session& session, StereoFrame* frames) {
+// Block sessionBlock of the session as render-sound makes it: the frame
+// counter at the block's own place in the session, the generator running on.
+// A music file that fails to read leaves the music silent; the session goes on.
+void SynthesizeNextSessionBlock(SessionSound& sound, StereoFrame* frames) {
   const uint32_t block = LoadField(ExposureState.sessionBlock);
-  const ScheduledBlock scheduled = ScheduleBlock(session, block);
-  const std::atomic<uint32_t> frequency{scheduled.frequency};
-  const uint64_t firstFrame = uint64_t{block} * FramesPerBlock;
-  const uint32_t position = static_cast<uint32_t>(firstFrame);
+  const uint32_t position = static_cast<uint32_t>(uint64_t{block} * FramesPerBlock);
   StoreField(ExposureState.samplePosition, position);
-  SynthesizeBlock(scheduled.mode, frequency, position, NoiseSeed, frames);
-  ApplySessionFades(session, firstFrame, frames);
+  SynthesizeSessionBlock(sound, block, position, NoiseSeed, FullLevel, frames);
   StoreField(ExposureState.sessionBlock, block + 1);
 }
 
 }  // namespace
+
+void StartWorkerSound(SessionSound& sound, const Session* session) {
+  sound = SessionSound{};
+  SessionError unused;
+  if (session != nullptr) StartSessionSound(sound, *session, "", unused);
+}
 
 bool SessionBlocksLeft() {
   const Session* session = LoadField(ExposureState.session);
@@ -30,9 +32,10 @@ bool SessionBlocksLeft() {
 
 bool FillAudioBlock(WaveOutOpening& opening, int block) {
   StereoFrame* frames = opening.SampleBuffer + FramesPerBlock * block;
-  const Session* session = LoadField(ExposureState.session);
-  if (session != nullptr)
-    SynthesizeSessionBlock(*session, frames);
+  // The session of the worker's own exposure, which it plays only while
+  // that exposure runs.
+  if (opening.sound->session != nullptr)
+    SynthesizeNextSessionBlock(*opening.sound, frames);
   else
     SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
                     LoadField(ExposureState.samplePosition), NoiseSeed, frames);

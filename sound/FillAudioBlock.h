@@ -5,6 +5,7 @@
 #include <mmsystem.h>
 
 #include "exposure/ExposureState.h"
+#include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 
 // One opening of the wave-out device with the memory it holds: two blocks of
@@ -19,6 +20,9 @@ struct WaveOutOpening {
   // Written to the device and not yet handed back: a session's last block
   // may leave the other header unwritten.
   bool queued[2];
+  // The noise and music of the session of the worker that opened the
+  // device: its own, never a later exposure's.
+  SessionSound* sound;
 };
 
 // The process-wide generator: seeded once, never reseeded, so each noise
@@ -28,6 +32,10 @@ extern uint32_t NoiseSeed;
 // Whether a block is still to be queued: always for one frequency, while
 // the schedule has blocks for a session.
 bool SessionBlocksLeft();
+
+// A worker's own session sound for the session it plays (nullptr for none),
+// with the music opened; a music file that cannot be opened is left silent.
+void StartWorkerSound(SessionSound& sound, const Session* session);
 
 // Synthesises the block (the session's next, if one plays), advances
 // samplePosition and queues the block, whether or not the device takes it.

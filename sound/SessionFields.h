@@ -16,6 +16,10 @@ constexpr size_t KeptFields = 16;
 bool Problem(SessionError& error, SessionProblem problem, const std::string& word = "",
              const std::string& field = "", uint64_t count = 0, uint64_t limit = 0);
 
+// Words the problem in English and labels it "NAME line N: " (only "NAME: "
+// for line 0); always false.
+bool Refuse(const std::string& name, uint64_t line, SessionError& error);
+
 bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error);
 
 // The fields from `first` on: volume, noise, light, brightness and colour,

@@ -169,6 +169,8 @@ bool ParseLine(const std::string& content, uint64_t line, Session& session, Dire
   return true;
 }
 
+}  // namespace
+
 bool Refuse(const std::string& name, uint64_t line, SessionError& error) {
   error.line = line;
   error.what = EnglishSessionProblem(error);
@@ -176,8 +178,6 @@ bool Refuse(const std::string& name, uint64_t line, SessionError& error) {
       name + (line ? " line " + std::to_string(line) : std::string()) + ": " + error.what;
   return false;
 }
-
-}  // namespace
 
 bool Problem(SessionError& error, SessionProblem problem, const std::string& word,
              const std::string& field, uint64_t count, uint64_t limit) {
@@ -220,7 +220,7 @@ SessionSegment PlainSegment(SoundMode mode, uint32_t blocks, uint32_t firstFrequ
 
 bool ParseSession(const std::string& text, const std::string& name, Session& session,
                   SessionError& error) {
-  session = Session{{}, 0, 0, "", "", "", 0, 0};
+  session = Session{{}, 0, 0, "", "", "", 0, 0, ""};
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   Directives seen{0, 0, 0, 0, 0};
   uint64_t blocks = 0;

@@ -59,6 +59,9 @@ struct Session {
   std::string musicFile;  // as written, UTF-8; empty for no music
   uint32_t musicLevel;    // per cent
   uint64_t musicLine;
+  // The music file to open: musicFile found by the program that loaded the
+  // session (MusicPath in sound/MusicFile.h); empty until then.
+  std::string musicPath;
 };
 
 // What is wrong with a session, as a kind and its values, so that each
@@ -89,6 +92,17 @@ enum class SessionProblem {
   PatternForm,       // field
   PatternRange,      // field
   ColourForm,        // field
+  // The music file, found when the session is loaded (field: its path):
+  MusicMissing,     // no such file
+  MusicUnreadable,  // it cannot be opened or read
+  MusicNotWave,     // not a WAV file, or its header is cut short or damaged
+  MusicEncoding,    // count: the format's tag, not 1 (PCM)
+  MusicBits,        // count: bits per sample, not 16
+  MusicRate,        // count: frames per second, not 44100
+  MusicChannels,    // count: channels, not 1 or 2
+  MusicEmpty,       // no frames
+  // ... and while it plays: a read failed (render-sound stops).
+  MusicReadFailed,
 };
 
 struct SessionError {

@@ -19,6 +19,11 @@ std::string DirectiveTakes(const SessionError& e) {
   return e.word + " takes one DURATION, such as " + e.word + " 20s; " + Number(e.count) + " given";
 }
 
+// What the player and render-sound play, said after every refused music file.
+const char MusicAccepted[] = "; accepted: WAV files of 16-bit PCM at 44100 Hz, mono or stereo";
+
+std::string MusicFile(const SessionError& e) { return "music file '" + e.field + "'"; }
+
 }  // namespace
 
 std::string EnglishSessionProblem(const SessionError& e) {
@@ -78,6 +83,24 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return "light " + e.field + " is out of range 0..4";
     case SessionProblem::ColourForm:
       return "colour '" + e.field + "' is not white, red, green, blue, amber, violet or #RRGGBB";
+    case SessionProblem::MusicMissing:
+      return MusicFile(e) + " does not exist";
+    case SessionProblem::MusicUnreadable:
+      return MusicFile(e) + " cannot be read";
+    case SessionProblem::MusicNotWave:
+      return MusicFile(e) + " is not a WAV file, or its header is cut short" + MusicAccepted;
+    case SessionProblem::MusicEncoding:
+      return MusicFile(e) + " is not PCM (format " + Number(e.count) + ")" + MusicAccepted;
+    case SessionProblem::MusicBits:
+      return MusicFile(e) + " has " + Number(e.count) + "-bit samples" + MusicAccepted;
+    case SessionProblem::MusicRate:
+      return MusicFile(e) + " plays at " + Number(e.count) + " Hz" + MusicAccepted;
+    case SessionProblem::MusicChannels:
+      return MusicFile(e) + " has " + Number(e.count) + " channels" + MusicAccepted;
+    case SessionProblem::MusicEmpty:
+      return MusicFile(e) + " holds no sound";
+    case SessionProblem::MusicReadFailed:
+      return "reading " + MusicFile(e) + " failed";
   }
   return "";
 }

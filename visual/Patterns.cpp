@@ -8,11 +8,13 @@ namespace {
 const double FullTurn = 6.2831853;
 }  // namespace
 
-uint32_t TickPeriodMs(VisualMode mode) {
-  if (mode == VisualMode::SmoothStrobe || mode == VisualMode::DiscreteStrobe) return StrobeTickMs;
+uint32_t PatternTickMs(VisualMode mode, bool windowUp) {
+  if (mode == VisualMode::None) return windowUp ? BlackTickMs : IdleTickMs;
+  if (mode == VisualMode::SmoothStrobe) return StrobeTickMs;
+  if (mode == VisualMode::DiscreteStrobe) return StrobeTickMs;
   if (mode == VisualMode::Circles) return RingTickMs;
   if (mode == VisualMode::Grid) return GridTickMs;
-  return IdleTickMs;
+  return 0;
 }
 
 double SmoothStrobeStep(uint32_t frequency) {
@@ -27,6 +29,19 @@ int SmoothStrobeGrey(uint32_t frameCounter, double step) {
 uint32_t GreyColour(int level) {
   const uint32_t v = static_cast<uint32_t>(level);
   return v + v * 256 + v * 65536;
+}
+
+uint32_t TintedLevel(uint32_t level, uint32_t channel, uint32_t brightness) {
+  return level * channel * brightness / 25500;
+}
+
+uint32_t TintedColour(uint32_t patternColour, uint32_t colour, uint32_t brightness) {
+  uint32_t tinted = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const uint32_t level = (patternColour >> shift) & 0xFF, channel = (colour >> shift) & 0xFF;
+    tinted |= TintedLevel(level, channel, brightness) << shift;
+  }
+  return tinted;
 }
 
 double DiscreteStrobeHalfPeriod(uint32_t frequency) {

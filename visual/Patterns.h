@@ -16,15 +16,27 @@ constexpr uint32_t StrobeTickMs = 2;
 constexpr uint32_t RingTickMs = 20;
 constexpr uint32_t GridTickMs = 10;
 constexpr uint32_t IdleTickMs = 1000;
+// A session's segment without light while its window is up is black, ticking
+// as often as the rings, so that the light after it comes within a tick.
+constexpr uint32_t BlackTickMs = 20;
 
-// The tick period of a visual mode.
-uint32_t TickPeriodMs(VisualMode mode);
+// The pattern's tick period: None ticks at IdleTickMs with the window hidden
+// and at BlackTickMs with it up. 0 for a value outside the five: no timer.
+uint32_t PatternTickMs(VisualMode mode, bool windowUp);
 
 // Smooth strobe: a cosine from black to grey 254 and back every
 // 50000 / frequency ticks, recomputed from the tick count, never accumulated.
 double SmoothStrobeStep(uint32_t frequency);
 int SmoothStrobeGrey(uint32_t frameCounter, double step);
 uint32_t GreyColour(int level);
+
+// A session segment's colour c (0..255 a channel) at brightness P per cent
+// over the pattern's own level v of a channel: (v x c x P) / 25500 in 32-bit
+// unsigned arithmetic, which at most is 255 x 255 x 100 and cannot overflow.
+// White at 100 % leaves every level as it is.
+uint32_t TintedLevel(uint32_t level, uint32_t channel, uint32_t brightness);
+// Each of the three channels of COLORREFs (0x00BBGGRR) alike.
+uint32_t TintedColour(uint32_t patternColour, uint32_t colour, uint32_t brightness);
 
 // Discrete strobe: white and black halves of 25000 / frequency ticks each,
 // counted in a phase accumulator that keeps its remainder.

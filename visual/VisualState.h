@@ -8,10 +8,23 @@
 #include <atomic>
 #include <cstdint>
 
+#include "exposure/Modes.h"
 #include "platform/MultimediaTimer.h"
 #include "visual/FrameKey.h"
 
 struct VisualStateRecord {
+  // The pattern whose state is set up and whose tick the timer runs; the
+  // worker's, set before it arms the timer.
+  VisualMode pattern;
+  // The full-screen window is up for the whole exposure: None draws black.
+  bool windowUp;
+  // Set by the tick when a session's moment calls for another pattern; the
+  // worker then cancels the timer and arms the new pattern's. Until it has,
+  // the old pattern's ticks draw nothing.
+  std::atomic<VisualMode> patternWanted;
+  // Set with patternWanted, so that the worker need not wait for its poll;
+  // nullptr if it could not be made.
+  HANDLE patternChanged;
   HDC windowDc;
   HDC memoryDc;
   HBITMAP frameBitmap;
@@ -50,6 +63,10 @@ inline int FrameHeight() { return VisualState.clientRect.bottom; }
 // the ring or grid layout; shared by the worker and the drawing benchmark.
 void AcquireSurfaces();
 void SetUpFigures(int count, double spacing);
+// A pattern's state from its start (rings and grid at shift 0, the discrete
+// strobe white first, frameCounter 0, no frame on the screen), as at each
+// change of pattern; the surfaces must be acquired.
+void PreparePattern(VisualMode mode);
 void ReleaseSurfaces();
 
 // The next tick draws whatever its frame; the first tick of an exposure does.

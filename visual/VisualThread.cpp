@@ -2,36 +2,57 @@
 
 #include "exposure/ExposureState.h"
 #include "visual/Patterns.h"
+#include "visual/SessionLight.h"
 #include "visual/VisualState.h"
 
 namespace {
 
 const DWORD PollMs = 100;
+const UINT IdleResolutionMs = 100;
 
-// Sets up the pattern, then arms its tick; 0 when the mode has no timer.
-// The fine ticks hold the finest timer resolution, reported in finePeriod.
-UINT StartPattern(VisualMode mode, UINT& finePeriod) {
+// The timer of the pattern shown; finePeriod the resolution it holds, 0 for
+// none. timerId is 0 when no timer runs.
+struct PatternTimer {
+  UINT timerId;
+  UINT finePeriod;
+};
+
+// Sets up the pattern, then arms its tick. The fine ticks hold the finest
+// timer resolution.
+PatternTimer StartPattern(VisualMode mode) {
+  PreparePattern(mode);
   OpenTickGate(VisualState.tickGate);
-  ForgetFramesDrawn();
-  finePeriod = 0;
-  if (mode == VisualMode::None) return StartPeriodicTimer(IdleTickMs, 100, VisualTick);
-  if (mode == VisualMode::SmoothStrobe) {
-    return StartFinePeriodicTimer(StrobeTickMs, VisualTick, finePeriod);
-  }
-  if (mode == VisualMode::DiscreteStrobe) {
-    VisualState.strobeValue = 0.0;
-    VisualState.strobeFlag = 1;
-    return StartFinePeriodicTimer(StrobeTickMs, VisualTick, finePeriod);
-  }
-  if (mode == VisualMode::Circles) {
-    SetUpFigures(RingCount, RingSpacing(FrameWidth()));
-    return StartFinePeriodicTimer(RingTickMs, VisualTick, finePeriod);
-  }
-  if (mode == VisualMode::Grid) {
-    SetUpFigures(GridStepCount, GridSpacing(FrameWidth()));
-    return StartFinePeriodicTimer(GridTickMs, VisualTick, finePeriod);
-  }
-  return 0;
+  PatternTimer timer = {0, 0};
+  const UINT periodMs = PatternTickMs(mode, VisualState.windowUp);
+  if (periodMs == IdleTickMs)
+    timer.timerId = StartPeriodicTimer(IdleTickMs, IdleResolutionMs, VisualTick);
+  else if (periodMs != 0)
+    timer.timerId = StartFinePeriodicTimer(periodMs, VisualTick, timer.finePeriod);
+  return timer;
+}
+
+// No tick may still be drawing when the state or the surfaces change; wait
+// for our own tick only, never for another timer's callback.
+void StopPattern(const PatternTimer& timer) {
+  if (timer.timerId != 0) CancelTimerAndWaitForOwnTick(timer.timerId, VisualState.tickGate);
+  EndFinePeriod(timer.finePeriod);
+}
+
+// A session starts with its first segment's pattern, which need not be the
+// one chosen.
+VisualMode FirstPattern() {
+  const VisualMode chosen = LoadField(ExposureState.visualMode);
+  const Session* session = LoadField(ExposureState.session);
+  return session == nullptr ? chosen : SegmentPattern(session->segments.front(), chosen);
+}
+
+// Until the tick asks for another pattern, or the poll is due. Without the
+// event the poll alone finds the tick's word.
+void WaitForTickOrPoll() {
+  if (VisualState.patternChanged == nullptr)
+    Sleep(PollMs);
+  else
+    WaitForSingleObject(VisualState.patternChanged, PollMs);
 }
 
 }  // namespace
@@ -54,6 +75,19 @@ void SetUpFigures(int count, double spacing) {
   VisualState.centreY = CentreOf(FrameHeight());
 }
 
+void PreparePattern(VisualMode mode) {
+  VisualState.pattern = mode;
+  StoreField(VisualState.patternWanted, mode);
+  StoreField(ExposureState.frameCounter, 0);
+  ForgetFramesDrawn();
+  if (mode == VisualMode::DiscreteStrobe) {
+    VisualState.strobeValue = 0.0;
+    VisualState.strobeFlag = 1;
+  }
+  if (mode == VisualMode::Circles) SetUpFigures(RingCount, RingSpacing(FrameWidth()));
+  if (mode == VisualMode::Grid) SetUpFigures(GridStepCount, GridSpacing(FrameWidth()));
+}
+
 void ReleaseSurfaces() {
   SelectObject(VisualState.memoryDc, VisualState.previousBitmap);
   DeleteObject(VisualState.frameBitmap);
@@ -61,18 +95,24 @@ void ReleaseSurfaces() {
   ReleaseDC(ExposureState.StimulationWindow, VisualState.windowDc);
 }
 
-
+// A change of pattern is the worker's alone: it cancels the old timer and
+// waits for that timer's tick, which the user-interface thread never could
+// (on Wine every timer callback shares one thread), then arms the new one.
 DWORD WINAPI VisualThread(LPVOID) {
-  StoreField(ExposureState.frameCounter, 0);
   AcquireSurfaces();
-  UINT finePeriod;
-  const UINT timerId = StartPattern(LoadField(ExposureState.visualMode), finePeriod);
-  while (LoadField(ExposureState.running) == 1) Sleep(PollMs);
-  // No tick may still be drawing when the surfaces go; wait for our own
-  // tick only, never for another timer's callback. A mode value outside the
-  // five, or a timer that could not be armed, leaves nothing to cancel.
-  if (timerId != 0) CancelTimerAndWaitForOwnTick(timerId, VisualState.tickGate);
-  EndFinePeriod(finePeriod);
+  VisualState.windowUp = ExposureShowsLight();
+  VisualState.patternChanged = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  PatternTimer timer = StartPattern(FirstPattern());
+  while (LoadField(ExposureState.running) == 1) {
+    WaitForTickOrPoll();
+    const VisualMode wanted = LoadField(VisualState.patternWanted);
+    if (wanted == VisualState.pattern) continue;
+    StopPattern(timer);
+    timer = StartPattern(wanted);
+  }
+  StopPattern(timer);
+  if (VisualState.patternChanged != nullptr) CloseHandle(VisualState.patternChanged);
+  VisualState.patternChanged = nullptr;
   ReleaseSurfaces();
   ExitThread(0);
 }

@@ -1,38 +1,60 @@
 #include "exposure/ExposureState.h"
 #include "sound/SessionClock.h"
 #include "visual/Patterns.h"
+#include "visual/SessionLight.h"
 #include "visual/VisualState.h"
 
 VisualStateRecord VisualState;
 
 namespace {
 
-// The session's frame at this tick, read once so that the frequency and the
-// brightness of one frame belong to the same moment; the tick's own view of
-// the clock, which never goes back.
+// The session's moment at this tick, read once so that the frequency, the
+// pattern, the colour and the brightness of one frame belong to it alike:
+// the frame heard now, as the tick's own view of the clock gives it (never
+// going back).
+const Session* tickSession;
 uint64_t tickFrame;
+const SessionSegment* tickSegment;
 ClockReader tickClock;
 
 // Whether this tick shows a picture: not while the exposure is paused, nor,
 // in a session, before its first sound is heard. A session's light is that
-// of the frame heard now; the tick writes its frequency, which it alone
-// writes while the session plays (the keys leave it alone then).
-bool ReadTickTime() {
+// of the block of the frame heard: the tick writes its frequency, which it
+// alone writes while the session plays (the keys leave it alone then).
+bool ReadTickMoment() {
+  tickSession = LoadField(ExposureState.session);
   if (LoadField(ExposureState.paused) == 1) return false;
-  const Session* session = LoadField(ExposureState.session);
-  if (session == nullptr) return true;
+  if (tickSession == nullptr) return true;
   if (!ReadSessionClock(LoadField(ExposureState.exposureNumber), timeGetTime(), tickClock,
                         tickFrame))
     return false;
-  StoreField(ExposureState.frequency, SessionBlockAtFrame(*session, tickFrame).frequency);
+  const ScheduledBlock block = SessionBlockAtFrame(*tickSession, tickFrame);
+  tickSegment = &tickSession->segments[block.segment];
+  StoreField(ExposureState.frequency, block.frequency);
   return true;
 }
 
-// The white, the grey and the pens alike, under a session's fades; a frame
-// of another brightness is another frame, so it is drawn.
-COLORREF Faded(COLORREF colour) {
-  const Session* session = LoadField(ExposureState.session);
-  return session == nullptr ? colour : FadedColour(colour, *session, tickFrame);
+// The pattern this moment shows: its segment's in a session, else the one
+// the timer runs.
+VisualMode TickPattern() {
+  if (tickSession == nullptr) return VisualState.pattern;
+  return SegmentPattern(*tickSegment, LoadField(ExposureState.visualMode));
+}
+
+// The moment calls for another pattern, which only the worker can arm.
+// SetEvent never blocks, so the timer thread is not held up.
+void AskForPattern(VisualMode wanted) {
+  StoreField(VisualState.patternWanted, wanted);
+  if (VisualState.patternChanged != nullptr) SetEvent(VisualState.patternChanged);
+}
+
+// The white, the grey and the pens alike, in a session's colour and
+// brightness and under its fades; a frame of another colour is another
+// frame, so it is drawn.
+COLORREF Lit(COLORREF colour) {
+  if (tickSession == nullptr) return colour;
+  const uint32_t tinted = TintedColour(colour, tickSegment->colour, tickSegment->brightness);
+  return FadedColour(tinted, *tickSession, tickFrame);
 }
 
 void FillWindow(COLORREF colour) {
@@ -57,17 +79,25 @@ bool FrameDue(const FrameKey& frame, uint32_t tickPeriodMs) {
   return true;
 }
 
+// A dark window, drawn once and then left alone as any unchanged frame is:
+// a session's segment without light while its window is up, and the window
+// before the sound is heard or while paused.
+void DrawDark(uint32_t tickPeriodMs) {
+  const FrameKey frame = FillFrameKey(Black);
+  if (FrameDue(frame, tickPeriodMs)) FillWindow(frame.colour);
+}
+
 void DrawSmoothStrobe(uint32_t frequency) {
   VisualState.strobeValue = SmoothStrobeStep(frequency);
   const int grey = SmoothStrobeGrey(LoadField(ExposureState.frameCounter), VisualState.strobeValue);
-  const FrameKey frame = FillFrameKey(Faded(GreyColour(grey)));
+  const FrameKey frame = FillFrameKey(Lit(GreyColour(grey)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
 }
 
 void DrawDiscreteStrobe(uint32_t frequency) {
   VisualState.halfPeriod = DiscreteStrobeHalfPeriod(frequency);
   VisualState.strobeValue = AccumulateStrobePhase(VisualState.strobeValue, VisualState.halfPeriod);
-  const FrameKey frame = FillFrameKey(Faded(StrobeColour(VisualState.strobeFlag)));
+  const FrameKey frame = FillFrameKey(Lit(StrobeColour(VisualState.strobeFlag)));
   if (FrameDue(frame, StrobeTickMs)) FillWindow(frame.colour);
   ToggleStrobeAtHalfPeriod(VisualState.strobeValue, VisualState.strobeFlag);
 }
@@ -83,7 +113,7 @@ void DrawRing(int startX, uint32_t radius) {
 }
 
 void DrawCircles(uint32_t frequency) {
-  const FrameKey frame = RingFrame(Faded(White));
+  const FrameKey frame = RingFrame(Lit(White));
   const bool draw = FrameDue(frame, RingTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -99,7 +129,7 @@ void DrawLine(int fromX, int fromY, int toX, int toY) {
 }
 
 void DrawGrid(uint32_t frequency) {
-  const FrameKey frame = GridFrame(Faded(White));
+  const FrameKey frame = GridFrame(Lit(White));
   const bool draw = FrameDue(frame, GridTickMs);
   if (draw) {
     ClearFrame(frame);
@@ -107,12 +137,6 @@ void DrawGrid(uint32_t frequency) {
   }
   VisualState.shift = NextGridShift(VisualState.shift, VisualState.spacing, frequency);
   if (draw) PresentFrame();
-}
-
-// A dark window, drawn once and then left alone as any unchanged frame is.
-void DrawDark(uint32_t tickPeriodMs) {
-  const FrameKey frame = FillFrameKey(Black);
-  if (FrameDue(frame, tickPeriodMs)) FillWindow(frame.colour);
 }
 
 }  // namespace
@@ -173,14 +197,22 @@ void DrawGridLines(const FrameKey& frame) {
 
 void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
   if (!EnterTick(VisualState.tickGate)) return;
-  const VisualMode mode = LoadField(ExposureState.visualMode);
-  if (!ReadTickTime()) {
-    // The pattern waits where it is; the window stays up, dark.
-    if (mode != VisualMode::None) DrawDark(TickPeriodMs(mode));
+  if (!ReadTickMoment()) {
+    // The pattern waits where it is; a window that is up stays up, dark.
+    if (VisualState.windowUp) DrawDark(PatternTickMs(VisualState.pattern, true));
     LeaveTick(VisualState.tickGate);
     return;
   }
   const uint32_t frequency = LoadField(ExposureState.frequency);
+  const VisualMode mode = TickPattern();
+  if (mode != VisualState.pattern) {
+    // This timer's state is another pattern's: nothing is drawn until the
+    // worker has armed the new one.
+    AskForPattern(mode);
+    LeaveTick(VisualState.tickGate);
+    return;
+  }
+  if (mode == VisualMode::None && VisualState.windowUp) DrawDark(BlackTickMs);
   if (mode == VisualMode::SmoothStrobe) DrawSmoothStrobe(frequency);
   if (mode == VisualMode::DiscreteStrobe) DrawDiscreteStrobe(frequency);
   if (mode == VisualMode::Circles) DrawCircles(frequency);

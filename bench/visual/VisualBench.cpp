@@ -107,16 +107,10 @@ std::vector<double> TickIntervals(VisualMode mode, double seconds) {
 // Sets up the surfaces and the pattern as the worker does.
 void SetUpDrawing(VisualMode mode) {
   AcquireSurfaces();
-  const bool rings = mode == VisualMode::Circles;
-  SetUpFigures(rings ? RingCount : GridStepCount,
-               rings ? RingSpacing(FrameWidth()) : GridSpacing(FrameWidth()));
-  VisualState.strobeValue = 0.0;
-  VisualState.strobeFlag = 1;
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, BenchFrequency);
-  StoreField(ExposureState.frameCounter, 0);
+  PreparePattern(mode);
   OpenTickGate(VisualState.tickGate);
-  ForgetFramesDrawn();
   // What one frame costs to draw, also where the frame would be unchanged.
   VisualState.drawEveryTick = true;
 }

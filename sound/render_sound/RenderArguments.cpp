@@ -19,6 +19,7 @@ const NumberOption FrequencyOption = {"--frequency", 10, 5000, "hundredths of a 
 const NumberOption BlocksOption = {"--blocks", 1, 1000000, "a number of blocks 1..1000000"};
 const NumberOption PositionOption = {"--position", 0, 4294967295u, "a frame count 0..4294967295"};
 const NumberOption SeedOption = {"--seed", 0, 4294967295u, "a generator state 0..4294967295"};
+const NumberOption VolumeOption = {"--volume", 0, 100, "a level 0..100 (per cent)"};
 const char MinutesRange[] =
     "--minutes takes a decimal number of minutes above 0 and within 1000000 blocks "
     "(4166.666...)";
@@ -26,7 +27,8 @@ const char SessionReplaces[] =
     "--session replaces --mode, --frequency, --blocks and --minutes; it cannot go with ";
 const char Usage[] =
     "usage: --mode M --frequency F (--blocks N | --minutes M) | --session FILE, "
-    "then [--position P] [--seed S] [--raw | --schedule] [--output FILE]";
+    "then [--position P] [--seed S] [--volume L] [--raw | --schedule | --schedule-full] "
+    "[--output FILE]";
 
 std::string RangeMessage(const NumberOption& option) {
   return std::string(option.name) + " takes " + option.range;
@@ -80,16 +82,17 @@ const char* BesideSession(bool mode, bool frequency, bool blocks, bool minutes) 
 bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& settings,
                           std::string& error) {
   error.clear();
-  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, false, "-"};
-  uint64_t mode = 0, frequency = 0, blocks = 0, position = 0, seed = 1;
+  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, false, false, 100, "-"};
+  uint64_t mode = 0, frequency = 0, blocks = 0, position = 0, seed = 1, volume = 100;
   bool haveMode = false, haveFrequency = false, haveBlocks = false, haveMinutes = false,
        unused = false;
   for (int i = 1; i < argc; i++) {
     const std::string name = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     bool ok = true;
-    if (name == "--raw" || name == "--schedule") {
-      (name == "--raw" ? settings.raw : settings.schedule) = true;
+    if (name == "--raw" || name == "--schedule" || name == "--schedule-full") {
+      (name == "--raw" ? settings.raw : name == "--schedule" ? settings.schedule
+                                                            : settings.fullSchedule) = true;
       continue;
     } else if (name == "--output") {
       ok = TakeName(value, "--output", "a file name, or - for standard output", settings.output,
@@ -109,6 +112,8 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
       ok = TakeNumber(value, PositionOption, position, unused, error);
     } else if (name == SeedOption.name) {
       ok = TakeNumber(value, SeedOption, seed, unused, error);
+    } else if (name == VolumeOption.name) {
+      ok = TakeNumber(value, VolumeOption, volume, unused, error);
     } else {
       error = "unknown argument '" + Printable(name) + "'; " + Usage;
       return false;
@@ -116,8 +121,8 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
     if (!ok) return false;
     i++;
   }
-  if (settings.raw && settings.schedule) {
-    error = "--raw and --schedule both choose what is written; give one of them";
+  if (settings.raw + settings.schedule + settings.fullSchedule > 1) {
+    error = "--raw, --schedule and --schedule-full each choose what is written; give one of them";
   } else if (!settings.session.empty()) {
     if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes))
       error = SessionReplaces + std::string(extra);
@@ -136,6 +141,7 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
   settings.blocks = static_cast<uint32_t>(blocks);
   settings.position = static_cast<uint32_t>(position);
   settings.seed = static_cast<uint32_t>(seed);
+  settings.volume = static_cast<uint32_t>(volume);
   return true;
 }
 

@@ -15,6 +15,8 @@ struct RenderSettings {
   uint32_t seed;        // the generator's state before the first draw
   bool raw;
   bool schedule;  // the blocks' modes and frequencies as text instead of sound
+  bool fullSchedule;  // the schedule with each block's levels and light
+  uint32_t volume;    // the listener's level, per cent
   std::string output;  // "-" is standard output
 };
 

@@ -1,9 +1,5 @@
 #include "sound/render_sound/RenderSession.h"
 
-#include <atomic>
-#include <string>
-#include <vector>
-
 #ifdef _WIN32
 #include <io.h>
 #define IsTerminal(stream) _isatty(_fileno(stream))
@@ -13,11 +9,11 @@
 #endif
 
 #include "platform/FileNames.h"
+#include "sound/MusicFile.h"
 #include "sound/SessionSchedule.h"
 #include "sound/Synthesis.h"
 #include "sound/TextFields.h"
 #include "sound/render_sound/ReadSession.h"
-#include "sound/render_sound/RenderArguments.h"
 
 namespace {
 
@@ -40,78 +36,133 @@ bool WriteHeader(uint64_t blocks, FILE* out) {
   return std::fwrite(header, 1, sizeof header, out) == sizeof header;
 }
 
+// The session file's, its music found beside it; or the one segment of the
+// command line.
 bool SessionOf(const RenderSettings& settings, FILE* in, Session& session, std::string& error) {
   if (settings.session.empty()) {
     session = Session{{PlainSegment(settings.mode, settings.blocks, settings.frequency,
                                     settings.frequency)},
-                      0, 0, "", "", "", 0, 0};
+                      0, 0, "", "", "", 0, 0, ""};
     return true;
   }
   std::string text;
   if (!ReadSession(settings.session, in, text, error)) return false;
   SessionError problem;
   if (!ParseSession(text, "session", session, problem)) error = problem.message;
+  if (!session.musicFile.empty())
+    session.musicPath = MusicPath(settings.session, session.musicFile);
   return error.empty();
+}
+
+const char* NoiseName(NoiseColour noise) {
+  if (noise == NoiseColour::White) return "white";
+  if (noise == NoiseColour::Pink) return "pink";
+  return noise == NoiseColour::Brown ? "brown" : "none";
+}
+
+// What the block's segment sets beyond the schedule: its levels, the
+// session's music level, and its light, the colour written red first.
+void PrintLevelsAndLight(const Session& session, const SessionSegment& s, FILE* out) {
+  const uint32_t rgb = (s.colour & 0xFF) << 16 | (s.colour & 0xFF00) | (s.colour >> 16 & 0xFF);
+  std::fprintf(out, " %u %s %u %u %d %u #%06X", s.volume, NoiseName(s.noise), s.noiseLevel,
+               session.musicLevel, s.light, s.brightness, rgb);
+}
+
+// The sound of the session to the output, then the clamp line; what failed,
+// else nothing.
+RenderEnd RenderTo(const Session& session, SessionSound& sound, const RenderSettings& settings,
+                   FILE* file, FILE* err) {
+  if (settings.schedule || settings.fullSchedule)
+    return WriteSchedule(session, settings.fullSchedule, file) ? RenderEnd::Done
+                                                               : RenderEnd::WriteFailed;
+  // Progress on a terminal only, so that pipes and logs stay clean.
+  const bool progress = SessionBlocks(session) >= BlocksWorthProgress && IsTerminal(err);
+  std::vector<uint64_t> clamped(session.segments.size());
+  const RenderEnd end = RenderSession(sound, settings, file, progress ? err : nullptr, clamped);
+  uint64_t total = 0;
+  for (uint64_t count : clamped) total += count;
+  if (end == RenderEnd::Done && total > 0)
+    std::fprintf(err, "render-sound: %llu samples clamped in segments %s\n",
+                 static_cast<unsigned long long>(total), ClampedSegments(session, clamped).c_str());
+  return end;
 }
 
 }  // namespace
 
-bool RenderSession(const Session& session, uint32_t position, uint32_t seed, bool raw, FILE* out,
-                   FILE* progressTo) {
+RenderEnd RenderSession(SessionSound& sound, const RenderSettings& settings, FILE* out,
+                        FILE* progressTo, std::vector<uint64_t>& clamped) {
+  const Session& session = *sound.session;
   const uint64_t total = SessionBlocks(session);
-  if (!raw && !WriteHeader(total, out)) return false;
+  if (!settings.raw && !WriteHeader(total, out)) return RenderEnd::WriteFailed;
   std::vector<StereoFrame> block(FramesPerBlock);
+  uint32_t position = settings.position, seed = settings.seed;
   for (uint64_t k = 0; k < total; k++) {
-    const ScheduledBlock scheduled = ScheduleBlock(session, k);
-    const std::atomic<uint32_t> frequency{scheduled.frequency};
-    SynthesizeBlock(scheduled.mode, frequency, position, seed, block.data());
-    ApplySessionFades(session, k * FramesPerBlock, block.data());
+    const uint32_t clampedHere =
+        SynthesizeSessionBlock(sound, k, position, seed, settings.volume, block.data());
+    if (sound.musicFailed) return RenderEnd::MusicFailed;
+    clamped[ScheduleBlock(session, k).segment] += clampedHere;
     if (std::fwrite(block.data(), sizeof(StereoFrame), FramesPerBlock, out) != FramesPerBlock)
-      return false;
+      return RenderEnd::WriteFailed;
     position += FramesPerBlock;
     if (progressTo && ((k + 1) % BlocksPerProgressLine == 0 || k + 1 == total))
       ShowProgress(progressTo, k + 1, total);
   }
-  return std::fflush(out) == 0;
+  return std::fflush(out) == 0 ? RenderEnd::Done : RenderEnd::WriteFailed;
 }
 
-bool WriteSchedule(const Session& session, FILE* out) {
+bool WriteSchedule(const Session& session, bool full, FILE* out) {
   const uint64_t total = SessionBlocks(session);
   std::fprintf(out, "blocks %llu fade-in %u fade-out %u\n", static_cast<unsigned long long>(total),
                session.fadeInBlocks, session.fadeOutBlocks);
   for (uint64_t k = 0; k < total; k++) {
     const ScheduledBlock block = ScheduleBlock(session, k);
-    std::fprintf(out, "%llu %llu %d %u\n", static_cast<unsigned long long>(k),
+    std::fprintf(out, "%llu %llu %d %u", static_cast<unsigned long long>(k),
                  static_cast<unsigned long long>(block.segment), static_cast<int>(block.mode),
                  block.frequency);
+    if (full) PrintLevelsAndLight(session, session.segments[block.segment], out);
+    std::fputc('\n', out);
   }
   return std::fflush(out) == 0 && !std::ferror(out);
+}
+
+std::string ClampedSegments(const Session& session, const std::vector<uint64_t>& clamped) {
+  std::string list;
+  for (size_t i = 0; i < clamped.size(); i++) {
+    if (clamped[i] == 0) continue;
+    list += (list.empty() ? "" : ", ") + std::to_string(i + 1) + " (line " +
+            std::to_string(session.segments[i].line) + ")";
+  }
+  return list;
 }
 
 int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
   RenderSettings settings;
   Session session;
+  SessionSound sound{};
+  SessionError musicError{};
   std::string error;
-  if (!ParseRenderArguments(argc, argv, settings, error) ||
-      !SessionOf(settings, in, session, error)) {
+  // The schedules play nothing, so they leave the music alone.
+  if (ParseRenderArguments(argc, argv, settings, error) &&
+      SessionOf(settings, in, session, error) && !settings.schedule && !settings.fullSchedule &&
+      !StartSessionSound(sound, session, "session", musicError))
+    error = musicError.message;
+  if (!error.empty()) {
     std::fprintf(err, "render-sound: %s\n", error.c_str());
     return UsageError;
   }
   FILE* file = settings.output == "-" ? out : OpenNamedFile(settings.output, "wb");
   if (file == nullptr) {
     std::fprintf(err, "render-sound: cannot write '%s'\n", Printable(settings.output).c_str());
+    EndSessionSound(sound);
     return OutputError;
   }
-  // Progress on a terminal only, so that pipes and logs stay clean.
-  const bool progress = SessionBlocks(session) >= BlocksWorthProgress && IsTerminal(err);
-  bool written = settings.schedule
-                     ? WriteSchedule(session, file)
-                     : RenderSession(session, settings.position, settings.seed, settings.raw, file,
-                                     progress ? err : nullptr);
-  if (file != out && std::fclose(file) != 0) written = false;
-  if (!written) {
-    std::fprintf(err, "render-sound: writing the sound failed\n");
-    return OutputError;
-  }
-  return 0;
+  RenderEnd end = RenderTo(session, sound, settings, file, err);
+  if (file != out && std::fclose(file) != 0 && end == RenderEnd::Done) end = RenderEnd::WriteFailed;
+  EndSessionSound(sound);
+  if (end == RenderEnd::Done) return 0;
+  if (file != out) RemoveNamedFile(settings.output);
+  std::fprintf(err, "render-sound: %s\n",
+               end == RenderEnd::WriteFailed ? "writing the sound failed"
+                                             : MusicReadError(session.musicPath).what.c_str());
+  return OutputError;
 }

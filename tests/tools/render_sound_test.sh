@@ -80,4 +80,46 @@ if command -v script >/dev/null; then
     /dev/null > "$work/terminal.out" </dev/null
   grep -q "200 of 400 blocks (50%)" "$work/terminal.out" || fail "no progress over a session"
 fi
+# Music is found beside the session file and checked before anything is
+# written: a missing file is refused on its line, named as looked for.
+printf '1s 1 7.8\nmusic rain at night.wav 40\n' > "$work/music.txt"
+expect_usage_error "session line 2: music file '$work/rain at night.wav' does not exist" \
+  --session "$work/music.txt" --output "$work/music-out.wav"
+[ ! -e "$work/music-out.wav" ] || fail "a session with missing music created its output file"
+
+# A mix that clamps says so in one line; the sessions above said nothing.
+printf '1s 1 7.8\n1s 1 7.8 volume 90 noise white 60\n' |
+  "$tool" --session - --raw --output /dev/null 2>"$work/clamp.err"
+grep -qx 'render-sound: [0-9]* samples clamped in segments 2 (line 2)' "$work/clamp.err" ||
+  fail "no clamp line: $(cat "$work/clamp.err")"
+
+# A write that fails (beyond a file size limit of 1 KiB) exits 1 and leaves
+# no output file behind.
+set +e
+(ulimit -f 1; trap '' XFSZ; exec "$tool" --mode 1 --frequency 780 --blocks 2 --output "$work/big.wav") \
+  2>"$work/big.err"
+status=$?
+set -e
+[ "$status" -eq 1 ] && grep -q 'writing the sound failed' "$work/big.err" || fail "failed write: $status"
+[ ! -e "$work/big.wav" ] || fail "a failed write left its output file"
+
+# Music that can no longer be read halfway (cut short while a paced pipe
+# holds the render back) stops the render with exit 1, naming the file.
+"$tool" --mode 1 --frequency 780 --blocks 4 --output "$work/loop.wav"
+printf 'music loop.wav 50\n60s 1 7.8\n' > "$work/long-music.txt"
+mkfifo "$work/pipe"
+"$tool" --session "$work/long-music.txt" --raw --output "$work/pipe" 2>"$work/cut.err" &
+render=$!
+exec 3<"$work/pipe"
+head -c 88200 <&3 >/dev/null
+: > "$work/loop.wav"
+cat <&3 >/dev/null
+exec 3<&-
+set +e
+wait "$render"
+status=$?
+set -e
+[ "$status" -eq 1 ] || fail "a music file cut short halfway: exit $status"
+grep -qx "render-sound: reading music file '$work/loop.wav' failed" "$work/cut.err" ||
+  fail "music read error: $(cat "$work/cut.err")"
 echo "render-sound: all checks passed"

@@ -36,7 +36,8 @@ std::map<std::string, std::string> ReadmeTable() {
 
 TEST(SessionLibrary, EverySessionParsesAndMatchesTheReadmesTable) {
   // Catches a library file that no longer parses, drifts from its row in the
-  // README, or breaks the library's limits on length and fades.
+  // README, breaks the library's limits on length and fades, plays its tones
+  // near full scale, or needs a music file.
   std::map<std::string, std::string> table = ReadmeTable();
   for (const auto& entry :
        std::filesystem::directory_iterator(std::string(TESSOVANT_SOURCE_DIR) + "/sessions")) {
@@ -56,6 +57,13 @@ TEST(SessionLibrary, EverySessionParsesAndMatchesTheReadmesTable) {
     EXPECT_TRUE(SessionBlocks(session) % 240 == 0 && minutes >= 10 && minutes <= 40) << name;
     EXPECT_TRUE(session.fadeInBlocks >= 60 && session.fadeInBlocks <= 120) << name;
     EXPECT_GT(session.fadeOutBlocks, 0u) << name;
+    // The player holds the library in itself, with no folder beside it where
+    // music could be found.
+    EXPECT_TRUE(session.musicFile.empty()) << name << " may not use music";
+    // Tones well below full scale, and a mix that cannot clamp.
+    for (const SessionSegment& segment : session.segments)
+      EXPECT_TRUE(segment.volume <= 25 && segment.volume + segment.noiseLevel <= 100)
+          << name << " line " << segment.line;
     EXPECT_EQ(table[name],
               std::to_string(minutes) + " min | " + Hertz(lowest) + " to " + Hertz(highest) + " Hz")
         << name;

@@ -24,7 +24,8 @@ std::string SettingsOf(std::vector<const char*> args) {
   if (!Parse(args, s, error)) return error;
   return "mode " + std::to_string(static_cast<int>(s.mode)) + " frequency " + std::to_string(s.frequency) +
          " blocks " + std::to_string(s.blocks) + " position " + std::to_string(s.position) + " seed " +
-         std::to_string(s.seed) + " raw " + std::to_string(s.raw) + " output " + s.output;
+         std::to_string(s.seed) + " volume " + std::to_string(s.volume) + " raw " +
+         std::to_string(s.raw) + " output " + s.output;
 }
 
 uint32_t Read32(const unsigned char* at) {
@@ -36,10 +37,12 @@ uint32_t Read32(const unsigned char* at) {
 // taken in any order.
 TEST(RenderArguments, DefaultsAreThoseOfAFreshProcessAndOptionsComeInAnyOrder) {
   EXPECT_EQ(SettingsOf({"--mode", "3", "--frequency", "780", "--blocks", "20"}),
-            "mode 3 frequency 780 blocks 20 position 0 seed 1 raw 0 output -");
+            "mode 3 frequency 780 blocks 20 position 0 seed 1 volume 100 raw 0 output -");
   EXPECT_EQ(SettingsOf({"--raw", "--output", "x.raw", "--seed", "4294967295", "--position",
-                        "4294967000", "--blocks", "1000000", "--frequency", "5000", "--mode", "0"}),
-            "mode 0 frequency 5000 blocks 1000000 position 4294967000 seed 4294967295 raw 1 output x.raw");
+                        "4294967000", "--blocks", "1000000", "--frequency", "5000", "--mode", "0",
+                        "--volume", "0"}),
+            "mode 0 frequency 5000 blocks 1000000 position 4294967000 seed 4294967295 volume 0 "
+            "raw 1 output x.raw");
 }
 
 // A value out of range, malformed or missing: refused in one line that names
@@ -69,6 +72,10 @@ TEST(RenderArguments, BadArgumentsAreRefusedInOneLineNamingThem) {
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--output"}, "--output"},
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--loud"}, "unknown argument '--loud'"},
       {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--raw", "--schedule"}, "--schedule"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--volume", "101"},
+       "--volume takes a level 0..100 (per cent), not '101'"},
+      {{"--mode", "1", "--frequency", "780", "--blocks", "1", "--volume", "-1"}, "--volume"},
+      {{"--session", "-", "--schedule-full", "--raw"}, "give one of them"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.args);

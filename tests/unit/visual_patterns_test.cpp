@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "visual/Patterns.h"
+#include "visual/SessionLight.h"
 
 TEST(SmoothStrobe, GreyLevelsAt780) {
   const double step = SmoothStrobeStep(780);
@@ -186,5 +187,46 @@ TEST(Grid, CycleAt5000IsThreeTicks) {
   for (double value : expected) {
     EXPECT_DOUBLE_EQ(shift, value);
     shift = NextGridShift(shift, spacing, 5000);
+  }
+}
+
+// Catches a session colour off v' = (v x c x P) / 25500: rounded instead of
+// truncated, channels swapped, or white at 100 % not the pattern's own level.
+TEST(SessionColour, ChannelsFollowTheFormula) {
+  const struct {
+    uint32_t pattern, colour, brightness, expected;  // COLORREFs 0x00BBGGRR
+  } cases[] = {
+      {White, 0xFFFFFF, 100, White},
+      {GreyColour(254), 0xFFFFFF, 100, GreyColour(254)},
+      {White, 0x00BFFF, 60, 0x007299},           // amber: 153, 114.6 -> 114, 0
+      {GreyColour(126), 0xFF008F, 100, 0x7E0046},  // violet: 70.66 -> 70, 0, 126
+      {White, 0xFF8040, 50, 0x7F4020},           // #4080FF: 32, 64, 127.5 -> 127
+      {GreyColour(1), 0xFFFFFF, 99, Black},      // 0.99 -> 0
+      {White, 0x0000FF, 0, Black},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TintedColour(c.pattern, c.colour, c.brightness), c.expected)
+        << std::hex << c.pattern << " " << c.colour << " " << std::dec << c.brightness;
+}
+
+// Catches a window left hidden while some segment shows light, or shown for a
+// session dark throughout, and a segment's pattern not its own.
+TEST(SessionLight, WindowIsUpWhenAnySegmentShowsLight) {
+  const struct {
+    const char* text;
+    VisualMode chosen, first;  // first: the first segment's pattern
+    bool shows;
+  } cases[] = {
+      {"1s 1 8 light 0\n1s 1 8\n", VisualMode::None, VisualMode::None, false},
+      {"1s 1 8 light 0\n", VisualMode::Grid, VisualMode::None, false},
+      {"1s 1 8 light 3\n1s 1 8 light 0\n", VisualMode::None, VisualMode::Circles, true},
+      {"1s 1 8 light 0\n1s 1 8\n", VisualMode::Grid, VisualMode::None, true},
+  };
+  for (const auto& c : cases) {
+    Session session;
+    SessionError error;
+    ASSERT_TRUE(ParseSession(c.text, "test", session, error)) << error.message;
+    EXPECT_EQ(SessionShowsLight(session, c.chosen), c.shows) << c.text;
+    EXPECT_EQ(SegmentPattern(session.segments[0], c.chosen), c.first) << c.text;
   }
 }

@@ -19,7 +19,7 @@
 //   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
 //   player-message [ms]
 //   locale                          the code page and interface language Wine gives
-//   sample-screen MS PERIOD_MS X Y   "t grey" lines of one pixel
+//   sample-screen MS PERIOD_MS X Y   "t red green blue" lines of one pixel
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -111,8 +111,10 @@ int AnswerPlayerMessage(DWORD timeoutMs) {
 
 int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y) {
   HDC screen = GetDC(nullptr);
-  for (const long long end = NowMs() + durationMs; NowMs() < end; Sleep(periodMs))
-    std::printf("%lld %d\n", NowMs(), static_cast<int>(GetGValue(GetPixel(screen, x, y))));
+  for (const long long end = NowMs() + durationMs; NowMs() < end; Sleep(periodMs)) {
+    const COLORREF pixel = GetPixel(screen, x, y);
+    std::printf("%lld %d %d %d\n", NowMs(), GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+  }
   ReleaseDC(nullptr, screen);
   return 0;
 }

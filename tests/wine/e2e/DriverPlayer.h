@@ -16,7 +16,7 @@ int ChoosePlayerPattern(int index);
 // Waits for a message box of the player, prints its text and closes it.
 int AnswerPlayerMessage(DWORD timeoutMs);
 // Samples the screen's pixel at (x, y) every periodMs for durationMs and
-// prints "t grey" lines, t on the shell's clock in milliseconds.
+// prints "t red green blue" lines, t on the shell's clock in milliseconds.
 int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y);
 // What Wine gives a program started in this locale: its ANSI code page and
 // the user's interface language (a LANGID, hexadecimal).

@@ -2,20 +2,21 @@
 # Catches a session player that shows Russian as mojibake under a Western
 # code page, does not start in the user's language, lists a bad file or words
 # it in the wrong language, loses a name outside code page 1251, plays sound
-# other than render-sound's or light off the schedule and fades, or does not
-# end on time, also after a sound outage.
+# other than render-sound's or light off the schedule, the segments' colours
+# and the fades, or does not end on time, also after a sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
 folder="$E2E_WORK/сеансы Ω"
 mkdir -p "$folder"
-# 15 s: a slide from 10 to 6 Hz, a hold, then another sound mode at 8 Hz.
+# 15 s: a slide from 10 to 6 Hz; a hold in amber at 60 %; then another sound
+# mode at 8 Hz without light, a change of pattern to black.
 cat >"$folder/short.txt" <<'SESSION'
 fade-in 3s
 fade-out 3s
 5s 1 10 6
-5s 1 6
-5s 3 8
+5s 1 6 colour amber brightness 60
+5s 3 8 light 0
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
 russian_at_start=yes
@@ -89,6 +90,9 @@ sampler=$!
 sleep 13
 read_state
 check "the progress shows the last segment" "$(value progress | grep -c 'segment 3 of 3, 8,00 Hz')" 1
+driver wait-stimulation shown 100 >"$E2E_WORK/shown.txt"
+check "the window stays up in the segment without light" \
+  "$(value stimulation.visible "$E2E_WORK/shown.txt")" 1
 driver wait-stimulation hidden 10000 >"$E2E_WORK/end.txt"
 wait "$sampler"
 check "the full-screen window is hidden at the end" "$(value stimulation.visible "$E2E_WORK/end.txt")" 0
@@ -110,7 +114,7 @@ first_lit=$(awk '$2 > 0 { print $1; exit }' "$E2E_WORK/samples.txt")
 climbed=$(awk '$2 >= 64 { print $1; exit }' "$E2E_WORK/samples.txt")
 echo "first light $((first_lit - started)) ms after Start; the session's light at $((climbed - 753 - started)) ms"
 check_script "screens follow the session's frequency and fades" e2e/check_session_screens.py \
-  "$E2E_WORK/samples.txt" "$((climbed - 753))" 3000 3000 5000:1000:600,5000:600:600,5000:800:800
+  "$E2E_WORK/samples.txt" "$((climbed - 753))" 3000 3000 5000:1000:600:FFFFFF,5000:600:600:997200,5000:800:800:000000
 check_script "the captured sound is render-sound's, every frame" sound/compare_capture.py \
   "$capture" "$E2E_WORK/reference.raw" 60 --trailing-silence
 

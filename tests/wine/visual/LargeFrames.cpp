@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "sound/SessionClock.h"
+#include "sound/SessionFile.h"
 #include "tests/wine/visual/Exposure.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"
@@ -45,13 +47,13 @@ void ReadPixels(const Surface& surface, int width, int height, std::vector<uint3
 }
 
 // The frame as the patterns define it: every ring a whole circle, every grid
-// line from edge to edge, whether or not it reaches the surface; the discrete
-// strobe's fill of the colour of strobeFlag.
+// line from edge to edge, whether or not it reaches the surface, in the pen's
+// colour; the discrete strobe's fill of the colour of strobeFlag.
 void DrawWholeFigures(HDC dc, VisualMode mode, int width, int height, double shift,
-                      int8_t strobeFlag = 0) {
+                      int8_t strobeFlag = 0, uint32_t pen = White) {
   HBRUSH blackBrush = CreateSolidBrush(StrobeColour(strobeFlag));
   HGDIOBJ keptBrush = SelectObject(dc, blackBrush);
-  HPEN whitePen = CreatePen(PS_SOLID, 1, White);
+  HPEN whitePen = CreatePen(PS_SOLID, 1, pen);
   HGDIOBJ keptPen = SelectObject(dc, whitePen);
   PatBlt(dc, 0, 0, width, height, PATCOPY);
   const int centreX = CentreOf(width), centreY = CentreOf(height);
@@ -97,22 +99,19 @@ struct LargeScreen {
 // Runs ticks of one pattern from the start of an exposure, and compares each
 // but those in [skipFrom, skipTo): what the window shows after a tick, drawn
 // by it or left by an earlier one, must equal the whole frame of the shift
-// or colour that the tick drew with. Returns how many compared ticks drew.
+// or colour that the tick drew with, the line patterns in the pen's colour.
+// Returns how many compared ticks drew.
 int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int ticks,
-                 int skipFrom = 0, int skipTo = 0) {
-  const bool rings = mode == VisualMode::Circles, strobe = mode == VisualMode::DiscreteStrobe;
+                 int skipFrom = 0, int skipTo = 0, uint32_t pen = White) {
+  const bool strobe = mode == VisualMode::DiscreteStrobe;
   const int width = screen.width, height = screen.height;
   VisualState.memoryDc = screen.frame.dc;
   VisualState.windowDc = screen.shown.dc;
   VisualState.clientRect = {0, 0, width, height};
-  SetUpFigures(rings ? RingCount : GridStepCount, rings ? RingSpacing(width) : GridSpacing(width));
-  VisualState.strobeValue = 0.0;
-  VisualState.strobeFlag = 1;
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, frequency);
-  StoreField(ExposureState.frameCounter, 0);
+  PreparePattern(mode);
   OpenTickGate(VisualState.tickGate);
-  ForgetFramesDrawn();
   int comparedDrawn = 0;
   for (int tick = 0; tick < ticks; tick++) {
     const double shift = VisualState.shift;
@@ -122,20 +121,20 @@ int CompareTicks(LargeScreen& screen, VisualMode mode, uint32_t frequency, int t
     if (tick >= skipFrom && tick < skipTo) continue;
     const bool drew = VisualState.framesDrawn != drawnBefore;
     comparedDrawn += drew;
-    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, strobe ? flag : 0);
+    DrawWholeFigures(screen.whole.dc, mode, width, height, shift, strobe ? flag : 0, pen);
     ReadPixels(screen.shown, width, height, screen.presented);
     ReadPixels(screen.whole, width, height, screen.expected);
-    long differing = 0, white = 0;
+    long differing = 0, lit = 0;
     for (size_t i = 0; i < screen.expected.size(); i++) {
       differing += screen.presented[i] != screen.expected[i];
-      white += (screen.expected[i] & 0xFFFFFF) == 0xFFFFFF;
+      lit += (screen.expected[i] & 0xFFFFFF) != 0;
     }
-    std::printf("mode %d %dx%d f=%u tick %3d shift %8.4f %s: %ld white, %ld differ\n",
-                static_cast<int>(mode), width, height, frequency, tick, shift,
-                drew ? "drawn" : "left ", white, differing);
+    std::printf("mode %d %dx%d f=%u pen 0x%06X tick %3d shift %8.4f %s: %ld lit, %ld differ\n",
+                static_cast<int>(mode), width, height, frequency, pen, tick, shift,
+                drew ? "drawn" : "left ", lit, differing);
     Check(differing == 0, "mode %d %dx%d f=%u tick %d: %ld pixels differ from the whole frame",
           static_cast<int>(mode), width, height, frequency, tick, differing);
-    Check(strobe || white > width, "%dx%d tick %d: hardly anything drawn", width, height, tick);
+    Check(strobe || lit > width, "%dx%d tick %d: hardly anything drawn", width, height, tick);
   }
   return comparedDrawn;
 }
@@ -183,11 +182,10 @@ void CheckRedrawAfterLostPicture() {
   PrepareWindow(true);
   HWND window = ExposureState.StimulationWindow;
   AcquireSurfaces();
-  SetUpFigures(RingCount, RingSpacing(FrameWidth()));
   StoreField(ExposureState.visualMode, VisualMode::Circles);
   StoreField(ExposureState.frequency, 10);
+  PreparePattern(VisualMode::Circles);
   OpenTickGate(VisualState.tickGate);
-  ForgetFramesDrawn();
   for (int loss = 0; loss <= 3; loss++) {
     if (loss == 1) ShowWindow(window, SW_HIDE);
     if (loss == 1) ShowWindow(window, SW_SHOWNORMAL);
@@ -209,6 +207,42 @@ void CheckRedrawAfterLostPicture() {
   ReleaseSurfaces();
 }
 
+// The session's time, as the tick reads it: the sound heard there, standing still.
+void SetSessionTime(uint32_t ms) {
+  PublishSoundPosition(
+      {LoadField(ExposureState.exposureNumber), SessionFrameAt(ms), timeGetTime(), false});
+}
+
+// Catches a segment's colour or brightness that is not the one drawn, and a
+// change of pattern that draws the old pattern on or does not start the new
+// one from its start. Rings in amber at 60 %: red 255 x 255 x 60 / 25500 =
+// 153, green 255 x 191 x 60 / 25500 = 114; then the grid in #4080FF.
+void CompareSessionTicks(LargeScreen& screen) {
+  Session session;
+  SessionError error{};
+  const bool parsed = ParseSession("10m 1 7.8 light 3 brightness 60 colour amber\n"
+                                   "10m 1 7.8 light 4 colour #4080FF\n",
+                                   "large", session, error);
+  Check(parsed, "the session does not parse: %s", error.message.c_str());
+  if (!parsed) return;
+  StoreField(ExposureState.session, &session);
+  VisualState.windowUp = true;
+  SetSessionTime(60000);
+  CompareTicks(screen, VisualMode::Circles, 780, 3, 0, 0, RGB(153, 114, 0));
+  SetSessionTime(11 * 60000);
+  const uint32_t drawnBefore = VisualState.framesDrawn;
+  ReadPixels(screen.shown, screen.width, screen.height, screen.expected);
+  VisualTick(0, 0, 0, 0, 0);
+  ReadPixels(screen.shown, screen.width, screen.height, screen.presented);
+  Check(screen.presented == screen.expected && VisualState.framesDrawn == drawnBefore,
+        "a rings tick in the grid's segment drew");
+  Check(LoadField(VisualState.patternWanted) == VisualMode::Grid,
+        "a rings tick in the grid's segment did not ask for the grid");
+  CompareTicks(screen, VisualMode::Grid, 780, 3, 0, 0, RGB(0x40, 0x80, 0xFF));
+  StoreField(ExposureState.session, nullptr);
+  VisualState.windowUp = false;
+}
+
 }  // namespace
 
 void CheckLargeFrames() {
@@ -222,6 +256,7 @@ void CheckLargeFrames() {
     CompareTicks(screen, VisualMode::Grid, 780, 6);
     CompareTicks(screen, VisualMode::Grid, 3210, 6);
     CompareUnchangedTicks(screen);
+    CompareSessionTicks(screen);
     DestroySurface(screen.whole);
     DestroySurface(screen.shown);
     DestroySurface(screen.frame);

@@ -1,0 +1,59 @@
+// The sound of a session as every program plays it, block by block: the
+// schedule's sound mode at the segment's volume, the background noise and
+// the music mixed under it, then the fades and the listener's level. One
+// procedure for render-sound and the audio worker, so that they agree bit
+// for bit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "sound/MusicFile.h"
+#include "sound/SessionFile.h"
+#include "sound/SessionNoise.h"
+#include "sound/Synthesis.h"
+
+// What a session's sound keeps from block to block. A worker keeps its own,
+// so that one that outlives its exposure never reads a later one's music.
+struct SessionSound {
+  const Session* session;
+  bool noiseUsed;  // some segment has noise: the generator runs then
+  SessionNoise noise;
+  bool musicOpen;
+  // A read failed: the music is silent from then on (render-sound stops).
+  bool musicFailed;
+  MusicFile music;
+};
+
+// out = sat16((s x V) / 100 + (n x Pn) / 100 + (m x Pm) / 100) in 32-bit
+// integers, / truncating toward zero, sat16 clamping to -32768..32767.
+// clamped is set when the sum lay outside.
+int16_t MixedSample(int16_t sample, uint32_t volume, int16_t noise, uint32_t noiseLevel,
+                    int16_t music, uint32_t musicLevel, bool& clamped);
+
+// trunc(out x level / 100): the listener's level, after the fades.
+int16_t LevelledSample(int16_t sample, uint32_t level);
+
+// At the session's first frame, with its music opened from musicPath. False
+// when the music cannot be played, with the problem on the music directive's
+// line of the session called name; the sound then plays without it.
+bool StartSessionSound(SessionSound& sound, const Session& session, const std::string& name,
+                       SessionError& error);
+
+void EndSessionSound(SessionSound& sound);
+
+// For a program that loads a session from sessionFile and plays it later:
+// finds its music beside the file (musicPath) and opens it once to check
+// that it plays. False with the problem, as StartSessionSound.
+bool CheckSessionMusic(Session& session, const std::string& sessionFile, const std::string& name,
+                       SessionError& error);
+
+// Block `block` of the session into frames: the schedule's mode and
+// frequency synthesised at frame counter `position` with the process-wide
+// generator `seed`, mixed at the segment's levels (the noise and the music
+// at the block's own frames of the session, whatever blocks came before),
+// the fades, then listenerLevel (per cent). Returns the samples clamped by
+// the mix. A music read that fails sets musicFailed and leaves the music
+// silent.
+uint32_t SynthesizeSessionBlock(SessionSound& sound, uint64_t block, uint32_t position,
+                                uint32_t& seed, uint32_t listenerLevel, StereoFrame* frames);

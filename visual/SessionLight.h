@@ -1,0 +1,18 @@
+// Which pattern a session's segment shows, and whether an exposure has its
+// full-screen window up, window-free.
+#pragma once
+
+#include "exposure/Modes.h"
+#include "sound/SessionFile.h"
+
+// The segment's own pattern, or without the word light the one chosen in
+// the program that plays it.
+VisualMode SegmentPattern(const SessionSegment& segment, VisualMode chosen);
+
+// Whether any segment shows a pattern other than None. The window is then up
+// for the whole session, and its segments without light are black.
+bool SessionShowsLight(const Session& session, VisualMode chosen);
+
+// Whether the exposure being started shows the full-screen window: the
+// chosen pattern is not None, or the session it plays shows light.
+bool ExposureShowsLight();
