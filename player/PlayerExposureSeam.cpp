@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "exposure/Countdown.h"
-#include "exposure/ExposureControl.h"
 #include "exposure/ExposureSeam.h"
 #include "exposure/ExposureState.h"
 #include "panel/Strings.h"
@@ -26,19 +25,15 @@ void CopyExposureSettings() {
 
 void FocusForExposure() { SetFocus(ExposureState.ControlPanel); }
 
-// The panel's captions, for the player's Unicode button.
+// The panel's captions, for the player's Unicode button; Pause follows.
 void ShowExposureRunning(bool running) {
   const char* caption = InCurrentLanguage(running ? StopCaption : StartCaption);
   SetWindowTextW(ExposureState.startButton, WideFromCodePage1251(caption).c_str());
+  ShowPauseState();
 }
 
 // The player has no frequency controls, and the keys leave a session's
 // frequency alone.
 void ShowFrequencyFromKeys(uint32_t) {}
 
-void PauseFromKeys() {
-  if (LoadField(ExposureState.paused) == 1)
-    ResumeExposure();
-  else
-    PauseExposure();
-}
+void PauseFromKeys() { TogglePause(); }

@@ -19,6 +19,8 @@ const Utf8Pair OfWord = {"из", "of"};
 // The panel's unit too, which window-free code cannot take from its
 // Windows-1251 table.
 const Utf8Pair HertzUnit = {"Гц", "Hz"};
+const Utf8Pair PauseCaption = {"Пауза", "Pause"};
+const Utf8Pair ResumeCaption = {"Продолжить", "Resume"};
 const Utf8Pair FinishedText = {"Сеанс окончен.", "The session has finished."};
 const Utf8Pair StoppedText = {"Сеанс остановлен.", "The session was stopped."};
 const Utf8Pair LineWord = {"строка", "line"};

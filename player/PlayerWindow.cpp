@@ -34,6 +34,7 @@ const uint32_t EndGraceMs = 3000;
 // ExposureState.
 HWND sessionList;
 HWND openButton;
+HWND pauseButton;
 HWND sessionsLabel;
 HWND patternLabel;
 HWND descriptionLine;
@@ -51,8 +52,8 @@ HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD sty
 
 // Tab follows the z-order, which is the order of creation: the window's
 // order from top to bottom, left to right. Two rows are left free for the
-// controls that come next: a volume slider with its label below the pattern
-// list (y 215 to 239), and Pause beside Start (x 110, 90 x 30).
+// control that comes next: a volume slider with its label below the pattern
+// list (y 215 to 239). Pause is offered only while a session plays.
 void CreateControls(HINSTANCE instance) {
   sessionsLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 10, 260, 18}, 0);
   sessionList = CreatePlayerControl(instance, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
@@ -69,6 +70,8 @@ void CreateControls(HINSTANCE instance) {
                           {235, 185, 215, 200}, PatternListId);
   ExposureState.startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
                                                   {10, 250, 90, 30}, PlayerStartButtonId);
+  pauseButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP | WS_DISABLED, 0,
+                                    {110, 250, 90, 30}, PauseButtonId);
   progressLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 292, 440, 18}, ProgressLineId);
   warningLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 322, 440, 18}, 0);
 }
@@ -188,6 +191,7 @@ void HandleCommand(WPARAM wParam) {
   if (id == PlayerStartButtonId) HandleStartStop();
   if (id == PlayerLanguageButtonId) ToggleLanguage(ApplyPlayerLanguage);
   if (id == OpenButtonId) HandleOpen();
+  if (id == PauseButtonId) TogglePause();
 }
 
 }  // namespace
@@ -225,6 +229,23 @@ void LoadCommandLineSessions() {
     SendMessageW(sessionList, LB_SETCURSEL, 0, 0);
     ShowDescription();
   }
+}
+
+void TogglePause() {
+  if (LoadField(ExposureState.paused) == 1)
+    ResumeExposure();
+  else
+    PauseExposure();
+  ShowPauseState();
+}
+
+void ShowPauseState() {
+  const bool playing = LoadField(ExposureState.running) == 1;
+  const bool paused = playing && LoadField(ExposureState.paused) == 1;
+  SetText(pauseButton, InCurrentLanguage(paused ? ResumeCaption : PauseCaption));
+  // A disabled button keeps no keyboard: Start takes it.
+  if (!playing && GetFocus() == pauseButton) SetFocus(ExposureState.startButton);
+  EnableWindow(pauseButton, playing);
 }
 
 const Session* ChosenSession() {

@@ -1,6 +1,6 @@
 // The session player's one window, Unicode throughout: the session list, the
-// description of the chosen session, the pattern list, Start/Stop, the
-// progress, the language button and the safety warning.
+// description of the chosen session, the pattern list, Start/Stop, Pause,
+// the progress, the language button and the safety warning.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,7 @@ constexpr int PatternListId = 22;
 // The lines send no commands: their ids only let them be found.
 constexpr int DescriptionLineId = 23;
 constexpr int ProgressLineId = 24;
+constexpr int PauseButtonId = 25;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
 // False when there is no window, which would leave the program running
@@ -28,6 +29,13 @@ void ApplyPlayerLanguage();
 // Adds the session files of the command line (a file dropped on the program
 // arrives there) and selects the last good one, else the library's first.
 void LoadCommandLineSessions();
+
+// Pause pressed, or P in the full-screen window: the session pauses, or
+// resumes where it stopped.
+void TogglePause();
+
+// Pause is offered while a session plays, and says Resume while it is paused.
+void ShowPauseState();
 
 // The session chosen in the list, or nullptr.
 const Session* ChosenSession();

@@ -60,9 +60,11 @@ void DescribeBlocks(WaveOutOpening& opening) {
 // pause and the device's position are seen within one. Once the stop signal
 // is seen, the playing block may still finish within the grace period (none
 // is playing while paused); while the exposure runs, a device silent for
-// silentLimitMs, not counting a pause, is reported as such. Time is counted
-// in slices waited, so that a worker held up by a busy machine does not take
-// its own delay for the device's silence.
+// silentLimitMs, not counting a pause, is reported as such; after a pause a
+// device may hand its blocks back as much later as it was paused (seen under
+// Wine, which plays on all the while). Time is counted in slices waited, so
+// that a worker held up by a busy machine does not take its own delay for
+// the device's silence.
 DeviceAnswer WaitForDevice(const WaveOutOpening& opening, StreamClock& clock,
                            DWORD silentLimitMs) {
   DWORD waitedWhilePlaying = 0, waitedSinceStop = 0;
@@ -73,8 +75,9 @@ DeviceAnswer WaitForDevice(const WaveOutOpening& opening, StreamClock& clock,
     ReportPosition(clock, opening.waveDevice);
     if (notified) return DeviceAnswer::Notified;
     if (Plays(clock.exposure)) {
+      if (clock.paused) clock.pausedMs += sliceMs;
       if (!clock.paused) waitedWhilePlaying += sliceMs;
-      if (waitedWhilePlaying >= silentLimitMs) return DeviceAnswer::Silent;
+      if (waitedWhilePlaying >= silentLimitMs + clock.pausedMs) return DeviceAnswer::Silent;
       continue;
     }
     waitedSinceStop += sliceMs;

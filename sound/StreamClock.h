@@ -15,8 +15,9 @@ struct StreamClock {
   bool clocked;         // a session plays: its light follows what is heard
   uint64_t firstFrame;  // the session's frame of the stream's first block
   DeviceCount count;
-  bool heard;   // the device has reported a frame played
-  bool paused;  // the device is paused
+  bool heard;         // the device has reported a frame played
+  bool paused;        // the device is paused
+  DWORD pausedMs;     // how long it has been paused, all told
 };
 
 StreamClock NewStreamClock(uint32_t exposure, bool clocked);

@@ -66,8 +66,8 @@ int PrintPlayerState() {
   std::printf("open=%s\npattern=%s\n", Text(GetDlgItem(player, 21)).c_str(),
               Text(GetDlgItem(player, 22)).c_str());
   std::printf("description=%s\n", Text(GetDlgItem(player, 23)).c_str());
-  std::printf("progress=%s\nstart=%s\n", Text(GetDlgItem(player, 24)).c_str(),
-              Text(GetDlgItem(player, 10)).c_str());
+  std::printf("progress=%s\nstart=%s\npause=%s\n", Text(GetDlgItem(player, 24)).c_str(),
+              Text(GetDlgItem(player, 10)).c_str(), Text(GetDlgItem(player, 25)).c_str());
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(player, nullptr), &info);

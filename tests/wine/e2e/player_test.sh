@@ -124,6 +124,33 @@ LC_ALL=C.UTF-8 "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$(window
 check "render-sound.exe in the same folder writes the same sound" \
   "$(cmp -s "$folder/Ω.raw" "$E2E_WORK/reference.raw" && echo same)" same
 
+# P in the full-screen window pauses a sounding segment and resumes it: the
+# sound goes on where it stopped, the captured sound is render-sound's once
+# the one run of silence at the pause is taken out, and meanwhile the window
+# stays up, dark, with Pause reading Resume.
+stop_program
+printf '6s 1 8\n' >"$E2E_WORK/pause.txt"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.txt" --raw --output "$E2E_WORK/reference.raw"
+rm -f "$capture"
+E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
+start_player "$capture" "$E2E_WORK/pause.txt"
+driver player-pattern 2 >/dev/null
+driver player-click 10 >/dev/null
+wait_for_blocks "$capture" 8 10
+press p
+sleep 0.5
+driver sample-screen 300 10 512 600 >"$E2E_WORK/paused-screen.txt"
+driver wait-stimulation shown 100 >"$E2E_WORK/shown.txt"
+check "while paused the window is up and dark" "$(value stimulation.visible "$E2E_WORK/shown.txt") \
+$(awk '$2 + $3 + $4 > 0' "$E2E_WORK/paused-screen.txt" | wc -l)" "1 0"
+read_state
+check_state "and Pause reads Resume" pause "Resume"
+sleep 1
+press p
+driver wait-stimulation hidden 20000 >/dev/null
+check_script "after Resume the sound goes on where it stopped" sound/compare_capture.py \
+  "$capture" "$E2E_WORK/reference.raw" 23 --gap 132300 --trailing-silence
+
 # The sound server frozen for 3 s in a 20 s slide: when a device opens again
 # the sound goes on at the block the session's clock has reached (the worker
 # gives the device up after 2 s of silence; from then on, with no device
@@ -135,7 +162,6 @@ trap 'kill -CONT "$pulse_pid" 2>/dev/null; e2e_cleanup; wine_env_restart_pulseau
 printf '20s 1 10 6\n' >"$E2E_WORK/slide.txt"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/slide.txt" --raw --output "$E2E_WORK/reference.raw"
 rm -f "$capture"
-E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
 start_player "$capture" "$E2E_WORK/slide.txt"
 read_state
 check_state "under an English interface language the player starts in English" \

@@ -226,6 +226,9 @@ void CompareSessionTicks(LargeScreen& screen) {
   Check(parsed, "the session does not parse: %s", error.message.c_str());
   if (!parsed) return;
   StoreField(ExposureState.session, &session);
+  // Each screen size plays the session as an exposure of its own: the tick's
+  // clock, which never goes back, starts anew.
+  StoreField(ExposureState.exposureNumber, LoadField(ExposureState.exposureNumber) + 1);
   VisualState.windowUp = true;
   SetSessionTime(60000);
   CompareTicks(screen, VisualMode::Circles, 780, 3, 0, 0, RGB(153, 114, 0));
