@@ -1,7 +1,8 @@
 // A bounded fuzz of render-sound's session files, fades and all: thousands of
 // generated, mutated and random texts from a fixed seed. Every run must end either in
-// exit 0 with exactly the blocks an independent reading of the rules gives,
-// or in exit 2 with one line naming the first bad line and nothing written.
+// exit 0 with exactly the blocks an independent reading of the rules gives
+// (and at most a line of clamped samples, where the levels allow one), or in
+// exit 2 with one line naming the first bad line and nothing written.
 // Most runs call the tool's entry in this process; every fortieth runs the
 // real program, with the session on its standard input half of the time.
 //
