@@ -1,27 +1,43 @@
 #!/usr/bin/env bash
-# Catches a session player that lists a bad file, loses a name outside code
-# page 1251, plays sound other than render-sound's or light off the schedule
-# and fades, or does not end on time, also after a sound outage.
+# Catches a session player that lists a bad file or one whose music is
+# missing, loses a name outside code page 1251, plays sound other than
+# render-sound's (levels, noise and music beside the session included) or
+# light off the schedule and fades, or does not end on time, also after a
+# sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
 folder="$E2E_WORK/сеансы Ω"
 mkdir -p "$folder"
-# 15 s: a slide from 10 to 6 Hz, a hold, then another sound mode at 8 Hz.
+# 15 s: a slide from 10 to 6 Hz, a hold, then another sound mode at 8 Hz,
+# each at its own levels over its own noise, and music of 2.25 s beside the
+# file, looped, whose levels add up to more than 100 in the second segment.
+"$TESSOVANT_HOST_DIR/render-sound" --mode 2 --frequency 500 --blocks 9 --output "$folder/дождь.wav"
 cat >"$folder/short.txt" <<'SESSION'
+music дождь.wav 30
 fade-in 3s
 fade-out 3s
-5s 1 10 6
-5s 1 6
-5s 3 8
+5s 1 10 6  volume 40  noise pink 50
+5s 1 6     volume 60  noise brown 60
+5s 3 8     noise white 40
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
-start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
+printf 'music нет.wav 20\n5s 1 10\n' >"$E2E_WORK/no-music.txt"
+start_player "$capture" "$E2E_WORK/bad.txt" "$E2E_WORK/no-music.txt" "$folder/short.txt"
 # The message box is Unicode throughout: its Russian reads back.
 driver player-message 20000 >"$E2E_WORK/message.txt"
 message=$(value text "$E2E_WORK/message.txt")
 check "the message names the bad file" "$(grep -c 'bad.txt' <<<"$message")" 1
 check "the message names line 3" "$(grep -c 'строка 3:' <<<"$message")" 1
+# The next file's box follows once the first has closed.
+for _ in $(seq 50); do
+  driver player-message 5000 >"$E2E_WORK/message.txt"
+  message=$(value text "$E2E_WORK/message.txt")
+  grep -q 'no-music.txt' <<<"$message" && break
+  sleep 0.1
+done
+check "a missing music file is refused at load, on its line" \
+  "$(grep -c "строка 1: music file '.*нет.wav' does not exist" <<<"$message")" 1
 
 library=$(find "$TESSOVANT_SOURCE_DIR/sessions" -name '*.txt' 2>/dev/null | wc -l)
 sleep 0.5
