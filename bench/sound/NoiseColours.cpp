@@ -78,8 +78,8 @@ void Measure(NoiseColour colour, const char* name, uint64_t frames) {
   const double slope = xy / xx;
   for (size_t i = 0; i < octaves.size(); i++)
     deviation = std::max(deviation, std::abs(levels[i] - meanY - slope * (octaves[i] - meanX)));
-  std::printf("%-6s %+7.2f dB/octave  %5.2f dB  peak %5d  RMS %7.1f\n", name, slope, deviation, peak,
-              std::sqrt(squares / frames));
+  std::printf("%-6s %+7.2f dB/octave  %5.2f dB  peak %5d  RMS %7.1f\n", name, slope, deviation,
+              peak, std::sqrt(squares / frames));
 }
 
 }  // namespace
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const uint64_t frames = static_cast<uint64_t>(minutes * 60 * FramesPerSecond);
-  std::printf("colour  slope 20 Hz..10 kHz  deviation  over %.1f minutes from the start\n", minutes);
+  std::printf("colour  slope 20 Hz..10 kHz  deviation  over %.1f minutes from the start\n",
+              minutes);
   Measure(NoiseColour::White, "white", frames);
   Measure(NoiseColour::Pink, "pink", frames);
   Measure(NoiseColour::Brown, "brown", frames);
