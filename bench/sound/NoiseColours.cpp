@@ -1,8 +1,8 @@
 // noise-colours [MINUTES]: each noise colour from the session's own generator
 // over MINUTES (default 40) from the session's start: its slope in dB per
 // octave over the octave bands from 20 Hz to 10 kHz (a straight line fitted
-// to their mean power, Hann-windowed spectra of 65536 frames), the largest
-// deviation of a band from that line, and its peak and RMS.
+// to their mean power, spectra of 65536 frames under a raised-cosine window),
+// the largest deviation of a band from that line, and its peak and RMS.
 #include <cmath>
 #include <complex>
 #include <cstdio>
