@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Times the synthesis of one sound block per mode, natively and as the win64
-# build under Wine (in a harness of its own, stopped again at the end).
+# Times the synthesis of one sound block per mode and per colour of noise,
+# natively and as the win64 build under Wine (in a harness of its own,
+# stopped again at the end); measures the colours' slopes and peaks over 40
+# minutes, natively.
 #   bench/run-sound-bench.sh [BLOCKS]
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,6 +12,8 @@ blocks=${1:-100}
 
 echo "== host, $blocks blocks per mode, frequency 7.80 Hz"
 "$root/host/bench/sound-bench" "$blocks" 2>/dev/null
+echo "== host, noise colours"
+"$root/host/bench/noise-colours" 40
 
 # shellcheck disable=SC1091
 source "$src/scripts/lib/wine-env.sh"

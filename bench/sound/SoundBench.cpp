@@ -1,9 +1,12 @@
 // sound-bench [BLOCKS]: milliseconds to synthesise one block in each sound
-// mode, and that time as a share of the 250 ms the other queued block plays.
+// mode, and that time as a share of the 250 ms the other queued block plays;
+// then a session's block of silence (mode 0) over each colour of noise, the
+// noise and the mix alone.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 
 namespace {
@@ -38,6 +41,27 @@ Timing TimeMode(SoundMode mode, uint32_t frequencyValue, int blocks) {
   return timing;
 }
 
+// One segment of silence over the noise, at full level: what the noise and
+// the mix add to a block.
+Timing TimeNoise(const char* colour, int blocks) {
+  Session session;
+  SessionError error;
+  ParseSession(std::string("4000m 0 7.8 noise ") + colour + " 100", "bench", session, error);
+  SessionSound sound{};
+  StartSessionSound(sound, session, "bench", error);
+  uint32_t seed = 1;
+  SynthesizeSessionBlock(sound, 0, 0, seed, 100, block);
+  Timing timing = {0, 0};
+  for (int i = 1; i <= blocks; i++) {
+    const auto start = std::chrono::steady_clock::now();
+    SynthesizeSessionBlock(sound, i, i * FramesPerBlock, seed, 100, block);
+    const double took = ElapsedMs(start);
+    timing.meanMs += took / blocks;
+    if (took > timing.slowestMs) timing.slowestMs = took;
+  }
+  return timing;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +74,11 @@ int main(int argc, char** argv) {
   for (int mode = 0; mode <= 4; mode++) {
     const Timing t = TimeMode(static_cast<SoundMode>(mode), DefaultFrequency, blocks);
     std::printf("%4d  %8.3f  %7.3f  %6.2f %%\n", mode, t.meanMs, t.slowestMs,
+                100.0 * t.meanMs / BlockPlayMs);
+  }
+  for (const char* colour : {"white", "pink", "brown"}) {
+    const Timing t = TimeNoise(colour, blocks);
+    std::printf("%5s %8.3f  %7.3f  %6.2f %%\n", colour, t.meanMs, t.slowestMs,
                 100.0 * t.meanMs / BlockPlayMs);
   }
   // Keeps the last block observable, so the synthesis is not optimised away.

@@ -87,24 +87,33 @@ expect_usage_error "session line 2: music file '$work/rain at night.wav' does no
   --session "$work/music.txt" --output "$work/music-out.wav"
 [ ! -e "$work/music-out.wav" ] || fail "a session with missing music created its output file"
 
+# The full schedule adds each block's levels and light to the schedule's
+# fields, which stay as they are.
+levels='music rain.wav 40\n0.25s 1 7.8 volume 20 noise brown 35 light 2 colour #FFBF00\n0.25s 0 7\n'
+printf "$levels" | "$tool" --session - --schedule-full > "$work/full.txt"
+printf "$levels" | "$tool" --session - --schedule > "$work/plain.txt"
+[ "$(cat "$work/full.txt")" = "$(printf 'blocks 2 fade-in 0 fade-out 0\n%s\n%s' \
+  '0 0 1 780 20 brown 35 40 2 100 #FFBF00' '1 1 0 700 100 none 0 40 -1 100 #FFFFFF')" ] ||
+  fail "full schedule: $(cat "$work/full.txt")"
+[ "$(cut -d' ' -f1-4 "$work/full.txt" | sed 1d)" = "$(sed 1d "$work/plain.txt")" ] ||
+  fail "the schedule's fields differ from the full schedule's first four"
+
 # A mix that clamps says so in one line; the sessions above said nothing.
 printf '1s 1 7.8\n1s 1 7.8 volume 90 noise white 60\n' |
   "$tool" --session - --raw --output /dev/null 2>"$work/clamp.err"
 grep -qx 'render-sound: [0-9]* samples clamped in segments 2 (line 2)' "$work/clamp.err" ||
   fail "no clamp line: $(cat "$work/clamp.err")"
 
-# A write that fails (beyond a file size limit of 1 KiB) exits 1 and leaves
-# no output file behind.
-set +e
+# A write that fails (beyond a file size limit of 1 KiB), and music that can
+# no longer be read halfway (cut short while a paced pipe holds the render
+# back), stop the render with exit 1 and one line; a failed output file is
+# removed.
+status=0
 (ulimit -f 1; trap '' XFSZ; exec "$tool" --mode 1 --frequency 780 --blocks 2 --output "$work/big.wav") \
-  2>"$work/big.err"
-status=$?
-set -e
-[ "$status" -eq 1 ] && grep -q 'writing the sound failed' "$work/big.err" || fail "failed write: $status"
-[ ! -e "$work/big.wav" ] || fail "a failed write left its output file"
-
-# Music that can no longer be read halfway (cut short while a paced pipe
-# holds the render back) stops the render with exit 1, naming the file.
+  2>"$work/big.err" || status=$?
+[ "$status" -eq 1 ] || fail "a failed write exited $status"
+[ "$(cat "$work/big.err")" = 'render-sound: writing the sound failed' ] && [ ! -e "$work/big.wav" ] ||
+  fail "a failed write: $(cat "$work/big.err"), or its output file left"
 "$tool" --mode 1 --frequency 780 --blocks 4 --output "$work/loop.wav"
 printf 'music loop.wav 50\n60s 1 7.8\n' > "$work/long-music.txt"
 mkfifo "$work/pipe"
@@ -114,12 +123,9 @@ exec 3<"$work/pipe"
 head -c 88200 <&3 >/dev/null
 : > "$work/loop.wav"
 cat <&3 >/dev/null
-exec 3<&-
-set +e
-wait "$render"
-status=$?
-set -e
-[ "$status" -eq 1 ] || fail "a music file cut short halfway: exit $status"
-grep -qx "render-sound: reading music file '$work/loop.wav' failed" "$work/cut.err" ||
+status=0
+wait "$render" || status=$?
+[ "$status" -eq 1 ] || fail "a music file cut short halfway exited $status"
+[ "$(cat "$work/cut.err")" = "render-sound: reading music file '$work/loop.wav' failed" ] ||
   fail "music read error: $(cat "$work/cut.err")"
 echo "render-sound: all checks passed"

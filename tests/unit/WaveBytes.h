@@ -2,43 +2,36 @@
 // mix: whatever the reader is given, the test wrote it here.
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-inline std::string LittleEndian(uint32_t value, int bytes) {
+inline std::string Bytes(uint32_t value, int count) {
   std::string text;
-  for (int i = 0; i < bytes; i++) text += static_cast<char>(value >> (8 * i) & 0xFF);
+  for (int i = 0; i < count; i++) text += static_cast<char>(value >> (8 * i) & 0xFF);
   return text;
 }
 
 // NAME SIZE BODY, and the pad byte of an odd-sized body.
 inline std::string Chunk(const std::string& name, const std::string& body) {
-  return name + LittleEndian(static_cast<uint32_t>(body.size()), 4) + body +
-         (body.size() % 2 ? std::string(1, '\0') : "");
+  return name + Bytes(static_cast<uint32_t>(body.size()), 4) + body +
+         std::string(body.size() % 2, 0);
 }
 
-inline std::string FormatChunk(uint32_t tag, uint32_t channels, uint32_t rate, uint32_t bits) {
-  const uint32_t align = channels * bits / 8;
-  return Chunk("fmt ", LittleEndian(tag, 2) + LittleEndian(channels, 2) + LittleEndian(rate, 4) +
-                           LittleEndian(rate * align, 4) + LittleEndian(align, 2) +
-                           LittleEndian(bits, 2));
-}
-
-inline std::string Samples(const std::vector<int16_t>& samples) {
-  std::string bytes;
-  for (int16_t s : samples) bytes += LittleEndian(static_cast<uint16_t>(s), 2);
-  return bytes;
+inline std::string Format(uint32_t tag, uint32_t channels, uint32_t rate, uint32_t bits) {
+  return Bytes(tag, 2) + Bytes(channels, 2) + Bytes(rate, 4) +
+         Bytes(rate * channels * bits / 8, 4) + Bytes(channels * bits / 8, 2) + Bytes(bits, 2);
 }
 
 inline std::string Wave(const std::string& chunks) {
-  return "RIFF" + LittleEndian(static_cast<uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
+  return "RIFF" + Bytes(static_cast<uint32_t>(4 + chunks.size()), 4) + "WAVE" + chunks;
 }
 
-// A 16-bit PCM file at 44100 Hz of these samples (interleaved when stereo).
+// 16-bit PCM at 44100 Hz, the samples interleaved when stereo.
 inline std::string PcmWave(uint32_t channels, const std::vector<int16_t>& samples) {
-  return Wave(FormatChunk(1, channels, 44100, 16) + Chunk("data", Samples(samples)));
+  std::string data;
+  for (int16_t s : samples) data += Bytes(static_cast<uint16_t>(s), 2);
+  return Wave(Chunk("fmt ", Format(1, channels, 44100, 16)) + Chunk("data", data));
 }
 
 inline std::string WrittenFile(const std::string& name, const std::string& bytes) {

@@ -1,27 +1,34 @@
 #!/usr/bin/env bash
 # Catches a session player that shows Russian as mojibake under a Western
-# code page, does not start in the user's language, lists a bad file or words
-# it in the wrong language, loses a name outside code page 1251, plays sound
-# other than render-sound's or light off the schedule, the segments' colours
-# and the fades, or does not end on time, also after a sound outage.
+# code page, does not start in the user's language, lists a bad file or one
+# whose music is missing, or words it in the wrong language, loses a name
+# outside code page 1251, plays sound other than render-sound's (levels,
+# noise and music beside the session included) or light off the schedule,
+# the segments' colours and the fades, or does not end on time, also after a
+# sound outage.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
 folder="$E2E_WORK/сеансы Ω"
 mkdir -p "$folder"
 # 15 s: a slide from 10 to 6 Hz; a hold in amber at 60 %; then another sound
-# mode at 8 Hz without light, a change of pattern to black.
+# mode at 8 Hz without light, a change of pattern to black; each at its own
+# levels over its own noise, and music of 2.25 s beside the file, looped,
+# whose levels add up to more than 100 in the second segment.
+"$TESSOVANT_HOST_DIR/render-sound" --mode 2 --frequency 500 --blocks 9 --output "$folder/дождь.wav"
 cat >"$folder/short.txt" <<'SESSION'
+music дождь.wav 30
 fade-in 3s
 fade-out 3s
-5s 1 10 6
-5s 1 6 colour amber brightness 60
-5s 3 8 light 0
+5s 1 10 6  volume 40  noise pink 50
+5s 1 6     volume 60  noise brown 60  colour amber brightness 60
+5s 3 8     noise white 40  light 0
 SESSION
 printf '5s 1 10\nfade-in 2s\n5s 9 10\n' >"$E2E_WORK/bad.txt"
+printf 'music нет.wav 20\n5s 1 10\n' >"$E2E_WORK/no-music.txt"
 russian_at_start=yes
 player_speaks_russian_at_start || russian_at_start=no
-start_player "$capture" "$E2E_WORK/bad.txt" "$folder/short.txt"
+start_player "$capture" "$E2E_WORK/bad.txt" "$E2E_WORK/no-music.txt" "$folder/short.txt"
 # The message box is Unicode throughout: its Russian reads back.
 driver player-message 20000 >"$E2E_WORK/message.txt"
 message=$(value text "$E2E_WORK/message.txt")
@@ -32,6 +39,18 @@ if [ "$russian_at_start" = yes ]; then
 else
   check "the message says what is wrong on line 3" \
     "$(grep -c 'line 3: mode 9 is out of range 0..4' <<<"$message")" 1
+fi
+# The next file's box follows once the first has closed.
+for _ in $(seq 50); do
+  message=$(driver player-message 5000 | sed -n 's/^text=//p')
+  grep -q 'no-music.txt' <<<"$message" && break
+done
+if [ "$russian_at_start" = yes ]; then
+  check "a missing music file is refused at load, on its line, in Russian" \
+    "$(grep -c "строка 1: файл музыки «.*нет.wav» не найден" <<<"$message")" 1
+else
+  check "a missing music file is refused at load, on its line" \
+    "$(grep -c "line 1: music file '.*нет.wav' does not exist" <<<"$message")" 1
   driver player-click 9 >/dev/null
 fi
 
