@@ -112,6 +112,7 @@ void StartExposure() {
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
   StoreField(ExposureState.exposureNumber, exposure);
   StoreField(ExposureState.paused, 0);
+  StoreField(ExposureState.musicFailed, 0);
   ExposureState.running.store(1);
   FocusForExposure();
   CopyExposureSettings();

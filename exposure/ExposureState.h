@@ -21,6 +21,7 @@ typedef HWND__* HWND;
 struct Session;
 
 constexpr uint32_t MillisecondsPerMinute = 60000;
+constexpr uint32_t FullListenerLevel = 100;  // per cent
 
 // The two language tokens, compared only for identity: the halves of the
 // language button's caption "Eng/Рус" (Windows-1251 bytes).
@@ -54,6 +55,12 @@ struct ExposureStateRecord {
   // 1 while the user has paused the exposure: its sound is held, its light
   // dark, its clock still. The user-interface thread's to write.
   std::atomic<uint8_t> paused;
+  // The listener's level of a session's sound, per cent, from the player's
+  // volume slider: the audio worker reads it for every block it makes.
+  std::atomic<uint32_t> listenerLevel;
+  // 1 once the music of the session that plays could not be read on: it is
+  // silent from then on. Cleared at Start, set by the audio worker.
+  std::atomic<uint8_t> musicFailed;
 
   // Stored once at start-up, before any worker or timer exists; read-only after.
   HWND ControlPanel;

@@ -19,6 +19,9 @@ const Utf8Pair OfWord = {"из", "of"};
 // The panel's unit too, which window-free code cannot take from its
 // Windows-1251 table.
 const Utf8Pair HertzUnit = {"Гц", "Hz"};
+const Utf8Pair VolumeLabel = {"Громкость:", "Volume:"};
+const Utf8Pair MusicFailedNote = {"; музыка не читается и молчит",
+                                  "; the music could not be read and is silent"};
 const Utf8Pair PauseCaption = {"Пауза", "Pause"};
 const Utf8Pair ResumeCaption = {"Продолжить", "Resume"};
 const Utf8Pair FinishedText = {"Сеанс окончен.", "The session has finished."};

@@ -26,6 +26,8 @@ extern const Utf8Pair ToWord;
 extern const Utf8Pair SegmentWord;
 extern const Utf8Pair OfWord;
 extern const Utf8Pair HertzUnit;
+extern const Utf8Pair VolumeLabel;
+extern const Utf8Pair MusicFailedNote;
 extern const Utf8Pair PauseCaption;
 extern const Utf8Pair ResumeCaption;
 extern const Utf8Pair FinishedText;

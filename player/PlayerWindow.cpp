@@ -1,7 +1,10 @@
 #include "player/PlayerWindow.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
+
+#include <string>
 
 #include "exposure/ExposureControl.h"
 #include "exposure/ExposureSeam.h"
@@ -38,6 +41,9 @@ HWND pauseButton;
 HWND sessionsLabel;
 HWND patternLabel;
 HWND descriptionLine;
+HWND volumeLabel;
+HWND volumeSlider;
+HWND volumeReadout;
 HWND progressLine;
 HWND warningLine;
 // What the progress line says once no session plays, or nullptr while one
@@ -50,10 +56,22 @@ HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD sty
                       place, id);
 }
 
+// The listener's level, 0..100 %, by a slider that the arrow keys, Page Up
+// and Page Down, Home and End move too.
+void CreateVolumeSlider(HINSTANCE instance) {
+  volumeLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 218, 220, 18}, 0);
+  volumeSlider = CreatePlayerControl(instance, TRACKBAR_CLASSW, WS_TABSTOP | TBS_NOTICKS, 0,
+                                     {235, 215, 170, 24}, VolumeSliderId);
+  volumeReadout =
+      CreatePlayerControl(instance, L"STATIC", SS_RIGHT, 0, {410, 218, 40, 18}, VolumeReadoutId);
+  SendMessageW(volumeSlider, TBM_SETRANGE, TRUE, MAKELPARAM(0, FullListenerLevel));
+  SendMessageW(volumeSlider, TBM_SETPAGESIZE, 0, 10);
+  SendMessageW(volumeSlider, TBM_SETPOS, TRUE, FullListenerLevel);
+}
+
 // Tab follows the z-order, which is the order of creation: the window's
-// order from top to bottom, left to right. Two rows are left free for the
-// control that comes next: a volume slider with its label below the pattern
-// list (y 215 to 239). Pause is offered only while a session plays.
+// order from top to bottom, left to right. Pause is offered only while a
+// session plays.
 void CreateControls(HINSTANCE instance) {
   sessionsLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 10, 260, 18}, 0);
   sessionList = CreatePlayerControl(instance, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
@@ -68,6 +86,7 @@ void CreateControls(HINSTANCE instance) {
   ExposureState.visualList =
       CreatePlayerControl(instance, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
                           {235, 185, 215, 200}, PatternListId);
+  CreateVolumeSlider(instance);
   ExposureState.startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
                                                   {10, 250, 90, 30}, PlayerStartButtonId);
   pauseButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP | WS_DISABLED, 0,
@@ -146,9 +165,18 @@ void UpdateProgress() {
     return;
   }
   const uint32_t elapsedMs = ProgressMs();
-  SetText(progressLine, SessionProgress(*session, elapsedMs));
+  const bool musicFailed = LoadField(ExposureState.musicFailed) == 1;
+  SetText(progressLine, SessionProgress(*session, elapsedMs) +
+                            (musicFailed ? InCurrentLanguage(MusicFailedNote) : ""));
   if (elapsedMs >= SessionLengthMs(*session) + EndGraceMs)
     HandlePlayedOut(LoadField(ExposureState.exposureNumber));
+}
+
+// The slider moved: the blocks made from now on take the new level.
+void HandleVolumeScroll() {
+  const uint32_t level = LowWord(SendMessageW(volumeSlider, TBM_GETPOS, 0, 0));
+  StoreField(ExposureState.listenerLevel, level);
+  SetText(volumeReadout, std::to_string(level) + " %");
 }
 
 void HandleStartStop() {
@@ -197,12 +225,15 @@ void HandleCommand(WPARAM wParam) {
 }  // namespace
 
 bool CreatePlayerWindow(HINSTANCE instance) {
+  const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
   RegisterProgramClassW(instance, PlayerClass, PlayerWindowProc, IconResource,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   ExposureState.ControlPanel =
       CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
   if (ExposureState.ControlPanel == nullptr) return false;
   CreateControls(instance);
+  HandleVolumeScroll();
   return true;
 }
 
@@ -213,6 +244,7 @@ void ApplyPlayerLanguage() {
   SetPanelText(ExposureState.languageButton, LanguageButtonCaption);
   SetPanelText(patternLabel, InCurrentLanguage(VisualLabel));
   SetText(warningLine, InCurrentLanguage(SafetyWarning));
+  SetText(volumeLabel, InCurrentLanguage(VolumeLabel));
   FillSessionList();
   FillPatternList();
   ShowExposureRunning(LoadField(ExposureState.running) == 1);
@@ -261,6 +293,9 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_TIMER:
       UpdateProgress();
+      break;
+    case WM_HSCROLL:
+      HandleVolumeScroll();
       break;
     case SessionPlayedOutMessage:
       HandlePlayedOut(wParam);

@@ -16,6 +16,8 @@ constexpr int PatternListId = 22;
 constexpr int DescriptionLineId = 23;
 constexpr int ProgressLineId = 24;
 constexpr int PauseButtonId = 25;
+constexpr int VolumeSliderId = 26;
+constexpr int VolumeReadoutId = 27;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
 // False when there is no window, which would leave the program running

@@ -26,10 +26,14 @@ void ShowBadFile(HWND owner, const std::string& message) {
               WideFromUtf8(InCurrentLanguage(BadFileTitle)).c_str(), MB_OK | MB_ICONWARNING);
 }
 
+// False once the ids run out. A session whose text cannot be loaded is left
+// out of the list, and the next is tried.
 bool LoadLibrarySession(HINSTANCE instance, int id) {
   HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
   if (found == nullptr) return false;
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(instance, found)));
+  const HGLOBAL loaded = LoadResource(instance, found);
+  const char* bytes = static_cast<const char*>(loaded ? LockResource(loaded) : nullptr);
+  if (bytes == nullptr) return true;
   const std::string text(bytes, SizeofResource(instance, found));
   wchar_t name[64] = L"";
   LoadStringW(instance, static_cast<UINT>(id), name, 64);

@@ -6,14 +6,17 @@ uint32_t NoiseSeed = 1;
 
 namespace {
 
-// Block sessionBlock of the session as render-sound makes it: the frame
-// counter at the block's own place in the session, the generator running on.
-// A music file that fails to read leaves the music silent; the session goes on.
+// Block sessionBlock of the session as render-sound makes it, at the
+// listener's level of the moment: the frame counter at the block's own place
+// in the session, the generator running on. A music file that fails to read
+// leaves the music silent; the session goes on, and the player says so.
 void SynthesizeNextSessionBlock(SessionSound& sound, StereoFrame* frames) {
   const uint32_t block = LoadField(ExposureState.sessionBlock);
   const uint32_t position = static_cast<uint32_t>(uint64_t{block} * FramesPerBlock);
   StoreField(ExposureState.samplePosition, position);
-  SynthesizeSessionBlock(sound, block, position, NoiseSeed, FullLevel, frames);
+  SynthesizeSessionBlock(sound, block, position, NoiseSeed, LoadField(ExposureState.listenerLevel),
+                         frames);
+  if (sound.musicFailed) StoreField(ExposureState.musicFailed, 1);
   StoreField(ExposureState.sessionBlock, block + 1);
 }
 
@@ -22,7 +25,8 @@ void SynthesizeNextSessionBlock(SessionSound& sound, StereoFrame* frames) {
 void StartWorkerSound(SessionSound& sound, const Session* session) {
   sound = SessionSound{};
   SessionError unused;
-  if (session != nullptr) StartSessionSound(sound, *session, "", unused);
+  if (session != nullptr && !StartSessionSound(sound, *session, "", unused))
+    StoreField(ExposureState.musicFailed, 1);
 }
 
 bool SessionBlocksLeft() {

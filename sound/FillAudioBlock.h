@@ -34,7 +34,8 @@ extern uint32_t NoiseSeed;
 bool SessionBlocksLeft();
 
 // A worker's own session sound for the session it plays (nullptr for none),
-// with the music opened; a music file that cannot be opened is left silent.
+// with the music opened; a music file that cannot be opened is left silent,
+// and musicFailed tells the program.
 void StartWorkerSound(SessionSound& sound, const Session* session);
 
 // Synthesises the block (the session's next, if one plays), advances

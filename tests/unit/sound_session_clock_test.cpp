@@ -71,7 +71,9 @@ TEST(SessionClock, ReadersFollowTheSoundAndNeverGoBack) {
   // that jumps back when a new device starts behind what was shown.
   ClockReader reader{0, 0};
   uint64_t frame = 0;
-  const uint32_t exposure = 900;
+  // The published position outlives a test: each run reads an exposure of its own.
+  static uint32_t runs = 0;
+  const uint32_t exposure = 900 + 2 * ++runs;
   EXPECT_FALSE(ReadSessionClock(exposure, 1000, reader, frame));
   PublishSoundPosition({exposure - 1, 5000, 1000, true});
   EXPECT_FALSE(ReadSessionClock(exposure, 1000, reader, frame));

@@ -87,6 +87,14 @@ int ClickPlayerButton(int id) {
   return answered ? 0 : 1;
 }
 
+int SetPlayerVolume(int level) {
+  HWND slider = Player() ? GetDlgItem(Player(), 26) : nullptr;
+  if (!slider) return 1;
+  SendMessageW(slider, TBM_SETPOS, TRUE, level);
+  SendMessageW(Player(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+  return 0;
+}
+
 int ChoosePlayerPattern(int index) {
   HWND list = Player() ? FindWindowExA(Player(), nullptr, "COMBOBOX", nullptr) : nullptr;
   if (!list) return 1;

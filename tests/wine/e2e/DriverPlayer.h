@@ -13,6 +13,8 @@ int PrintPlayerState();
 int ClickPlayerButton(int id);
 // Chooses the visual pattern of this index.
 int ChoosePlayerPattern(int index);
+// The volume slider moved to level, as a drag leaves it.
+int SetPlayerVolume(int level);
 // Waits for a message box of the player, prints its text and closes it.
 int AnswerPlayerMessage(DWORD timeoutMs);
 // Samples the screen's pixel at (x, y) every periodMs for durationMs and

@@ -144,16 +144,18 @@ check "render-sound.exe in the same folder writes the same sound" \
   "$(cmp -s "$folder/Ω.raw" "$E2E_WORK/reference.raw" && echo same)" same
 
 # P in the full-screen window pauses a sounding segment and resumes it: the
-# sound goes on where it stopped, the captured sound is render-sound's once
-# the one run of silence at the pause is taken out, and meanwhile the window
-# stays up, dark, with Pause reading Resume.
+# sound goes on where it stopped, the captured sound is render-sound's at the
+# volume slider's level once the one run of silence at the pause is taken
+# out, and meanwhile the window stays up, dark, with Pause reading Resume.
 stop_program
 printf '6s 1 8\n' >"$E2E_WORK/pause.txt"
-"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.txt" --raw --output "$E2E_WORK/reference.raw"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.txt" --volume 40 --raw \
+  --output "$E2E_WORK/reference.raw"
 rm -f "$capture"
 E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
 start_player "$capture" "$E2E_WORK/pause.txt"
 driver player-pattern 2 >/dev/null
+driver player-volume 40 >/dev/null
 driver player-click 10 >/dev/null
 wait_for_blocks "$capture" 8 10
 press p
@@ -167,7 +169,7 @@ check_state "and Pause reads Resume" pause "Resume"
 sleep 1
 press p
 driver wait-stimulation hidden 20000 >/dev/null
-check_script "after Resume the sound goes on where it stopped" sound/compare_capture.py \
+check_script "after Resume the sound goes on where it stopped, at the level set" sound/compare_capture.py \
   "$capture" "$E2E_WORK/reference.raw" 23 --gap 132300 --trailing-silence
 
 # The sound server frozen for 3 s in a 20 s slide: when a device opens again

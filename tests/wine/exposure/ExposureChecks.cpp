@@ -1,7 +1,7 @@
 // Catches a display left to go dark, or kept on after the end, on some path
-// of an exposure; a screen saver let through during one; and a countdown end
-// that sets the caption off the user-interface thread or ends a later
-// exposure. The real windows and exposure control run here, their calls to
+// of an exposure, also while paused; a screen saver let through during one;
+// and a countdown end that sets the caption off the user-interface thread or
+// ends a later exposure. The real windows and exposure control run here, their calls to
 // Windows counted through the import slots. Exit code 1 when a check fails.
 #include <windows.h>
 #include <commctrl.h>
@@ -130,7 +130,13 @@ int main() {
     PumpFor(300);
     Check(DisplayCalls(1, 0) && ScreenSaverPassedOn() == 0, paths[path],
           "the display asked for once at the Start, the screen saver held off by both windows");
-    if (path == 0) ClickStart();
+    if (path == 0) {
+      PauseExposure();
+      Check(DisplayCalls(1, 0) && ScreenSaverPassedOn() == 0, "paused",
+            "the display still kept on, the screen saver still held off");
+      ResumeExposure();
+      ClickStart();
+    }
     if (path == 1 || path == 2) PressKey(path == 1 ? VK_SPACE : VK_ESCAPE);
     if (path == 3) SendMessageA(ExposureState.StimulationWindow, WM_CLOSE, 0, 0);
     PumpFor(200);
