@@ -1,5 +1,7 @@
 #include "DriverPlayer.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <string>
 
