@@ -88,6 +88,8 @@ std::string FrequencyText(uint32_t hundredths) {
   return cents % 10 == 0 ? text.substr(0, text.size() - 1) : text;
 }
 
+const char* NoiseWord(NoiseColour noise) { return NoiseNames[static_cast<int>(noise)]; }
+
 std::string ColourText(uint32_t colour) {
   for (const char* name : ColourNames) {
     uint32_t named = 0;
@@ -149,7 +151,7 @@ std::string SegmentFieldText(const SessionSegment& s, SegmentField field) {
       return Number(s.volume);
     case SegmentField::Noise:
       if (s.noise == NoiseColour::None) return "";
-      return NoiseNames[static_cast<int>(s.noise)] + (" " + Number(s.noiseLevel));
+      return NoiseWord(s.noise) + (" " + Number(s.noiseLevel));
     case SegmentField::Light:
       return s.light == ChosenPattern ? "" : Number(static_cast<uint32_t>(s.light));
     case SegmentField::Brightness:

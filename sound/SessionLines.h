@@ -16,6 +16,9 @@ std::string DurationText(uint32_t blocks);
 // "12", "7.8", "7.85": hertz with as many decimals as the value needs.
 std::string FrequencyText(uint32_t hundredths);
 
+// "white", "pink", "brown"; "" for none.
+const char* NoiseWord(NoiseColour noise);
+
 // A named colour where there is one ("amber"), else "#RRGGBB".
 std::string ColourText(uint32_t colour);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "player/SessionDocument.h"
+#include "player/SessionPicture.h"
 #include "sound/SessionSchedule.h"
 
 namespace {
@@ -202,4 +203,40 @@ TEST(SessionDocument, PlayingFromASegmentKeepsTheFadesThatFit) {
   ASSERT_TRUE(ParseSession("fade-in 5s\nfade-out 10s\n20s 1 10\n8s 2 8 6\n", "t", session, error));
   EXPECT_EQ(Plays(SessionFromSegment(session, 0)), Plays(session));
   EXPECT_EQ(Plays(SessionFromSegment(session, 1)), "in 20 out 12 32,2,800,600,100,0,0,0,100,16777215,");
+}
+
+// Catches a picture whose columns miss a frequency that their blocks play
+// (a column across two segments, or within a slide), or that shows light, a
+// level or a fade that the session does not have there.
+TEST(SessionPicture, ColumnsCoverTheirBlocks) {
+  Session session;
+  SessionError error;
+  ASSERT_TRUE(ParseSession("fade-in 1s\n3s 1 10 4 volume 20 colour #FF8000\n"
+                           "3s 2 30 noise pink 60 light 0\n",
+                           "t", session, error));
+  const std::vector<PictureColumn> columns = PictureColumns(session, 5);
+  ASSERT_EQ(columns.size(), 5u);
+  const struct {
+    int x;
+    uint32_t lowest, highest, fade, volume;
+    bool lit;
+    uint32_t light;
+  } cases[] = {{0, 837, 1000, 0, 20, true, 0},  // blocks 0..3 of the slide, faded in from 0
+               {1, 564, 782, 255, 20, true, 0x0080FF},
+               {2, 400, 3000, 255, 20, true, 0x0080FF},  // blocks 9..13: the slide's end, then 30 Hz
+               {3, 3000, 3000, 255, 100, false, 0}};  // light 0: none
+  for (const auto& c : cases) {
+    const PictureColumn& column = columns[static_cast<size_t>(c.x)];
+    EXPECT_EQ(column.lowest, c.lowest) << c.x;
+    EXPECT_EQ(column.highest, c.highest) << c.x;
+    EXPECT_EQ(column.fade, c.fade) << c.x;
+    EXPECT_EQ(column.volume, c.volume) << c.x;
+    EXPECT_EQ(column.lit, c.lit) << c.x;
+    EXPECT_EQ(column.lit ? column.light : 0u, c.light) << c.x;
+  }
+  EXPECT_EQ(PictureTopFrequency(session), 5000u);
+  EXPECT_EQ(FrequencyRow(5000, 5000, 101), 0);
+  EXPECT_EQ(FrequencyRow(0, 5000, 101), 100);
+  EXPECT_EQ(TimeGridBlocks(SessionBlocks(session)), 40u);
+  EXPECT_EQ(TimeGridBlocks(1000000), 144000u);
 }
