@@ -17,6 +17,7 @@
 //   ping [ms] | forward | close-wait [ms]
 // and for the session player:
 //   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
+//   player-session INDEX
 //   player-message [ms] [answer-id] | editor-wait [ms] | editor-state
 //   locale                          the code page and interface language Wine gives
 //   sample-screen MS PERIOD_MS X Y   "t red green blue" lines of one pixel
@@ -62,6 +63,7 @@ int RunWithArguments(int argc, char** argv) {
   if (strcmp(command, "editor-state") == 0) return PrintEditorState();
   if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));
   if (strcmp(command, "player-pattern") == 0 && argc > 2) return ChoosePlayerPattern(atoi(argv[2]));
+  if (strcmp(command, "player-session") == 0 && argc > 2) return ChoosePlayerSession(atoi(argv[2]));
   if (strcmp(command, "sample-screen") == 0 && argc > 5)
     return SampleScreen(TimeoutArgument(argc, argv, 2, 1000), TimeoutArgument(argc, argv, 3, 5),
                         atoi(argv[4]), atoi(argv[5]));

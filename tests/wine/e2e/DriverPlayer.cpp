@@ -153,5 +153,14 @@ int PrintEditorState() {
   for (int id : {110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 130, 131, 132, 133, 134,
                  136, 140, 151})
     std::printf("field.%d=%s\n", id, Text(GetDlgItem(editor, id)).c_str());
+  RECT rect;
+  GetWindowRect(editor, &rect);
+  std::printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
   return 0;
+}
+
+int ChoosePlayerSession(int index) {
+  HWND list = Player() ? GetDlgItem(Player(), 20) : nullptr;
+  return list && SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0) != LB_ERR ? 0 : 1;
 }

@@ -11,6 +11,8 @@ int WaitForPlayer(DWORD timeoutMs);
 int PrintPlayerState();
 // BM_CLICK on the player's button with this control id.
 int ClickPlayerButton(int id);
+// Chooses the session of this index in the list.
+int ChoosePlayerSession(int index);
 // Chooses the visual pattern of this index.
 int ChoosePlayerPattern(int index);
 // Waits for a message box or dialog box of the player's thread, prints its
@@ -20,7 +22,8 @@ int AnswerPlayerMessage(DWORD timeoutMs, int answer);
 // Waits until the session editor is up with its texts set.
 int WaitForEditor(DWORD timeoutMs);
 // The editor's title, its table's row count and chosen row, the control
-// with the keyboard, each field's text by control id, and the problem lines.
+// with the keyboard, each field's text by control id, the problem lines and
+// the window's rectangle.
 int PrintEditorState();
 // Samples the screen's pixel at (x, y) every periodMs for durationMs and
 // prints "t red green blue" lines, t on the shell's clock in milliseconds.
