@@ -240,3 +240,45 @@ TEST(SessionPicture, ColumnsCoverTheirBlocks) {
   EXPECT_EQ(TimeGridBlocks(SessionBlocks(session)), 40u);
   EXPECT_EQ(TimeGridBlocks(1000000), 144000u);
 }
+
+// Catches a field that shows a value in another form than it reads back, or
+// lets in what the reader refuses on a segment line.
+TEST(SessionDocument, FieldsReadAsTheReaderAndShowAsWritten) {
+  const struct {
+    SegmentField field;
+    const char* typed;
+    const char* shown;  // unused for a refused value
+    SessionProblem problem;
+  } cases[] = {
+      {SegmentField::Duration, " 90s ", "90s", SessionProblem::None},
+      {SegmentField::Duration, "0.5m", "30s", SessionProblem::None},
+      {SegmentField::Duration, "0s", "", SessionProblem::DurationZero},
+      {SegmentField::From, "7,80", "7.8", SessionProblem::None},
+      {SegmentField::From, "7.855", "", SessionProblem::FrequencyForm},
+      {SegmentField::To, "12", "12", SessionProblem::None},
+      {SegmentField::To, "10", "", SessionProblem::None},  // the From: no slide
+      {SegmentField::Volume, "007", "7", SessionProblem::None},
+      {SegmentField::Noise, "pink 70", "pink 70", SessionProblem::None},
+      {SegmentField::Noise, "pink", "", SessionProblem::WordValueMissing},
+      {SegmentField::Light, "0", "0", SessionProblem::None},
+      {SegmentField::Light, "5", "", SessionProblem::PatternRange},
+      {SegmentField::Colour, "#ffbf00", "amber", SessionProblem::None},
+      {SegmentField::Colour, "orange", "", SessionProblem::ColourForm},
+  };
+  for (const auto& c : cases) {
+    SessionSegment segment = NewSegment();
+    SessionError error;
+    const bool taken = ParseSegmentField(c.field, c.typed, segment, error);
+    EXPECT_EQ(taken, c.problem == SessionProblem::None) << c.typed;
+    EXPECT_EQ(error.problem, c.problem) << c.typed;
+    // A refused value leaves the segment as it was.
+    EXPECT_EQ(SegmentFieldText(segment, c.field),
+              taken ? c.shown : SegmentFieldText(NewSegment(), c.field))
+        << c.typed;
+  }
+  // A new From keeps a segment without a slide without one.
+  SessionSegment segment = NewSegment();
+  SessionError error;
+  ASSERT_TRUE(ParseSegmentField(SegmentField::From, "12", segment, error));
+  EXPECT_EQ(SegmentFieldText(segment, SegmentField::To), "");
+}

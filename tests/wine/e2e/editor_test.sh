@@ -2,9 +2,10 @@
 # Catches a session editor that the keyboard alone cannot use to build a
 # session (Tab, typing, the lists' arrows, Ctrl+N, the Save dialog), whose
 # table keys act in a field, that saves other bytes than were built, does
-# not list what it saved, plays other sound than the saved file's, or lets
-# unsaved changes go without asking, on closing or at the end of the
-# Windows session.
+# not list what it saved, plays other sound than the saved file's, does not
+# follow the player's language or name a wrong value, or lets unsaved
+# changes go without asking, on closing or at the end of the Windows
+# session.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -91,26 +92,34 @@ python3 "$TESSOVANT_SOURCE_DIR/tests/wine/sound/compare_capture.py" "$capture" \
 check "the sound played is the saved file's, every frame" "$?" 0
 cat "$E2E_WORK/compare.txt"
 
-# An unsaved change: Windows ending its session asks, and Cancel keeps it
-# (wineboot then gives up); closing the editor asks, and No lets it close.
-# The session's end gave the player the keyboard; Edit brings the editor up
-# with the file read again.
+# The player's language is the editor's. The session's end gave the player
+# the keyboard; Edit brings the editor up with the file read again. A wrong
+# value is named in Russian under its field and stays out of the session.
+driver player-click 9 >/dev/null
 driver player-click 27 >/dev/null
 read_state_until focus 100
+press Tab Tab Tab Tab Tab Tab Tab
+type_in 110 0s
+read_state_until field.120 "Длительность: длительность 0s не больше 0"
+check_state "a wrong duration is named in Russian" field.120 "Длительность: длительность 0s не больше 0"
+check_state "and is no change" title "Редактор сеанса - made.txt"
+
+# An unsaved change: Windows ending its session asks, and Cancel keeps it
+# (wineboot then gives up); closing the editor asks, and No lets it close.
 press ctrl+n
 read_state_until rows 4
 timeout 30 "$WINE" wineboot --end-session >/dev/null 2>&1 &
 ending=$!
 driver player-message 15000 2 >"$E2E_WORK/question.txt"
 check "the end of the Windows session asks about the change" \
-  "$(value text "$E2E_WORK/question.txt")" "Save the changes to the session 'made.txt'?"
+  "$(value text "$E2E_WORK/question.txt")" "Сохранить изменения в сеансе «made.txt»?"
 wait "$ending"
 check "Cancel keeps the Windows session" "$?" 1
 read_state
 check_state "and the change" rows 4
 press alt+F4
 driver player-message 10000 7 >"$E2E_WORK/question.txt"
-check "closing the editor asks" "$(value title "$E2E_WORK/question.txt")" "Session editor"
+check "closing the editor asks" "$(value title "$E2E_WORK/question.txt")" "Редактор сеанса"
 sleep 0.5
 check "No closes it" "$(driver editor-state >/dev/null; echo $?)" 1
 check "the file is as saved" "$(grep -c . "$saved")" 5
