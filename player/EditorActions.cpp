@@ -54,23 +54,25 @@ std::string CurrentFolder() {
   return utf8.empty() || utf8.back() == '\\' ? utf8 : utf8 + "\\";
 }
 
-// The dialogs leave the current folder alone: a session without a file
-// finds its music from it.
-bool ChooseSaveName(std::string& path) {
+// The Open or the Save dialog over the editor, in the folder given; path is
+// the name to offer, then the one chosen. The dialogs leave the current
+// folder alone: a session without a file finds its music from it.
+bool AskForFile(bool save, const std::wstring& filter, const std::string& folder,
+                std::string& path) {
   wchar_t name[MAX_PATH * 4] = L"";
-  const std::wstring known = Wide(path.substr(FolderOf(path).size()));
-  lstrcpynW(name, known.c_str(), MAX_PATH * 4);
-  const std::wstring filter = SessionFileFilter(), folder = Wide(FolderOf(path));
+  lstrcpynW(name, Wide(path).c_str(), MAX_PATH * 4);
+  const std::wstring start = Wide(folder);
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Editor.window;
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = name;
   dialog.nMaxFile = MAX_PATH * 4;
-  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrDefExt = L"txt";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) return false;
+  dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+  dialog.lpstrDefExt = save ? L"txt" : nullptr;
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return false;
   path = Utf8FromWide(name);
   return true;
 }
@@ -104,10 +106,12 @@ std::string MusicName(const std::string& chosen) {
 bool SaveEdited(bool chooseName) {
   if (!ReadyToWrite()) return false;
   SessionDocument saved = Editor.document;
+  const std::string folder = FolderOf(saved.path);
   std::string path = saved.path;
   if (chooseName || path.empty()) {
-    if (!ChooseSaveName(path)) return false;
-    MoveDocument(saved, path, saved.path.empty() ? CurrentFolder() : FolderOf(saved.path));
+    path = path.substr(folder.size());
+    if (!AskForFile(true, SessionFileFilter(), folder, path)) return false;
+    MoveDocument(saved, path, folder.empty() ? CurrentFolder() : folder);
   }
   if (!SaveFileAtomically(path, DocumentText(saved))) {
     Tell(std::string(InCurrentLanguage(NotSaved)) + "\n" + path, MB_ICONERROR);
@@ -144,19 +148,11 @@ void HoldEndOfSessionWhileUnsaved() {
 }
 
 void BrowseForMusic() {
-  wchar_t path[MAX_PATH * 4] = L"";
   const std::string filter = std::string(InCurrentLanguage(WaveFilesFilter)) + '\0' + "*.wav" +
                              '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
-  const std::wstring wideFilter = Wide(filter), folder = Wide(FolderOf(Editor.document.path));
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Editor.window;
-  dialog.lpstrFilter = wideFilter.c_str();
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH * 4;
-  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (GetOpenFileNameW(&dialog)) SetControlText(MusicFileId, MusicName(Utf8FromWide(path)));
+  std::string chosen;
+  if (AskForFile(false, Wide(filter), FolderOf(Editor.document.path), chosen))
+    SetControlText(MusicFileId, MusicName(chosen));
 }
 
 void PlayEdited(bool fromRow) {

@@ -18,8 +18,8 @@ constexpr int PatternListId = 22;
 constexpr int DescriptionLineId = 23;
 constexpr int ProgressLineId = 24;
 constexpr int PauseButtonId = 25;
-constexpr int NewButtonId = 26;
-constexpr int EditButtonId = 27;
+constexpr int NewButtonId = 28;
+constexpr int EditButtonId = 29;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
 // False when there is no window, which would leave the program running

@@ -106,13 +106,6 @@ DocumentLine SegmentLineOf(const SessionSegment& segment, const std::string& lin
   return {LineKind::Segment, SegmentLine(segment) + lineEnd, segment};
 }
 
-bool SameValues(const SessionSegment& a, const SessionSegment& b) {
-  return a.mode == b.mode && a.blocks == b.blocks && a.firstFrequency == b.firstFrequency &&
-         a.lastFrequency == b.lastFrequency && a.volume == b.volume && a.noise == b.noise &&
-         a.noiseLevel == b.noiseLevel && a.light == b.light && a.brightness == b.brightness &&
-         a.colour == b.colour;
-}
-
 bool SetFade(SessionDocument& document, LineKind kind, const std::string& value,
              uint32_t& blocks, SessionError& error) {
   uint32_t changed = 0;
@@ -235,7 +228,8 @@ bool SetSegmentField(SessionDocument& document, size_t row, SegmentField field,
   DocumentLine& line = document.lines[LineOfRow(document, row)];
   SessionSegment changed = line.segment;
   if (!ParseSegmentField(field, text, changed, error)) return false;
-  if (SameValues(changed, line.segment)) return true;
+  // The line is the values' exact writing: the same line, the same values.
+  if (SegmentLine(changed) == SegmentLine(line.segment)) return true;
   line.segment = changed;
   Rewrite(line, SegmentLine(changed));
   document.modified = true;

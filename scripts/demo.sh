@@ -159,13 +159,13 @@ editor_shot() {
   /usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$1"
 }
 driver player-session 4 >/dev/null
-driver player-click 27 >/dev/null
+driver player-click 29 >/dev/null
 driver editor-wait 10000 >/dev/null
 sleep 0.5
 editor_shot "$out/editor-english.png"
 # The language button brings the player forward; Edit the editor again.
 driver player-click 9 >/dev/null
-driver player-click 27 >/dev/null
+driver player-click 29 >/dev/null
 sleep 0.5
 editor_shot "$out/editor.png"
 echo "demo: the session editor shown in English and in Russian" >&2

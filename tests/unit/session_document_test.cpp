@@ -169,6 +169,23 @@ TEST(SessionDocument, EditsChangeOnlyTheirLines) {
   }
 }
 
+// Catches lines run together where a file's last line has no end, or new
+// lines that end otherwise than the file's own.
+TEST(SessionDocument, NewLinesEndAsTheFilesOwn) {
+  const struct {
+    const char* file;
+    const char* added;
+  } cases[] = {{"5s 1 10", "5s 1 10\r\n1m 1 10 volume 20\r\n"},
+               {"# a\n5s 1 10", "# a\n5s 1 10\n1m 1 10 volume 20\n"}};
+  for (const auto& c : cases) {
+    SessionDocument document;
+    SessionError error;
+    ASSERT_TRUE(OpenDocument(c.file, "", document, error));
+    AddSegment(document);
+    EXPECT_EQ(DocumentText(document), c.added) << c.file;
+  }
+}
+
 // Catches a music file that no longer names the same file after Save as into
 // another folder, or one rewritten that needed no change.
 TEST(SessionDocument, SaveAsElsewhereKeepsTheMusicFound) {

@@ -21,7 +21,7 @@ type_in() {
 
 # Sound alone: no full-screen window takes the keyboard when it plays.
 driver player-pattern 0 >/dev/null
-driver player-click 26 >/dev/null
+driver player-click 28 >/dev/null
 driver editor-wait 10000 >/dev/null
 read_state_until focus 100
 check_state "New opens the editor with one segment, the table with the keyboard" rows 1
@@ -96,7 +96,7 @@ cat "$E2E_WORK/compare.txt"
 # the keyboard; Edit brings the editor up with the file read again. A wrong
 # value is named in Russian under its field and stays out of the session.
 driver player-click 9 >/dev/null
-driver player-click 27 >/dev/null
+driver player-click 29 >/dev/null
 read_state_until focus 100
 press Tab Tab Tab Tab Tab Tab Tab
 type_in 110 0s

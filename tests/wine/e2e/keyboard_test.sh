@@ -44,7 +44,7 @@ starts_exposure Return
 stop_program
 start_player "$E2E_WORK/capture.raw"
 read_state() { driver player-state >"$E2E_WORK/state.txt"; }
-for id in 20 21 26 27 9 22 10; do
+for id in 20 21 28 29 9 22 10; do
   press Tab
   read_state_until focus "$id"
   check_state "player: Tab to control $id" focus "$id"
