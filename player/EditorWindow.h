@@ -15,7 +15,8 @@ enum class EditedName { File, LibraryCopy, New };
 
 // Shows the document in the editor, made if it is not up. Changes not yet
 // saved of the session it showed are asked about first; false when the
-// user keeps them (Cancel), and nothing changes.
+// user keeps them (Cancel), or the window cannot be made, and nothing
+// changes.
 bool OpenInEditor(HINSTANCE instance, const SessionDocument& document, const std::string& name,
                   EditedName kind);
 
