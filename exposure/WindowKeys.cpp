@@ -16,9 +16,10 @@ int RunMessageLoopA() {
   return static_cast<int>(message.wParam);
 }
 
-int RunMessageLoopW() {
+int RunMessageLoopW(bool (*otherWindowKeys)(MSG* message)) {
   MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0)) {
+    if (otherWindowKeys(&message)) continue;
     if (IsDialogMessageW(ExposureState.ControlPanel, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

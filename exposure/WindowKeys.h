@@ -8,9 +8,11 @@
 // The message loop of the program, whose window is ExposureState.ControlPanel.
 // Returns the exit code that PostQuitMessage gave. The panel's window is
 // ANSI and runs the narrow loop; the player's is Unicode and runs the wide
-// one, so that typed characters reach it as UTF-16.
+// one, so that typed characters reach it as UTF-16. The wide loop offers
+// each message first to the keys of the program's other window (the
+// player's editor), which return true for a message they took.
 int RunMessageLoopA();
-int RunMessageLoopW();
+int RunMessageLoopW(bool (*otherWindowKeys)(MSG* message));
 
 // The control id of a WM_COMMAND's wParam. Enter reaches a window that is not
 // a dialog as IDOK: it stands for the focused control, so that Enter presses

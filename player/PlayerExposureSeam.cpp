@@ -1,5 +1,5 @@
 // The player's side of the exposure control: the settings come from the
-// chosen session and pattern, and the session's schedule writes the
+// chosen session (or the editor's) and pattern, and the session's schedule writes the
 // frequency while it plays.
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 #include "sound/SessionSchedule.h"
 
 void CopyExposureSettings() {
-  const Session* session = ChosenSession();
+  const Session* session = TakeSessionToStart();
   const ScheduledBlock first = ScheduleBlock(*session, 0);
   StoreField(ExposureState.session, session);
   StoreField(ExposureState.frequency, first.frequency);

@@ -7,6 +7,8 @@ const char* InCurrentLanguage(const Utf8Pair& text) {
 const Utf8Pair PlayerTitle = {"Тессовант: сеансы", "Tessovant: sessions"};
 const Utf8Pair SessionsLabel = {"Сеансы:", "Sessions:"};
 const Utf8Pair OpenCaption = {"Открыть...", "Open..."};
+const Utf8Pair NewCaption = {"Новый", "New"};
+const Utf8Pair EditCaption = {"Изменить", "Edit"};
 const Utf8Pair SafetyWarning = {"Внимание: мигающий свет опасен при эпилепсии.",
                                 "Warning: flashing light can trigger epileptic seizures."};
 const Utf8Pair SegmentsWord = {"сегментов", "segments"};

@@ -18,6 +18,8 @@ const char* InCurrentLanguage(const Utf8Pair& text);
 extern const Utf8Pair PlayerTitle;
 extern const Utf8Pair SessionsLabel;
 extern const Utf8Pair OpenCaption;
+extern const Utf8Pair NewCaption;
+extern const Utf8Pair EditCaption;
 extern const Utf8Pair SafetyWarning;
 extern const Utf8Pair SegmentsWord;
 extern const Utf8Pair SegmentsFewWord;

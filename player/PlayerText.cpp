@@ -5,6 +5,7 @@
 #include "exposure/ExposureState.h"
 #include "sound/SessionClock.h"
 #include "panel/FormatFrequency.h"
+#include "player/EditorStrings.h"
 #include "player/PlayerStrings.h"
 #include "player/RussianSessionProblems.h"
 
@@ -76,12 +77,28 @@ std::string ListedTitle(const Session& session, const std::string& fileName) {
   return fileName;
 }
 
-std::string BadFileMessage(const std::string& path, const SessionError& error) {
+std::string LineProblem(const SessionError& error) {
   const std::string line =
       error.line == 0 ? "" : Word(LineWord) + " " + std::to_string(error.line) + ": ";
-  return path + "\n" + line + SessionProblemInCurrentLanguage(error);
+  return line + SessionProblemInCurrentLanguage(error);
+}
+
+std::string BadFileMessage(const std::string& path, const SessionError& error) {
+  return path + "\n" + LineProblem(error);
 }
 
 std::string UnreadableFileMessage(const std::string& path) {
   return path + "\n" + Word(UnreadableFile);
+}
+
+std::string PictureLine(const Session& session, int64_t pointedBlock) {
+  const std::string described = DescribeSession(session);
+  if (pointedBlock < 0) return described;
+  const uint32_t pointedMs = static_cast<uint32_t>(pointedBlock) * SessionBlockMs;
+  return described + "; " + Word(PointedWord) + ": " + SessionProgress(session, pointedMs);
+}
+
+std::string SaveQuestionText(const std::string& sessionName) {
+  std::string question = Word(SaveQuestion);
+  return question.replace(question.find("%s"), 2, sessionName);
 }

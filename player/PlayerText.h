@@ -24,9 +24,20 @@ std::string SessionProgress(const Session& session, uint32_t elapsedMs);
 // else its title in the other, else the name of its file.
 std::string ListedTitle(const Session& session, const std::string& fileName);
 
+// The line of the file (if the problem has one) and what is wrong there.
+std::string LineProblem(const SessionError& error);
+
 // The path of a file that stays out of the list, then on a line of its own
-// the line of the file (if the problem has one) and what is wrong there.
+// its LineProblem.
 std::string BadFileMessage(const std::string& path, const SessionError& error);
+
+// The line under the editor's picture: the session's description, and for
+// the block under the mouse cursor (none below 0) its time, segment and
+// frequency.
+std::string PictureLine(const Session& session, int64_t pointedBlock);
+
+// The question before the editor's unsaved changes are left behind.
+std::string SaveQuestionText(const std::string& sessionName);
 
 // The path of a file that could not be read, then that it could not.
 std::string UnreadableFileMessage(const std::string& path);

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <deque>
 #include <string>
 
 #include "exposure/ExposureControl.h"
@@ -13,6 +14,7 @@
 #include "panel/Language.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
+#include "player/EditorWindow.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
@@ -37,6 +39,8 @@ const uint32_t EndGraceMs = 3000;
 // ExposureState.
 HWND sessionList;
 HWND openButton;
+HWND newButton;
+HWND editButton;
 HWND pauseButton;
 HWND sessionsLabel;
 HWND patternLabel;
@@ -49,6 +53,9 @@ HWND warningLine;
 // What the progress line says once no session plays, or nullptr while one
 // plays or before the first: it follows a language switch.
 const Utf8Pair* endOfSession;
+// The editor's sessions that were played, and the one the next Start plays.
+std::deque<Session> playedCopies;
+const Session* copyToStart;
 
 HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD style,
                          DWORD extendedStyle, ChildPlace place, int id) {
@@ -78,8 +85,12 @@ void CreateControls(HINSTANCE instance) {
                                     WS_EX_CLIENTEDGE, {10, 30, 260, 120}, SessionListId);
   openButton =
       CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 30, 165, 28}, OpenButtonId);
+  newButton =
+      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 65, 80, 28}, NewButtonId);
+  editButton =
+      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {370, 65, 80, 28}, EditButtonId);
   ExposureState.languageButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
-                                                     {285, 65, 165, 28}, PlayerLanguageButtonId);
+                                                     {285, 122, 165, 28}, PlayerLanguageButtonId);
   descriptionLine =
       CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 158, 440, 18}, DescriptionLineId);
   patternLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 188, 220, 18}, 0);
@@ -115,27 +126,44 @@ void ShowDescription() {
   SetText(descriptionLine, session ? DescribeSession(*session) : "");
 }
 
-void AddToList(const ListedSession& listed) {
+// Each item holds the index of its session in ListedSessions, where the
+// superseded ones stay unlisted.
+void AddToList(size_t index) {
+  const ListedSession& listed = ListedSessions[index];
   const std::wstring title = WideFromUtf8(ListedTitle(listed.session, listed.fileName));
-  SendMessageW(sessionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+  const LRESULT item =
+      SendMessageW(sessionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+  SendMessageW(sessionList, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(index));
+}
+
+const ListedSession* ChosenListed() {
+  const LRESULT chosen = SendMessageW(sessionList, LB_GETCURSEL, 0, 0);
+  if (chosen == LB_ERR) return nullptr;
+  const LRESULT index = SendMessageW(sessionList, LB_GETITEMDATA, static_cast<WPARAM>(chosen), 0);
+  if (index < 0 || static_cast<size_t>(index) >= ListedSessions.size()) return nullptr;
+  return &ListedSessions[static_cast<size_t>(index)];
 }
 
 // Every title again in the current language, the chosen one still chosen.
 void FillSessionList() {
-  const LRESULT chosen = SendMessageW(sessionList, LB_GETCURSEL, 0, 0);
+  const ListedSession* chosen = ChosenListed();
   SendMessageW(sessionList, LB_RESETCONTENT, 0, 0);
-  for (const ListedSession& listed : ListedSessions) AddToList(listed);
-  SendMessageW(sessionList, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+  for (size_t i = 0; i < ListedSessions.size(); i++) {
+    if (ListedSessions[i].superseded) continue;
+    AddToList(i);
+    if (&ListedSessions[i] == chosen)
+      SendMessageW(sessionList, LB_SETCURSEL, SendMessageW(sessionList, LB_GETCOUNT, 0, 0) - 1, 0);
+  }
 }
 
 void SelectLast() {
-  SendMessageW(sessionList, LB_SETCURSEL, ListedSessions.size() - 1, 0);
+  SendMessageW(sessionList, LB_SETCURSEL, SendMessageW(sessionList, LB_GETCOUNT, 0, 0) - 1, 0);
   ShowDescription();
 }
 
 void LoadFile(const wchar_t* path) {
   if (!LoadSessionFile(path, ExposureState.ControlPanel)) return;
-  AddToList(ListedSessions.back());
+  AddToList(ListedSessions.size() - 1);
   SelectLast();
 }
 
@@ -179,26 +207,21 @@ void HandleVolumeScroll() {
   SetText(volumeReadout, std::to_string(level) + " %");
 }
 
-void HandleStartStop() {
-  if (LoadField(ExposureState.running) == 0 && ChosenSession() == nullptr) return;
-  HandleStartStopCommand();
-  if (LoadField(ExposureState.running) == 0) return;
+void ShowProgress() {
   endOfSession = nullptr;
   SetTimer(ExposureState.ControlPanel, ProgressTimerId, ProgressPeriodMs, nullptr);
   UpdateProgress();
 }
 
-// Pairs of a name and its pattern, each ended by a null, and a null after
-// the last pair.
-std::wstring OpenFilter() {
-  const std::string filter = std::string(InCurrentLanguage(SessionFilesFilter)) + '\0' + "*.txt" +
-                             '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
-  return WideFromUtf8(filter);
+void HandleStartStop() {
+  if (LoadField(ExposureState.running) == 0 && ChosenSession() == nullptr) return;
+  HandleStartStopCommand();
+  if (LoadField(ExposureState.running) == 1) ShowProgress();
 }
 
 void HandleOpen() {
   wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring filter = OpenFilter();
+  const std::wstring filter = SessionFileFilter();
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = ExposureState.ControlPanel;
@@ -207,6 +230,21 @@ void HandleOpen() {
   dialog.nMaxFile = sizeof path / sizeof path[0];
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (GetOpenFileNameW(&dialog)) LoadFile(path);
+}
+
+void EditNew() {
+  OpenInEditor(GetModuleHandleW(nullptr), NewDocument(), "", EditedName::New);
+}
+
+// A library session is edited as a copy, a file as itself.
+void EditChosen() {
+  const ListedSession* listed = ChosenListed();
+  SessionDocument document;
+  if (!listed || !OpenListedDocument(*listed, document, ExposureState.ControlPanel)) return;
+  const bool library = listed->path.empty();
+  OpenInEditor(GetModuleHandleW(nullptr), document,
+               library ? ListedTitle(listed->session, listed->fileName) : listed->fileName,
+               library ? EditedName::LibraryCopy : EditedName::File);
 }
 
 // Buttons act on a click (code 0); the list on a new selection, by the
@@ -220,6 +258,8 @@ void HandleCommand(WPARAM wParam) {
   if (id == PlayerLanguageButtonId) ToggleLanguage(ApplyPlayerLanguage);
   if (id == OpenButtonId) HandleOpen();
   if (id == PauseButtonId) TogglePause();
+  if (id == NewButtonId) EditNew();
+  if (id == EditButtonId) EditChosen();
 }
 
 }  // namespace
@@ -241,6 +281,8 @@ void ApplyPlayerLanguage() {
   SetText(ExposureState.ControlPanel, InCurrentLanguage(PlayerTitle));
   SetText(sessionsLabel, InCurrentLanguage(SessionsLabel));
   SetText(openButton, InCurrentLanguage(OpenCaption));
+  SetText(newButton, InCurrentLanguage(NewCaption));
+  SetText(editButton, InCurrentLanguage(EditCaption));
   SetPanelText(ExposureState.languageButton, LanguageButtonCaption);
   SetPanelText(patternLabel, InCurrentLanguage(VisualLabel));
   SetText(warningLine, InCurrentLanguage(SafetyWarning));
@@ -250,6 +292,7 @@ void ApplyPlayerLanguage() {
   ShowExposureRunning(LoadField(ExposureState.running) == 1);
   ShowDescription();
   if (endOfSession != nullptr) SetText(progressLine, InCurrentLanguage(*endOfSession));
+  ApplyEditorLanguage();
 }
 
 void LoadCommandLineSessions() {
@@ -281,9 +324,37 @@ void ShowPauseState() {
 }
 
 const Session* ChosenSession() {
-  const LRESULT chosen = SendMessageW(sessionList, LB_GETCURSEL, 0, 0);
-  if (chosen == LB_ERR || static_cast<size_t>(chosen) >= ListedSessions.size()) return nullptr;
-  return &ListedSessions[static_cast<size_t>(chosen)].session;
+  const ListedSession* listed = ChosenListed();
+  return listed ? &listed->session : nullptr;
+}
+
+const Session* TakeSessionToStart() {
+  const Session* session = copyToStart ? copyToStart : ChosenSession();
+  copyToStart = nullptr;
+  return session;
+}
+
+void PlayEditedSession(const Session& session) {
+  playedCopies.push_back(session);
+  copyToStart = &playedCopies.back();
+  if (LoadField(ExposureState.running) == 1) StopExposure(true);
+  StartExposure();
+  ShowProgress();
+}
+
+void ListSavedSession(const std::wstring& path) {
+  SupersedeListed(path);
+  const bool listed = LoadSessionFile(path.c_str(), ExposureState.ControlPanel);
+  FillSessionList();
+  if (listed) SelectLast();
+}
+
+// Pairs of a name and its pattern, each ended by a null, and a null after
+// the last pair.
+std::wstring SessionFileFilter() {
+  const std::string filter = std::string(InCurrentLanguage(SessionFilesFilter)) + '\0' + "*.txt" +
+                             '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
+  return WideFromUtf8(filter);
 }
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -302,6 +373,9 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_SYSCOMMAND:
       if (HoldsOffScreenSaver(wParam)) return 0;
+      break;
+    case WM_CLOSE:
+      if (!EditorLetsGo()) return 0;
       break;
     case WM_DESTROY:
       EndExposureOnClose();

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "sound/SessionFile.h"
 
 constexpr int PlayerLanguageButtonId = 9;  // as on the panel
@@ -18,6 +20,8 @@ constexpr int ProgressLineId = 24;
 constexpr int PauseButtonId = 25;
 constexpr int VolumeSliderId = 26;
 constexpr int VolumeReadoutId = 27;
+constexpr int NewButtonId = 28;
+constexpr int EditButtonId = 29;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
 // False when there is no window, which would leave the program running
@@ -41,5 +45,21 @@ void ShowPauseState();
 
 // The session chosen in the list, or nullptr.
 const Session* ChosenSession();
+
+// What the next Start plays: the editor's session when it asked to play one,
+// else the session chosen in the list. Each asks once.
+const Session* TakeSessionToStart();
+
+// Plays the editor's session at once, stopping any that plays: a copy of
+// it, kept for as long as the program runs, since an exposure's workers
+// read their session without a lock and may outlive it.
+void PlayEditedSession(const Session& session);
+
+// The editor has saved this file (a whole path): the list shows it as it is
+// now, chosen, in place of what it showed of it before.
+void ListSavedSession(const std::wstring& path);
+
+// The Open and Save dialogs' choice of files: sessions, or all.
+std::wstring SessionFileFilter();
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

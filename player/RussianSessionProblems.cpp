@@ -92,6 +92,9 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::ColourForm:
       return "colour " + Quoted(e.field) +
              " — не white, red, green, blue, amber, violet и не #RRGGBB";
+    case SessionProblem::TextNotWritable:
+      return (e.word == "title" ? "в title " : "в имени файла music ") + Quoted(e.field) +
+             " есть # или перенос строки: файл сеанса их в нём не сохранит";
     case SessionProblem::MusicMissing:
       return MusicFileName(e) + " не найден";
     case SessionProblem::MusicUnreadable:

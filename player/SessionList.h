@@ -8,10 +8,16 @@
 #include <deque>
 #include <string>
 
+#include "player/SessionDocument.h"
 #include "sound/SessionFile.h"
 
 struct ListedSession {
   std::string fileName;  // UTF-8; listed when the session has no title
+  std::string path;      // the file's whole path, UTF-8; empty for the library's
+  std::string text;      // a library session's text, for the editor's copy of it
+  // Saved again since it was read, and read again after: no longer listed,
+  // but kept, as an exposure may still play it.
+  bool superseded;
   Session session;
 };
 
@@ -26,3 +32,15 @@ void LoadLibrarySessions(HINSTANCE instance);
 // for a bad one a message in the current language names the file, the line
 // and what is wrong.
 bool LoadSessionFile(const wchar_t* path, HWND owner);
+
+// The file of this whole path has been saved: the sessions read from it
+// before are superseded.
+void SupersedeListed(const std::wstring& path);
+
+// The listed session's text for the editor: a library session's own, a
+// file's read again, so that the lines as they stand now are kept. False,
+// after a message, when the file can no longer be read or checked.
+bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, HWND owner);
+
+// A message box, Unicode, about a session file that is not taken.
+void ShowSessionFileProblem(HWND owner, const std::string& message);

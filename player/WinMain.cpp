@@ -2,6 +2,7 @@
 
 #include "exposure/ExposureState.h"
 #include "exposure/WindowKeys.h"
+#include "player/EditorWindow.h"
 #include "player/PlayerWindow.h"
 #include "player/SessionList.h"
 #include "visual/StimulationWindow.h"
@@ -24,5 +25,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetProgramStartFields(UserLanguage());
   ApplyPlayerLanguage();
   LoadCommandLineSessions();
-  return RunMessageLoopW();
+  return RunMessageLoopW(HandleEditorKeys);
 }

@@ -5,7 +5,8 @@
 # controls, and screenshots (PNG) and the sound that it played (WAV) are
 # written to a folder whose path is printed at the end. Then the session
 # player plays a short session to its end, sound alone, and its window is
-# shot while it plays, in Russian and in English. It runs the release
+# shot while it plays, in Russian and in English; and the session editor is
+# shot on a copy of a library session in both languages. It runs the release
 # build where 32-bit programs run, else the win64 build, and says which on
 # its first line. Only the processes started here are stopped.
 #   scripts/demo.sh [OUTPUT_DIR]
@@ -149,6 +150,25 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 echo "demo: a session of 8 s played in the session player" >&2
+# The editor on a copy of the library's sleep session (the fifth by file
+# name), shot in English, the player's language by now, then in Russian.
+editor_shot() {
+  driver editor-state >"$state"
+  IFS=, read -r px py pw ph <<<"$(value rect "$state")"
+  shot "$out/.screen.png"
+  /usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$1"
+}
+driver player-session 4 >/dev/null
+driver player-click 29 >/dev/null
+driver editor-wait 10000 >/dev/null
+sleep 0.5
+editor_shot "$out/editor-english.png"
+# The language button brings the player forward; Edit the editor again.
+driver player-click 9 >/dev/null
+driver player-click 29 >/dev/null
+sleep 0.5
+editor_shot "$out/editor.png"
+echo "demo: the session editor shown in English and in Russian" >&2
 driver close-wait 10000 >/dev/null
 wait "$program_pid" || true
 rm -f "$session"

@@ -1,5 +1,6 @@
 // The reader's handling of one line's fields, shared by the line dispatch
-// (SessionFile.cpp) and the segment's words (SessionWords.cpp).
+// (SessionFile.cpp), the segment's words (SessionWords.cpp) and the check
+// of a value before it is written (SessionLines.cpp).
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,12 @@ bool Problem(SessionError& error, SessionProblem problem, const std::string& wor
 bool Refuse(const std::string& name, uint64_t line, SessionError& error);
 
 bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error);
+bool ParseModeField(const std::string& field, SoundMode& mode, SessionError& error);
+bool ParseFrequencyField(const std::string& field, uint32_t& frequency, SessionError& error);
+// A whole number of per cent, 0..100, of a word (volume, noise, brightness)
+// or of the music.
+bool ParseLevelField(const std::string& word, const std::string& field, uint32_t& level,
+                     SessionError& error);
 
 // The fields from `first` on: volume, noise, light, brightness and colour,
 // in any order, each at most once.

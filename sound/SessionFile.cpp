@@ -34,9 +34,7 @@ bool AfterColourWord(const std::string& line, size_t at) {
 // of a file written on Windows.
 std::string Content(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  size_t hash = line.find('#');
-  while (hash != std::string::npos && AfterColourWord(line, hash)) hash = line.find('#', hash + 1);
-  return line.substr(0, hash);
+  return line.substr(0, CommentStart(line));
 }
 
 std::string Trimmed(const std::string& text) {
@@ -51,25 +49,6 @@ std::string AfterFields(const std::string& content, size_t skip) {
   for (size_t i = 0; i < skip && at != std::string::npos; i++)
     at = content.find_first_not_of(" \t", content.find_first_of(" \t", at));
   return at == std::string::npos ? "" : Trimmed(content.substr(at));
-}
-
-bool ParseMode(const std::string& field, SoundMode& mode, SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseWholeNumber(field, ModeCount, value))
-    return Problem(error, SessionProblem::ModeForm, "", Printable(field));
-  if (value >= ModeCount) return Problem(error, SessionProblem::ModeRange, "", Printable(field));
-  mode = static_cast<SoundMode>(value);
-  return true;
-}
-
-bool ParseFrequency(const std::string& field, uint32_t& frequency, SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseHertz(field, value))
-    return Problem(error, SessionProblem::FrequencyForm, "", Printable(field));
-  if (value < MinimumFrequency || value > MaximumFrequency)
-    return Problem(error, SessionProblem::FrequencyRange, "", Printable(field));
-  frequency = static_cast<uint32_t>(value);
-  return true;
 }
 
 bool StartsWord(const std::string& field) {
@@ -87,10 +66,10 @@ bool ParseSegment(size_t count, const std::vector<std::string>& fields, SessionS
   if (numbers == fields.size()) numbers = count;
   if (numbers > 4) return Problem(error, SessionProblem::FieldCount, "", "", numbers);
   if (!ParseDurationField(fields[0], segment.blocks, error)) return false;
-  if (!ParseMode(fields[1], segment.mode, error)) return false;
-  if (!ParseFrequency(fields[2], segment.firstFrequency, error)) return false;
+  if (!ParseModeField(fields[1], segment.mode, error)) return false;
+  if (!ParseFrequencyField(fields[2], segment.firstFrequency, error)) return false;
   segment.lastFrequency = segment.firstFrequency;
-  if (numbers == 4 && !ParseFrequency(fields[3], segment.lastFrequency, error)) return false;
+  if (numbers == 4 && !ParseFrequencyField(fields[3], segment.lastFrequency, error)) return false;
   return ParseSegmentWords(fields, numbers, segment, error);
 }
 
@@ -135,14 +114,8 @@ bool ParseMusic(size_t count, const std::string& content, uint64_t line, Directi
   if (count < 3) return Problem(error, SessionProblem::DirectiveValues, "music", "", count - 1);
   const std::string rest = AfterFields(content, 1);
   const size_t levelAt = rest.find_last_of(" \t") + 1;
-  uint64_t level = 0;
-  const std::string levelField = rest.substr(levelAt);
-  if (!ParseWholeNumber(levelField, FullLevel, level))
-    return Problem(error, SessionProblem::LevelForm, "music", Printable(levelField));
-  if (level > FullLevel)
-    return Problem(error, SessionProblem::LevelRange, "music", Printable(levelField));
+  if (!ParseLevelField("music", rest.substr(levelAt), session.musicLevel, error)) return false;
   session.musicFile = Trimmed(rest.substr(0, levelAt));
-  session.musicLevel = static_cast<uint32_t>(level);
   session.musicLine = line;
   return true;
 }
@@ -187,6 +160,31 @@ bool Problem(SessionError& error, SessionProblem problem, const std::string& wor
   error.count = count;
   error.limit = limit;
   return false;
+}
+
+size_t CommentStart(const std::string& line) {
+  size_t hash = line.find('#');
+  while (hash != std::string::npos && AfterColourWord(line, hash)) hash = line.find('#', hash + 1);
+  return hash;
+}
+
+bool ParseModeField(const std::string& field, SoundMode& mode, SessionError& error) {
+  uint64_t value = 0;
+  if (!ParseWholeNumber(field, ModeCount, value))
+    return Problem(error, SessionProblem::ModeForm, "", Printable(field));
+  if (value >= ModeCount) return Problem(error, SessionProblem::ModeRange, "", Printable(field));
+  mode = static_cast<SoundMode>(value);
+  return true;
+}
+
+bool ParseFrequencyField(const std::string& field, uint32_t& frequency, SessionError& error) {
+  uint64_t value = 0;
+  if (!ParseHertz(field, value))
+    return Problem(error, SessionProblem::FrequencyForm, "", Printable(field));
+  if (value < MinimumFrequency || value > MaximumFrequency)
+    return Problem(error, SessionProblem::FrequencyRange, "", Printable(field));
+  frequency = static_cast<uint32_t>(value);
+  return true;
 }
 
 bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error) {

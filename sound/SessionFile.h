@@ -92,6 +92,9 @@ enum class SessionProblem {
   PatternForm,       // field
   PatternRange,      // field
   ColourForm,        // field
+  // A title or music file that cannot be written as a line (word: title or
+  // music; field): a # in it would start a comment, a line break end it.
+  TextNotWritable,
   // The music file, found when the session is loaded (field: its path):
   MusicMissing,     // no such file
   MusicUnreadable,  // it cannot be opened or read
@@ -120,6 +123,10 @@ struct SessionError {
 // gives "session"). False with the first line found wrong and what is wrong.
 bool ParseSession(const std::string& text, const std::string& name, Session& session,
                   SessionError& error);
+
+// Where a line's comment begins: its first # that is not a colour's right
+// after the word colour; npos without a comment.
+size_t CommentStart(const std::string& line);
 
 // The English words of a problem: what render-sound prints after the line.
 std::string EnglishSessionProblem(const SessionError& error);

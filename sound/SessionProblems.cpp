@@ -83,6 +83,9 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return "light " + e.field + " is out of range 0..4";
     case SessionProblem::ColourForm:
       return "colour '" + e.field + "' is not white, red, green, blue, amber, violet or #RRGGBB";
+    case SessionProblem::TextNotWritable:
+      return (e.word == "title" ? "the title '" : "the music file '") + e.field +
+             "' holds a # or a line break, which a session file cannot keep in it";
     case SessionProblem::MusicMissing:
       return MusicFile(e) + " does not exist";
     case SessionProblem::MusicUnreadable:

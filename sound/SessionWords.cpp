@@ -9,16 +9,6 @@ namespace {
 const char* const SegmentWords[] = {"volume", "noise", "light", "brightness", "colour"};
 constexpr size_t SegmentWordCount = sizeof SegmentWords / sizeof SegmentWords[0];
 
-bool ParseLevel(const std::string& word, const std::string& field, uint32_t& level,
-                SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseWholeNumber(field, FullLevel, value))
-    return Problem(error, SessionProblem::LevelForm, word, Printable(field));
-  if (value > FullLevel) return Problem(error, SessionProblem::LevelRange, word, Printable(field));
-  level = static_cast<uint32_t>(value);
-  return true;
-}
-
 bool ParseNoiseColour(const std::string& field, NoiseColour& noise, SessionError& error) {
   if (field == "white") noise = NoiseColour::White;
   if (field == "pink") noise = NoiseColour::Pink;
@@ -67,16 +57,26 @@ size_t ValuesOf(const std::string& word) { return word == "noise" ? 2 : 1; }
 
 bool ParseWord(const std::string& word, const std::string* values, SessionSegment& segment,
                SessionError& error) {
-  if (word == "volume") return ParseLevel(word, values[0], segment.volume, error);
+  if (word == "volume") return ParseLevelField(word, values[0], segment.volume, error);
   if (word == "noise")
     return ParseNoiseColour(values[0], segment.noise, error) &&
-           ParseLevel(word, values[1], segment.noiseLevel, error);
+           ParseLevelField(word, values[1], segment.noiseLevel, error);
   if (word == "light") return ParsePattern(values[0], segment.light, error);
-  if (word == "brightness") return ParseLevel(word, values[0], segment.brightness, error);
+  if (word == "brightness") return ParseLevelField(word, values[0], segment.brightness, error);
   return ParseColour(values[0], segment.colour, error);
 }
 
 }  // namespace
+
+bool ParseLevelField(const std::string& word, const std::string& field, uint32_t& level,
+                     SessionError& error) {
+  uint64_t value = 0;
+  if (!ParseWholeNumber(field, FullLevel, value))
+    return Problem(error, SessionProblem::LevelForm, word, Printable(field));
+  if (value > FullLevel) return Problem(error, SessionProblem::LevelRange, word, Printable(field));
+  level = static_cast<uint32_t>(value);
+  return true;
+}
 
 bool NamedColour(const std::string& name, uint32_t& colour) {
   const struct {

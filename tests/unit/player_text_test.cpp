@@ -101,7 +101,7 @@ TEST(PlayerText, ListedTitleFallsBackToTheOtherLanguageThenTheFileName) {
 TEST(PlayerText, EveryProblemHasRussianWordsNamingTheSameValues) {
   for (const char* word : {"noise", "light", "colour", "volume", "music", "fade-in", "title"}) {
     for (int kind = static_cast<int>(SessionProblem::FieldCount);
-         kind <= static_cast<int>(SessionProblem::ColourForm); kind++) {
+         kind <= static_cast<int>(SessionProblem::TextNotWritable); kind++) {
       SessionError error{3, static_cast<SessionProblem>(kind), word, "x7", 123, 456, "", ""};
       const std::string english = EnglishSessionProblem(error);
       const std::string russian = RussianSessionProblem(error);
@@ -141,4 +141,27 @@ TEST(PlayerText, BadFileMessageInTheInterfacesLanguage) {
   }
   InLanguage russian(LanguageRussian);
   EXPECT_EQ(UnreadableFileMessage("a.txt"), "a.txt\nне читается или больше 64 МиБ");
+}
+
+// Catches the editor's picture line or its question about unsaved changes in
+// the wrong language, or the place under the cursor at the wrong block.
+TEST(PlayerText, EditorsLinesInTheInterfacesLanguage) {
+  const struct {
+    const char* language;
+    int64_t block;
+    const char* line;
+    const char* question;
+  } cases[] = {
+      {LanguageRussian, -1, "0:15, 3 сегмента, от 6,00 до 10,00 Гц",
+       "Сохранить изменения в сеансе «вечер.txt»?"},
+      {LanguageEnglish, 30,
+       "0:15, 3 segments, from 6,00 to 10,00 Hz; under the cursor: 0:07 / 0:15, segment 2 of 3, "
+       "6,00 Hz",
+       "Save the changes to the session 'вечер.txt'?"},
+  };
+  for (const auto& c : cases) {
+    InLanguage language(c.language);
+    EXPECT_EQ(PictureLine(SlideAndHold(), c.block), c.line);
+    EXPECT_EQ(SaveQuestionText("вечер.txt"), c.question);
+  }
 }

@@ -17,8 +17,8 @@
 //   ping [ms] | forward | close-wait [ms]
 // and for the session player:
 //   player-wait [ms] | player-state | player-click ID | player-pattern INDEX
-//   player-volume LEVEL
-//   player-message [ms]
+//   player-volume LEVEL | player-session INDEX
+//   player-message [ms] [answer-id] | editor-wait [ms] | editor-state
 //   locale                          the code page and interface language Wine gives
 //   sample-screen MS PERIOD_MS X Y   "t red green blue" lines of one pixel
 #include <cstdio>
@@ -58,10 +58,13 @@ int RunWithArguments(int argc, char** argv) {
   if (strcmp(command, "player-state") == 0) return PrintPlayerState();
   if (strcmp(command, "locale") == 0) return PrintLocale();
   if (strcmp(command, "player-message") == 0)
-    return AnswerPlayerMessage(TimeoutArgument(argc, argv, 2, 10000));
+    return AnswerPlayerMessage(TimeoutArgument(argc, argv, 2, 10000), argc > 3 ? atoi(argv[3]) : IDOK);
+  if (strcmp(command, "editor-wait") == 0) return WaitForEditor(TimeoutArgument(argc, argv, 2, 20000));
+  if (strcmp(command, "editor-state") == 0) return PrintEditorState();
   if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));
   if (strcmp(command, "player-pattern") == 0 && argc > 2) return ChoosePlayerPattern(atoi(argv[2]));
   if (strcmp(command, "player-volume") == 0 && argc > 2) return SetPlayerVolume(atoi(argv[2]));
+  if (strcmp(command, "player-session") == 0 && argc > 2) return ChoosePlayerSession(atoi(argv[2]));
   if (strcmp(command, "sample-screen") == 0 && argc > 5)
     return SampleScreen(TimeoutArgument(argc, argv, 2, 1000), TimeoutArgument(argc, argv, 3, 5),
                         atoi(argv[4]), atoi(argv[5]));

@@ -10,6 +10,7 @@
 namespace {
 
 HWND Player() { return FindWindowA("TessovantSessionWindow", nullptr); }
+HWND Editor() { return FindWindowA("TessovantEditorWindow", nullptr); }
 
 // A window's text, or a list item's with index >= 0, as UTF-8 on one line.
 std::string Text(HWND window, int item = -1) {
@@ -105,14 +106,14 @@ int ChoosePlayerPattern(int index) {
 }
 
 // A message box of the player's thread.
-int AnswerPlayerMessage(DWORD timeoutMs) {
+int AnswerPlayerMessage(DWORD timeoutMs, int answer) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
     HWND box = FindWindowA("#32770", nullptr);
     if (!box || !Player() ||
         GetWindowThreadProcessId(box, nullptr) != GetWindowThreadProcessId(Player(), nullptr))
       continue;
     std::printf("title=%s\ntext=%s\n", Text(box).c_str(), Text(GetDlgItem(box, 0xFFFF)).c_str());
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (answer != 0) PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
     return 0;
   }
   std::printf("error=no message box\n");
@@ -132,4 +133,42 @@ int SampleScreen(DWORD durationMs, DWORD periodMs, int x, int y) {
 int PrintLocale() {
   std::printf("acp=%u\nui.language=%04x\n", GetACP(), GetUserDefaultUILanguage());
   return 0;
+}
+
+int WaitForEditor(DWORD timeoutMs) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(20)) {
+    if (!Editor() || !IsWindowVisible(Editor()) || Text(GetDlgItem(Editor(), 162)).empty()) continue;
+    std::printf("editor=ready\n");
+    return 0;
+  }
+  std::printf("error=editor not found\n");
+  return 1;
+}
+
+int PrintEditorState() {
+  HWND editor = Editor();
+  if (!editor) return 1;
+  HWND table = GetDlgItem(editor, 100);
+  std::printf("title=%s\nrows=%ld\nselected=%ld\n", Text(editor).c_str(),
+              static_cast<long>(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0)),
+              static_cast<long>(SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                             LVNI_SELECTED)));
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &info);
+  std::printf("focus=%d\n", GetDlgCtrlID(info.hwndFocus));
+  // The segment's fields, the session's, and the problem and picture lines.
+  for (int id : {110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 130, 131, 132, 133, 134,
+                 136, 140, 151})
+    std::printf("field.%d=%s\n", id, Text(GetDlgItem(editor, id)).c_str());
+  RECT rect;
+  GetWindowRect(editor, &rect);
+  std::printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top);
+  return 0;
+}
+
+int ChoosePlayerSession(int index) {
+  HWND list = Player() ? GetDlgItem(Player(), 20) : nullptr;
+  return list && SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0) != LB_ERR ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The headless demonstration of the run command: it must say first which
 # build it runs (the one under test), leave the panel's screenshot, one of
-# each pattern, the sound of its four exposures and the session player's
-# window in Russian and in English while it plays, and stop every process it
-# started.
+# each pattern, the sound of its four exposures, the session player's
+# window in Russian and in English while it plays and the session editor's in
+# both, and stop every process it started.
 source "$(dirname "$0")/e2e.sh"
 
 out=$E2E_WORK/demo
@@ -24,6 +24,8 @@ check "panel screenshot is the panel" "$(size "$out/panel.png")" "500,200"
 check "English panel screenshot" "$(size "$out/panel-english.png")" "500,200"
 check "player screenshots in Russian and English" \
   "$(size "$out/player.png") $(size "$out/player-english.png")" "470,390 470,390"
+check "editor screenshots in Russian and English" \
+  "$(size "$out/editor.png") $(size "$out/editor-english.png")" "786,673 786,673"
 for name in smooth-strobe discrete-strobe circles grid; do
   check "$name screenshot covers the screen" "$(size "$out/$name.png")" "$screen"
 done

@@ -39,12 +39,12 @@ press Tab Tab Tab Tab Tab
 starts_exposure Return
 
 # A player the keyboard alone cannot use: Tab must go from the session list to
-# Open, the language button, the pattern list, the volume and Start; Enter
-# there must play.
+# Open, New, Edit, the language button, the pattern list, the volume and
+# Start; Enter there must play.
 stop_program
 start_player "$E2E_WORK/capture.raw"
 read_state() { driver player-state >"$E2E_WORK/state.txt"; }
-for id in 20 21 9 22 26 10; do
+for id in 20 21 28 29 9 22 26 10; do
   press Tab
   read_state_until focus "$id"
   check_state "player: Tab to control $id" focus "$id"

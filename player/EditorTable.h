@@ -1,0 +1,22 @@
+// The editor's table of segments: a list-view in report mode, one row per
+// segment in the order of the file, one column per value.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+HWND CreateTable(HINSTANCE instance, HWND parent);
+
+// The column headers in the current language.
+void NameColumns();
+
+// Every row again; ShowRow one row's cells.
+void FillTable();
+void ShowRow(size_t row);
+
+// Chooses the row, with the keyboard's focus mark, and scrolls it into view.
+void SelectRow(size_t row);
+
+// The table's WM_NOTIFY: a newly chosen row is taken up by the fields.
+void HandleTableNotice(const NMHDR* notice);
