@@ -99,7 +99,7 @@ void AnnounceSessionEnd(uint32_t exposure) {
 }
 
 bool QueueBlock(WaveOutOpening& opening, int block) {
-  opening.queued[block] = SessionBlocksLeft();
+  opening.queued[block] = SessionBlocksLeft(opening);
   return !opening.queued[block] || FillAudioBlock(opening, block);
 }
 
@@ -118,7 +118,7 @@ bool RefillFinishedBlocks(WaveOutOpening& opening, int& olderBlock, uint32_t exp
 // Nothing of the session left to queue, and the device has handed back
 // every block it was given.
 bool PlayedOut(const WaveOutOpening& opening) {
-  return !SessionBlocksLeft() && (!opening.queued[0] || Finished(opening, 0)) &&
+  return !SessionBlocksLeft(opening) && (!opening.queued[0] || Finished(opening, 0)) &&
          (!opening.queued[1] || Finished(opening, 1));
 }
 
@@ -249,14 +249,14 @@ LPVOID AudioThreadParameter(uint32_t exposureNumber) {
 // later.
 DWORD WINAPI AudioThread(LPVOID exposureNumber) {
   const uint32_t exposure = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(exposureNumber));
-  const bool session = LoadField(ExposureState.session) != nullptr;
   StoreField(ExposureState.samplePosition, 0);
   StoreField(ExposureState.sessionBlock, 0);
   bool playedOut = false;
-  // On this worker's stack: its exposure's noise and music, whatever
-  // exposure follows.
+  // On this worker's stack: its exposure's session, noise and music,
+  // whatever exposure follows.
   SessionSound sound;
   StartWorkerSound(sound, LoadField(ExposureState.session));
+  const bool session = sound.session != nullptr;
   for (bool firstOpening = true; Plays(exposure) && !SessionOver(exposure, playedOut);
        firstOpening = false) {
     if (!firstOpening) {

@@ -29,8 +29,8 @@ void StartWorkerSound(SessionSound& sound, const Session* session) {
     StoreField(ExposureState.musicFailed, 1);
 }
 
-bool SessionBlocksLeft() {
-  const Session* session = LoadField(ExposureState.session);
+bool SessionBlocksLeft(const WaveOutOpening& opening) {
+  const Session* session = opening.sound->session;
   return session == nullptr || LoadField(ExposureState.sessionBlock) < SessionBlocks(*session);
 }
 

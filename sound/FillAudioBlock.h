@@ -30,8 +30,8 @@ struct WaveOutOpening {
 extern uint32_t NoiseSeed;
 
 // Whether a block is still to be queued: always for one frequency, while
-// the schedule has blocks for a session.
-bool SessionBlocksLeft();
+// the schedule of the worker's own session has blocks.
+bool SessionBlocksLeft(const WaveOutOpening& opening);
 
 // A worker's own session sound for the session it plays (nullptr for none),
 // with the music opened; a music file that cannot be opened is left silent,
