@@ -110,7 +110,7 @@ bool SaveEdited(bool chooseName) {
   std::string path = saved.path;
   if (chooseName || path.empty()) {
     path = path.substr(folder.size());
-    if (!AskForFile(true, SessionFileFilter(), folder, path)) return false;
+    if (!AskForFile(true, FileFilter(SessionFilesFilter, "*.txt"), folder, path)) return false;
     MoveDocument(saved, path, folder.empty() ? CurrentFolder() : folder);
   }
   if (!SaveFileAtomically(path, DocumentText(saved))) {
@@ -148,10 +148,9 @@ void HoldEndOfSessionWhileUnsaved() {
 }
 
 void BrowseForMusic() {
-  const std::string filter = std::string(InCurrentLanguage(WaveFilesFilter)) + '\0' + "*.wav" +
-                             '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
   std::string chosen;
-  if (AskForFile(false, Wide(filter), FolderOf(Editor.document.path), chosen))
+  if (AskForFile(false, FileFilter(WaveFilesFilter, "*.wav"), FolderOf(Editor.document.path),
+                 chosen))
     SetControlText(MusicFileId, MusicName(chosen));
 }
 

@@ -221,7 +221,7 @@ void HandleStartStop() {
 
 void HandleOpen() {
   wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring filter = SessionFileFilter();
+  const std::wstring filter = FileFilter(SessionFilesFilter, "*.txt");
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = ExposureState.ControlPanel;
@@ -351,9 +351,9 @@ void ListSavedSession(const std::wstring& path) {
 
 // Pairs of a name and its pattern, each ended by a null, and a null after
 // the last pair.
-std::wstring SessionFileFilter() {
-  const std::string filter = std::string(InCurrentLanguage(SessionFilesFilter)) + '\0' + "*.txt" +
-                             '\0' + InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
+std::wstring FileFilter(const Utf8Pair& files, const char* pattern) {
+  const std::string filter = std::string(InCurrentLanguage(files)) + '\0' + pattern + '\0' +
+                             InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
   return WideFromUtf8(filter);
 }
 

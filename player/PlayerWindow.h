@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "player/PlayerStrings.h"
 #include "sound/SessionFile.h"
 
 constexpr int PlayerLanguageButtonId = 9;  // as on the panel
@@ -59,7 +60,8 @@ void PlayEditedSession(const Session& session);
 // now, chosen, in place of what it showed of it before.
 void ListSavedSession(const std::wstring& path);
 
-// The Open and Save dialogs' choice of files: sessions, or all.
-std::wstring SessionFileFilter();
+// A file dialog's choice of files: those of `pattern` (named by `files`),
+// or all.
+std::wstring FileFilter(const Utf8Pair& files, const char* pattern);
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
