@@ -4,15 +4,15 @@
 
 #include <cstring>
 
-#include "exposure/ExposureControl.h"
+#include "exposure/control/ExposureControl.h"
 #include "exposure/ExposureState.h"
-#include "exposure/WindowKeys.h"
+#include "platform/WindowKeys.h"
 #include "panel/FrequencyControls.h"
-#include "panel/Language.h"
+#include "language/Language.h"
 #include "panel/PanelColours.h"
-#include "panel/Strings.h"
+#include "language/Strings.h"
 #include "platform/ProgramWindow.h"
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "exposure/ExposureState.h"
-#include "panel/FormatFrequency.h"
+#include "language/FormatFrequency.h"
 #include "platform/ProgramWindow.h"
 
 namespace {

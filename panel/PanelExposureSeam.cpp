@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "exposure/Countdown.h"
-#include "exposure/ExposureSeam.h"
+#include "exposure/control/Countdown.h"
+#include "exposure/control/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "panel/Strings.h"
+#include "language/Strings.h"
 #include "platform/ProgramWindow.h"
 
 void CopyExposureSettings() {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "exposure/WindowKeys.h"
+#include "platform/WindowKeys.h"
 #include "panel/ControlPanel.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -3,13 +3,13 @@
 // frequency while it plays.
 #include <windows.h>
 
-#include "exposure/Countdown.h"
-#include "exposure/ExposureSeam.h"
+#include "exposure/control/Countdown.h"
+#include "exposure/control/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "panel/Strings.h"
+#include "language/Strings.h"
 #include "platform/FileNames.h"
 #include "player/PlayerWindow.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 
 void CopyExposureSettings() {
   const Session* session = TakeSessionToStart();

@@ -4,7 +4,7 @@
 // are the panel's, in Windows-1251, converted from that code page.
 #pragma once
 
-#include "panel/Strings.h"
+#include "language/Strings.h"
 
 // One of the player's texts in both languages, in UTF-8.
 struct Utf8Pair {

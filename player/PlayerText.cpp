@@ -4,10 +4,10 @@
 
 #include "exposure/ExposureState.h"
 #include "sound/SessionClock.h"
-#include "panel/FormatFrequency.h"
-#include "player/EditorStrings.h"
+#include "language/FormatFrequency.h"
+#include "editor/EditorStrings.h"
 #include "player/PlayerStrings.h"
-#include "player/RussianSessionProblems.h"
+#include "language/RussianSessionProblems.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 
 // "m:ss" of whole seconds; minutes are not wrapped into hours.
 std::string MinutesSeconds(uint64_t seconds);

@@ -7,14 +7,14 @@
 #include <deque>
 #include <string>
 
-#include "exposure/ExposureControl.h"
-#include "exposure/ExposureSeam.h"
+#include "exposure/control/ExposureControl.h"
+#include "exposure/control/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "exposure/WindowKeys.h"
-#include "panel/Language.h"
+#include "platform/WindowKeys.h"
+#include "language/Language.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
-#include "player/EditorWindow.h"
+#include "editor/EditorWindow.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"

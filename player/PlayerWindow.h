@@ -8,7 +8,7 @@
 #include <string>
 
 #include "player/PlayerStrings.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 
 constexpr int PlayerLanguageButtonId = 9;  // as on the panel
 constexpr int PlayerStartButtonId = 10;

@@ -8,8 +8,8 @@
 #include <deque>
 #include <string>
 
-#include "player/SessionDocument.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionDocument.h"
+#include "session_format/SessionFile.h"
 
 struct ListedSession {
   std::string fileName;  // UTF-8; listed when the session has no title

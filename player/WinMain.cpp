@@ -1,11 +1,11 @@
 #include <windows.h>
 
 #include "exposure/ExposureState.h"
-#include "exposure/WindowKeys.h"
-#include "player/EditorWindow.h"
+#include "platform/WindowKeys.h"
+#include "editor/EditorWindow.h"
 #include "player/PlayerWindow.h"
 #include "player/SessionList.h"
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "sound/FillAudioBlock.h"
 
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 
 uint32_t NoiseSeed = 1;
 

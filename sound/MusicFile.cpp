@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "sound/SessionFields.h"
+#include "session_format/SessionFields.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ReadOnlyFile.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 #include "sound/Synthesis.h"
 
 struct MusicFile {

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 
 constexpr uint32_t SessionBlockMs = 250;  // one block of 11025 frames
 

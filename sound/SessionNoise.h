@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 
 // Pink noise sums one held value per row; row k takes a new draw every
 // 2^(k+1) frames.

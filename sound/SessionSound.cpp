@@ -1,7 +1,7 @@
 #include "sound/SessionSound.h"
 
-#include "sound/SessionFields.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionFields.h"
+#include "session_format/SessionSchedule.h"
 
 namespace {
 

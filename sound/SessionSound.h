@@ -9,7 +9,7 @@
 #include <string>
 
 #include "sound/MusicFile.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 #include "sound/SessionNoise.h"
 #include "sound/Synthesis.h"
 

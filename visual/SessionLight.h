@@ -3,7 +3,7 @@
 #pragma once
 
 #include "exposure/Modes.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 
 // The segment's own pattern, or without the word light the one chosen in
 // the program that plays it.

@@ -13,7 +13,7 @@
 
 #include "exposure/ExposureState.h"
 #include "visual/Patterns.h"
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 #include "visual/VisualState.h"
 #include "visual/VisualThread.h"
 

@@ -13,7 +13,7 @@
 #include <cstring>
 
 #include "exposure/ExposureState.h"
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 #include "visual/VisualState.h"
 #include "visual/VisualThread.h"
 

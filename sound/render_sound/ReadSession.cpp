@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/FileNames.h"
-#include "sound/TextFields.h"
+#include "session_format/TextFields.h"
 
 namespace {
 // Far above any real session (a million segment lines fit in 30 MB), but a

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "sound/Synthesis.h"
-#include "sound/TextFields.h"
+#include "session_format/TextFields.h"
 
 namespace {
 

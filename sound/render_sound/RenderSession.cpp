@@ -10,9 +10,9 @@
 
 #include "platform/FileNames.h"
 #include "sound/MusicFile.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 #include "sound/Synthesis.h"
-#include "sound/TextFields.h"
+#include "session_format/TextFields.h"
 #include "sound/render_sound/ReadSession.h"
 
 namespace {

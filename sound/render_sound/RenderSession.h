@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 #include "sound/SessionSound.h"
 #include "sound/render_sound/RenderArguments.h"
 

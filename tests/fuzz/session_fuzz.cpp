@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 #include "sound/render_sound/RenderSession.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "exposure/ExposureState.h"
 #include "player/PlayerText.h"
-#include "player/RussianSessionProblems.h"
+#include "language/RussianSessionProblems.h"
 
 namespace {
 

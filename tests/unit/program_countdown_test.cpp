@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "exposure/Countdown.h"
+#include "exposure/control/Countdown.h"
 #include "exposure/ExposureState.h"
 
 namespace {

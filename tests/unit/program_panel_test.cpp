@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "exposure/ExposureState.h"
-#include "panel/FormatFrequency.h"
-#include "panel/Strings.h"
+#include "language/FormatFrequency.h"
+#include "language/Strings.h"
 #include "visual/ArrowKeys.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <string>
 
-#include "player/SessionDocument.h"
-#include "player/SessionPicture.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionDocument.h"
+#include "editor/SessionPicture.h"
+#include "session_format/SessionSchedule.h"
 
 namespace {
 

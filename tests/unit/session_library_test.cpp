@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "sound/SessionFile.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionFile.h"
+#include "session_format/SessionSchedule.h"
 
 namespace {
 // Hertz as the README writes them: "12", "4.5", "1.25".

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "WaveBytes.h"
-#include "sound/SessionFile.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionFile.h"
+#include "session_format/SessionSchedule.h"
 #include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 #include "sound/render_sound/RenderSession.h"

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "exposure/ExposureControl.h"
+#include "exposure/control/ExposureControl.h"
 #include "exposure/ExposureState.h"
 #include "panel/ControlPanel.h"
 #include "tests/wine/shared/ImportSlots.h"

@@ -16,13 +16,13 @@
 #include <map>
 #include <string>
 
-#include "exposure/Countdown.h"
-#include "exposure/ExposureControl.h"
-#include "exposure/ExposureSeam.h"
+#include "exposure/control/Countdown.h"
+#include "exposure/control/ExposureControl.h"
+#include "exposure/control/ExposureSeam.h"
 #include "exposure/ExposureState.h"
-#include "sound/SessionSchedule.h"
+#include "session_format/SessionSchedule.h"
 #include "tests/wine/shared/ImportSlots.h"
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 #include "visual/VisualState.h"
 
 namespace {

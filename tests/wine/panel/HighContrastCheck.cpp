@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "panel/ControlPanel.h"
-#include "panel/Language.h"
+#include "language/Language.h"
 #include "tests/wine/shared/ImportSlots.h"
 #include "tests/wine/visual/Exposure.h"
 

@@ -4,9 +4,9 @@
 // program's.
 #include <windows.h>
 
-#include "exposure/ExposureControl.h"
-#include "exposure/ExposureSeam.h"
-#include "visual/StimulationKeyboard.h"
+#include "exposure/control/ExposureControl.h"
+#include "exposure/control/ExposureSeam.h"
+#include "visual/window/StimulationKeyboard.h"
 
 #ifndef LEFT_OUT_CopyExposureSettings
 void CopyExposureSettings() {}

@@ -5,7 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "visual/StimulationWindow.h"
+#include "visual/window/StimulationWindow.h"
 #include "visual/VisualThread.h"
 
 namespace {

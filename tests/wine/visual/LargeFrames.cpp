@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "sound/SessionClock.h"
-#include "sound/SessionFile.h"
+#include "session_format/SessionFile.h"
 #include "tests/wine/visual/Exposure.h"
 #include "visual/Patterns.h"
 #include "visual/VisualState.h"

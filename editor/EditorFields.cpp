@@ -1,0 +1,228 @@
+#include "editor/EditorFields.h"
+
+#include "language/Language.h"
+#include "platform/FileNames.h"
+#include "platform/ProgramWindow.h"
+#include "editor/EditorState.h"
+#include "editor/EditorStrings.h"
+#include "player/PlayerText.h"
+#include "language/RussianSessionProblems.h"
+#include "sound/SessionSound.h"
+
+namespace {
+
+// A label's id: its field's, far above every control's.
+const int LabelOffset = 1000;
+const int LabelHeight = 16;
+const int LabelGap = 18;
+
+struct Field {
+  int id;
+  const Utf8Pair* label;
+  ChildPlace place;  // of the field; its label stands above it
+  bool list;
+  bool ofSegment;
+  SegmentField segmentField;
+  SessionField sessionField;
+};
+
+// A list's place holds its dropped-down height.
+const Field SegmentFields[] = {
+    {DurationId, &DurationColumn, {10, 226, 80, 22}, false, true, SegmentField::Duration, {}},
+    {ModeId, &SoundColumn, {100, 226, 190, 200}, true, true, SegmentField::Mode, {}},
+    {FromId, &FromColumn, {300, 226, 80, 22}, false, true, SegmentField::From, {}},
+    {ToId, &ToColumn, {390, 226, 80, 22}, false, true, SegmentField::To, {}},
+    {VolumeId, &VolumeColumn, {480, 226, 90, 22}, false, true, SegmentField::Volume, {}},
+    {NoiseColourId, &NoiseColumn, {10, 274, 120, 200}, true, true, SegmentField::Noise, {}},
+    {NoiseLevelId, &NoiseLevelLabel, {140, 274, 80, 22}, false, true, SegmentField::Noise, {}},
+    {LightId, &LightColumn, {230, 274, 190, 200}, true, true, SegmentField::Light, {}},
+    {BrightnessId, &BrightnessColumn, {430, 274, 90, 22}, false, true, SegmentField::Brightness, {}},
+    {ColourId, &ColourColumn, {530, 274, 90, 22}, false, true, SegmentField::Colour, {}},
+};
+
+const Field SessionFields[] = {
+    {EnglishTitleId, &EnglishTitleLabel, {10, 350, 300, 22}, false, false, {}, SessionField::EnglishTitle},
+    {RussianTitleId, &RussianTitleLabel, {320, 350, 300, 22}, false, false, {}, SessionField::RussianTitle},
+    {FadeInId, &FadeInLabel, {10, 398, 80, 22}, false, false, {}, SessionField::FadeIn},
+    {FadeOutId, &FadeOutLabel, {100, 398, 80, 22}, false, false, {}, SessionField::FadeOut},
+    {MusicFileId, &MusicLabel, {190, 398, 320, 22}, false, false, {}, SessionField::MusicFile},
+    {MusicLevelId, &MusicLevelLabel, {640, 398, 90, 22}, false, false, {}, SessionField::MusicLevel},
+};
+
+template <size_t N>
+const Field* Find(const Field (&fields)[N], int id) {
+  for (const Field& field : fields)
+    if (field.id == id) return &field;
+  return nullptr;
+}
+
+const Field* FieldOf(int id) {
+  const Field* field = Find(SegmentFields, id);
+  return field ? field : Find(SessionFields, id);
+}
+
+std::string Label(const Field& field) { return InCurrentLanguage(*field.label); }
+
+void CreateField(HINSTANCE instance, HWND parent, const Field& field) {
+  const ChildPlace& at = field.place;
+  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0,
+               {at.x, at.y - LabelGap, at.width, LabelHeight}, field.id + LabelOffset);
+  if (field.list)
+    CreateChildW(instance, parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                 at, field.id);
+  else
+    CreateChildW(instance, parent, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, at,
+                 field.id);
+}
+
+int ListChoice(int id) { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }
+
+void Choose(int id, int item) { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(item), 0); }
+
+void FillList(int id, const Utf8Pair* first, const Utf8Pair* names, int count) {
+  const int chosen = ListChoice(id);
+  SendMessageW(Control(id), CB_RESETCONTENT, 0, 0);
+  for (int i = first ? -1 : 0; i < count; i++) {
+    const std::wstring name = WideFromUtf8(InCurrentLanguage(i < 0 ? *first : names[i]));
+    SendMessageW(Control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  Choose(id, chosen);
+}
+
+// The text a field stands for, as a segment line writes it: the lists by
+// their positions, the noise as its colour and level together.
+std::string FieldText(int id) {
+  const int choice = ListChoice(id == NoiseLevelId ? NoiseColourId : id);
+  if (id == ModeId) return std::to_string(choice);
+  if (id == LightId) return choice <= 0 ? "" : std::to_string(choice - 1);
+  if (id != NoiseColourId && id != NoiseLevelId) return ControlText(id);
+  if (choice <= 0) return "";
+  return NoiseWord(static_cast<NoiseColour>(choice)) + (" " + ControlText(NoiseLevelId));
+}
+
+bool TakeField(const Field& field, SessionError& error) {
+  if (!field.ofSegment)
+    return SetSessionField(Editor.document, field.sessionField, FieldText(field.id), error);
+  return SegmentCount(Editor.document) == 0 ||
+         SetSegmentField(Editor.document, Editor.row, field.segmentField, FieldText(field.id), error);
+}
+
+template <size_t N>
+std::string FirstWrong(const Field (&fields)[N], int& id) {
+  for (const Field& field : fields) {
+    const auto wrong = Editor.wrong.find(field.id);
+    if (wrong == Editor.wrong.end()) continue;
+    id = field.id;
+    return Label(field) + ": " + SessionProblemInCurrentLanguage(wrong->second);
+  }
+  return "";
+}
+
+// The session as a whole: as it reads back, then its music.
+std::string WholeSessionProblem(int& id) {
+  if (!Editor.readBack) return LineProblem(Editor.readBackError);
+  if (Editor.musicError.problem == SessionProblem::None) return "";
+  id = MusicFileId;
+  return Label(*FieldOf(MusicFileId)) + ": " + SessionProblemInCurrentLanguage(Editor.musicError);
+}
+
+}  // namespace
+
+void CreateSegmentFields(HINSTANCE instance, HWND parent) {
+  for (const Field& field : SegmentFields) CreateField(instance, parent, field);
+  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, {10, 300, 620, 28},
+               SegmentProblemId);
+}
+
+void CreateSessionFields(HINSTANCE instance, HWND parent) {
+  for (const Field& field : SessionFields) {
+    CreateField(instance, parent, field);
+    if (field.id == MusicFileId)
+      CreateChildW(instance, parent, L"BUTTON", L"", WS_TABSTOP, 0, {520, 397, 100, 24}, BrowseId);
+  }
+  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, {10, 426, 760, 28},
+               SessionProblemId);
+}
+
+void NameFields() {
+  for (const Field& field : SegmentFields) SetControlText(field.id + LabelOffset, Label(field));
+  for (const Field& field : SessionFields) SetControlText(field.id + LabelOffset, Label(field));
+  FillModeListW(Control(ModeId), SoundModeNames, ListChoice(ModeId));
+  FillList(NoiseColourId, nullptr, NoiseNames, 4);
+  FillList(LightId, &ChosenPatternName, nullptr, 0);
+  const int chosen = ListChoice(LightId);
+  for (int mode = 0; mode < ModeCount; mode++) {
+    const std::wstring name = WideFromCodePage1251(InCurrentLanguage(VisualModeNames[mode]));
+    SendMessageW(Control(LightId), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  Choose(LightId, chosen);
+  SetControlText(BrowseId, InCurrentLanguage(BrowseCaption));
+  ShowProblems();
+}
+
+void ChooseRow(size_t row) {
+  Editor.row = row;
+  for (const Field& field : SegmentFields) Editor.wrong.erase(field.id);
+  const bool any = row < SegmentCount(Editor.document);
+  for (const Field& field : SegmentFields) EnableWindow(Control(field.id), any);
+  if (!any) return ShowProblems();
+  const SessionSegment& segment = SegmentAt(Editor.document, row);
+  Editor.filling = true;
+  for (const Field& field : SegmentFields)
+    if (!field.list) SetControlText(field.id, SegmentFieldText(segment, field.segmentField));
+  SetControlText(NoiseLevelId, std::to_string(segment.noiseLevel));
+  Choose(ModeId, static_cast<int>(segment.mode));
+  Choose(NoiseColourId, static_cast<int>(segment.noise));
+  Choose(LightId, segment.light + 1);  // the chosen pattern first
+  EnableWindow(Control(NoiseLevelId), segment.noise != NoiseColour::None);
+  Editor.filling = false;
+  ShowProblems();
+}
+
+void FillSessionFields() {
+  Editor.filling = true;
+  for (const Field& field : SessionFields)
+    SetControlText(field.id, SessionFieldText(Editor.document, field.sessionField));
+  Editor.filling = false;
+  for (const Field& field : SessionFields) Editor.wrong.erase(field.id);
+}
+
+bool IsField(int id) { return FieldOf(id) != nullptr; }
+
+void HandleFieldChange(int id) {
+  if (Editor.filling || !IsField(id)) return;
+  SessionError error;
+  const bool right = TakeField(*FieldOf(id), error);
+  // The noise's colour and level are one value, whose problem is the level's.
+  const int key = id == NoiseColourId ? NoiseLevelId : id;
+  if (right) Editor.wrong.erase(key);
+  if (!right) Editor.wrong[key] = error;
+  if (id == NoiseColourId) EnableWindow(Control(NoiseLevelId), ListChoice(NoiseColourId) > 0);
+  DocumentChanged();
+  if (right && id == MusicFileId) CheckMusic();
+  ShowProblems();
+}
+
+void CheckMusic() {
+  Editor.musicError = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
+  if (Editor.document.musicFile.empty() || !Editor.readBack) return;
+  // A session without a file finds its music from the current folder, as
+  // render-sound does for a session on its standard input.
+  Session session = Editor.session;
+  const std::string& path = Editor.document.path;
+  CheckSessionMusic(session, path.empty() ? "-" : path, Editor.name, Editor.musicError);
+}
+
+void ShowProblems() {
+  int ignored = 0;
+  SetControlText(SegmentProblemId, FirstWrong(SegmentFields, ignored));
+  std::string session = FirstWrong(SessionFields, ignored);
+  SetControlText(SessionProblemId, session.empty() ? WholeSessionProblem(ignored) : session);
+}
+
+std::string FirstProblem(int& id) {
+  id = 0;
+  std::string problem = FirstWrong(SegmentFields, id);
+  if (problem.empty()) problem = FirstWrong(SessionFields, id);
+  return problem.empty() ? WholeSessionProblem(id) : problem;
+}

@@ -1,0 +1,129 @@
+#include "editor/EditorTable.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "language/Strings.h"
+#include "platform/FileNames.h"
+#include "platform/ProgramWindow.h"
+#include "editor/EditorFields.h"
+#include "editor/EditorState.h"
+#include "editor/EditorStrings.h"
+
+namespace {
+
+struct Column {
+  const Utf8Pair* header;
+  int width;
+};
+
+// In the order of a segment's values; 612 pixels in all, within the table.
+const Column Columns[] = {{&DurationColumn, 62}, {&SoundColumn, 110}, {&FromColumn, 52},
+                          {&ToColumn, 52},       {&VolumeColumn, 60}, {&NoiseColumn, 72},
+                          {&LightColumn, 82},    {&BrightnessColumn, 60}, {&ColourColumn, 62}};
+const int ColumnCount = sizeof Columns / sizeof Columns[0];
+
+std::wstring Wide(const std::string& utf8) { return WideFromUtf8(utf8); }
+
+std::wstring PanelName(const TextPair& name) { return WideFromCodePage1251(InCurrentLanguage(name)); }
+
+std::wstring NoiseCell(const SessionSegment& s) {
+  if (s.noise == NoiseColour::None) return L"";
+  return Wide(InCurrentLanguage(NoiseNames[static_cast<int>(s.noise)])) + L" " +
+         std::to_wstring(s.noiseLevel);
+}
+
+std::wstring LightCell(const SessionSegment& s) {
+  if (s.light == ChosenPattern) return Wide(InCurrentLanguage(ChosenPatternName));
+  return PanelName(VisualModeNames[s.light]);
+}
+
+std::wstring Cell(const SessionSegment& s, int column) {
+  switch (column) {
+    case 1:
+      return PanelName(SoundModeNames[static_cast<int>(s.mode)]);
+    case 5:
+      return NoiseCell(s);
+    case 6:
+      return LightCell(s);
+  }
+  const SegmentField fields[] = {SegmentField::Duration, SegmentField::Mode,   SegmentField::From,
+                                 SegmentField::To,       SegmentField::Volume, SegmentField::Noise,
+                                 SegmentField::Light,    SegmentField::Brightness,
+                                 SegmentField::Colour};
+  return Wide(SegmentFieldText(s, fields[column]));
+}
+
+void SetCell(size_t row, int column, const std::wstring& text) {
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(Editor.table, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+HWND CreateTable(HINSTANCE instance, HWND parent) {
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&classes);
+  HWND table = CreateChildW(instance, parent, WC_LISTVIEWW, L"",
+                            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                            WS_EX_CLIENTEDGE, {10, 10, 620, 190}, TableId);
+  SendMessageW(table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  for (int i = 0; i < ColumnCount; i++) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH | LVCF_SUBITEM;
+    column.cx = Columns[i].width;
+    column.iSubItem = i;
+    SendMessageW(table, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  return table;
+}
+
+void NameColumns() {
+  for (int i = 0; i < ColumnCount; i++) {
+    const std::wstring header = Wide(InCurrentLanguage(*Columns[i].header));
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = const_cast<wchar_t*>(header.c_str());
+    SendMessageW(Editor.table, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void FillTable() {
+  SendMessageW(Editor.table, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(Editor.table, LVM_DELETEALLITEMS, 0, 0);
+  for (size_t row = 0; row < SegmentCount(Editor.document); row++) {
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(row);
+    item.pszText = const_cast<wchar_t*>(L"");
+    SendMessageW(Editor.table, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    ShowRow(row);
+  }
+  SendMessageW(Editor.table, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Editor.table, nullptr, TRUE);
+}
+
+void ShowRow(size_t row) {
+  const SessionSegment& segment = SegmentAt(Editor.document, row);
+  for (int column = 0; column < ColumnCount; column++) SetCell(row, column, Cell(segment, column));
+}
+
+void SelectRow(size_t row) {
+  LVITEMW item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Editor.table, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(Editor.table, LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+void HandleTableNotice(const NMHDR* notice) {
+  if (notice->idFrom != TableId || notice->code != LVN_ITEMCHANGED) return;
+  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(notice);
+  const bool chosen = (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
+  if ((change->uChanged & LVIF_STATE) && chosen && change->iItem >= 0)
+    ChooseRow(static_cast<size_t>(change->iItem));
+}

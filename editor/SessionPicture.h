@@ -1,0 +1,42 @@
+// What the editor's picture of a session shows, column by column, window-
+// free: the frequency over time from the session's schedule, how loud the
+// fades let it be, the levels of the tones, the noise and the music, and
+// the light, as the library's pictures draw them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "session_format/SessionFile.h"
+
+struct PictureColumn {
+  uint32_t lowest;   // of the frequencies the column's blocks play, hundredths of a hertz
+  uint32_t highest;
+  uint32_t fade;     // the fades' level at the column's first block, 0..255
+  size_t segment;    // of the first block; its levels follow
+  uint32_t volume;   // per cent, before the fades
+  NoiseColour noise;
+  uint32_t noiseLevel;
+  uint32_t musicLevel;
+  bool lit;        // the segment shows light (its own pattern or the chosen one)
+  uint32_t light;  // COLORREF: a pattern's white in its colour and brightness, under the fades
+};
+
+// The first block that column x of `width` columns covers: the columns
+// share the session's blocks evenly, each at least one.
+uint64_t ColumnBlock(uint64_t blocks, int x, int width);
+
+// One column per pixel of width; none for a session of no blocks.
+std::vector<PictureColumn> PictureColumns(const Session& session, int width);
+
+// The top of the frequency scale, in hundredths: 24 Hz, or 50 Hz where the
+// session goes higher; and the step of its lines (4 Hz, or 10 Hz).
+uint32_t PictureTopFrequency(const Session& session);
+uint32_t FrequencyGridStep(uint32_t topFrequency);
+
+// The row of a frequency in a band of `height` rows, 0 at the top.
+int FrequencyRow(uint32_t frequency, uint32_t topFrequency, int height);
+
+// The blocks between the lines of the time scale: the shortest of 10 s,
+// 30 s, 1, 5, 10 or 30 min, 1, 5 or 10 h that gives at most ten lines.
+uint64_t TimeGridBlocks(uint64_t blocks);

@@ -1,0 +1,123 @@
+#include "language/RussianSessionProblems.h"
+
+#include "exposure/ExposureState.h"
+
+namespace {
+
+std::string Number(uint64_t value) { return std::to_string(value); }
+
+std::string Quoted(const std::string& field) { return "«" + field + "»"; }
+
+const char LongestSession[] = "1000000 блоков (69 ч 26 мин 40 с)";
+
+// What a word of a segment line takes after it.
+std::string WordTakes(const std::string& word) {
+  if (word == "noise") return "цвет (white, pink или brown) и уровень 0..100";
+  if (word == "light") return "зрительный режим 0..4";
+  if (word == "colour") return "цвет: white, red, green, blue, amber, violet или #RRGGBB";
+  return "уровень 0..100";
+}
+
+std::string DirectiveTakes(const SessionError& e) {
+  const std::string given = "; задано значений: " + Number(e.count);
+  if (e.word == "music")
+    return "music принимает ФАЙЛ и ГРОМКОСТЬ 0..100, например music rain.wav 40" + given;
+  return e.word + " принимает одну ДЛИТЕЛЬНОСТЬ, например " + e.word + " 20s" + given;
+}
+
+// What the player plays, said after every refused music file.
+const char MusicAccepted[] = "; подходят файлы WAV: 16-битный PCM, 44100 Гц, моно или стерео";
+
+std::string MusicFileName(const SessionError& e) { return "файл музыки " + Quoted(e.field); }
+
+}  // namespace
+
+std::string RussianSessionProblem(const SessionError& e) {
+  switch (e.problem) {
+    case SessionProblem::None:
+      return "";
+    case SessionProblem::FieldCount:
+      return "число полей — " + Number(e.count) +
+             ", а сегмент пишется как ДЛИТЕЛЬНОСТЬ РЕЖИМ ЧАСТОТА [ЧАСТОТА]";
+    case SessionProblem::DurationForm:
+      return "длительность " + Quoted(e.field) +
+             " — не десятичное число с m или s после него, например 20m или 1.5s";
+    case SessionProblem::DurationZero:
+      return "длительность " + e.field + " не больше 0";
+    case SessionProblem::DurationTooLong:
+      return "длительность " + e.field + " больше " + LongestSession;
+    case SessionProblem::ModeForm:
+      return "режим " + Quoted(e.field) + " — не звуковой режим 0..4";
+    case SessionProblem::ModeRange:
+      return "режим " + e.field + " вне диапазона 0..4";
+    case SessionProblem::FrequencyForm:
+      return "частота " + Quoted(e.field) +
+             " — не число герц с не более чем двумя знаками после запятой, например 12, 7.8 "
+             "или 7,80";
+    case SessionProblem::FrequencyRange:
+      return "частота " + e.field + " вне диапазона 0.10..50.00";
+    case SessionProblem::SessionTooLong:
+      return "сеанс выходит за " + std::string(LongestSession);
+    case SessionProblem::SecondDirective:
+      return "директива " + e.word + " уже есть в строке " + Number(e.count);
+    case SessionProblem::DirectiveValues:
+      return DirectiveTakes(e);
+    case SessionProblem::FadesTooLong:
+      return "fade-in и fade-out вместе занимают больше блоков (" + Number(e.count) +
+             "), чем весь сеанс (" + Number(e.limit) + ")";
+    case SessionProblem::NoSegment:
+      return "нет ни одного сегмента: только пустые строки, комментарии и директивы";
+    case SessionProblem::TitleLanguage:
+      return "после title нужен язык, en или ru, а за ним название, например title ru "
+             "Расслабление" +
+             (e.field.empty() ? std::string() : "; " + Quoted(e.field) + " — не язык");
+    case SessionProblem::TitleEmpty:
+      return "у title " + e.word + " нет текста; напишите его после языка";
+    case SessionProblem::UnknownWord:
+      return Quoted(e.field) + " — не слово сегмента: volume, noise, light, brightness или colour";
+    case SessionProblem::WordTwice:
+      return "слово " + e.word + " второй раз в одном сегменте";
+    case SessionProblem::WordValueMissing:
+      return "у " + e.word + " нет значения; нужно указать " + WordTakes(e.word);
+    case SessionProblem::LevelForm:
+      return "уровень " + e.word + " " + Quoted(e.field) + " — не целое число 0..100 (проценты)";
+    case SessionProblem::LevelRange:
+      return "уровень " + e.word + " " + e.field + " вне диапазона 0..100";
+    case SessionProblem::NoiseColourForm:
+      return "noise " + Quoted(e.field) + " — не white, pink и не brown";
+    case SessionProblem::PatternForm:
+      return "light " + Quoted(e.field) + " — не зрительный режим 0..4";
+    case SessionProblem::PatternRange:
+      return "light " + e.field + " вне диапазона 0..4";
+    case SessionProblem::ColourForm:
+      return "colour " + Quoted(e.field) +
+             " — не white, red, green, blue, amber, violet и не #RRGGBB";
+    case SessionProblem::TextNotWritable:
+      return (e.word == "title" ? "в title " : "в имени файла music ") + Quoted(e.field) +
+             " есть # или перенос строки: файл сеанса их в нём не сохранит";
+    case SessionProblem::MusicMissing:
+      return MusicFileName(e) + " не найден";
+    case SessionProblem::MusicUnreadable:
+      return MusicFileName(e) + " не читается";
+    case SessionProblem::MusicNotWave:
+      return MusicFileName(e) + " — не файл WAV, или его заголовок оборван" + MusicAccepted;
+    case SessionProblem::MusicEncoding:
+      return MusicFileName(e) + " — не PCM (формат " + Number(e.count) + ")" + MusicAccepted;
+    case SessionProblem::MusicBits:
+      return MusicFileName(e) + ": отсчёты по " + Number(e.count) + " бит" + MusicAccepted;
+    case SessionProblem::MusicRate:
+      return MusicFileName(e) + ": частота " + Number(e.count) + " Гц" + MusicAccepted;
+    case SessionProblem::MusicChannels:
+      return MusicFileName(e) + ": каналов " + Number(e.count) + MusicAccepted;
+    case SessionProblem::MusicEmpty:
+      return MusicFileName(e) + " не содержит звука";
+    case SessionProblem::MusicReadFailed:
+      return "чтение файла музыки " + Quoted(e.field) + " не удалось";
+  }
+  return "";
+}
+
+std::string SessionProblemInCurrentLanguage(const SessionError& error) {
+  if (IsRussian(LoadField(ExposureState.language))) return RussianSessionProblem(error);
+  return EnglishSessionProblem(error);
+}

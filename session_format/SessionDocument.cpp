@@ -1,0 +1,400 @@
+#include "session_format/SessionDocument.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "session_format/SessionFields.h"
+#include "session_format/SessionSchedule.h"
+#include "session_format/TextFields.h"
+
+namespace {
+
+const char ByteOrderMark[] = "\xEF\xBB\xBF";
+// Windows' own, for a session that has no file yet.
+const char WindowsLineEnd[] = "\r\n";
+const uint32_t NewMusicLevel = 30;
+
+std::string LineEndOf(const std::string& text) {
+  if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) return "\r\n";
+  return !text.empty() && text.back() == '\n' ? "\n" : "";
+}
+
+std::string WithoutLineEnd(const std::string& text) {
+  return text.substr(0, text.size() - LineEndOf(text).size());
+}
+
+// The comment of a line with the spaces before it, to keep when the line is
+// written anew.
+std::string CommentOf(const std::string& text) {
+  const std::string body = WithoutLineEnd(text);
+  const size_t hash = CommentStart(body);
+  if (hash == std::string::npos) return "";
+  const size_t content = body.find_last_not_of(" \t", hash == 0 ? 0 : hash - 1);
+  return body.substr(hash == 0 || content == std::string::npos ? 0 : content + 1);
+}
+
+void Rewrite(DocumentLine& line, const std::string& content) {
+  line.text = content + CommentOf(line.text) + LineEndOf(line.text);
+}
+
+// The kind of a line that the reader has taken: segments are known by
+// their line numbers, the directives by their first fields.
+LineKind KindOf(const std::string& text) {
+  const std::string content = WithoutLineEnd(text).substr(0, CommentStart(WithoutLineEnd(text)));
+  std::vector<std::string> fields;
+  for (size_t at = content.find_first_not_of(" \t"); at != std::string::npos && fields.size() < 2;) {
+    const size_t end = content.find_first_of(" \t", at);
+    fields.push_back(content.substr(at, end - at));
+    at = content.find_first_not_of(" \t", end);
+  }
+  if (fields.empty()) return LineKind::Other;
+  if (fields[0] == "fade-in") return LineKind::FadeIn;
+  if (fields[0] == "fade-out") return LineKind::FadeOut;
+  if (fields[0] == "music") return LineKind::Music;
+  if (fields[0] != "title" || fields.size() < 2) return LineKind::Other;
+  return fields[1] == "en" ? LineKind::EnglishTitle : LineKind::RussianTitle;
+}
+
+std::vector<DocumentLine> SplitLines(const std::string& text) {
+  std::vector<DocumentLine> lines;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+    lines.push_back({LineKind::Other, text.substr(start, end - start), NewSegment()});
+    start = end;
+  }
+  return lines;
+}
+
+size_t LineOfRow(const SessionDocument& document, size_t row) {
+  for (size_t i = 0; i < document.lines.size(); i++)
+    if (document.lines[i].kind == LineKind::Segment && row-- == 0) return i;
+  return document.lines.size();
+}
+
+size_t LineOfKind(const SessionDocument& document, LineKind kind) {
+  for (size_t i = 0; i < document.lines.size(); i++)
+    if (document.lines[i].kind == kind) return i;
+  return document.lines.size();
+}
+
+// Titles first, the English before the Russian; fades and music before the
+// first segment.
+size_t NewDirectivePlace(const SessionDocument& document, LineKind kind) {
+  if (kind == LineKind::EnglishTitle) return 0;
+  if (kind == LineKind::RussianTitle) {
+    const size_t english = LineOfKind(document, LineKind::EnglishTitle);
+    return english < document.lines.size() ? english + 1 : 0;
+  }
+  return LineOfKind(document, LineKind::Segment);
+}
+
+// The directive's line written anew, added, or taken away for empty content.
+void PlaceDirective(SessionDocument& document, LineKind kind, const std::string& content) {
+  const size_t at = LineOfKind(document, kind);
+  const bool present = at < document.lines.size();
+  if (content.empty() && present) document.lines.erase(document.lines.begin() + at);
+  if (content.empty()) return;
+  if (present) {
+    Rewrite(document.lines[at], content);
+    return;
+  }
+  document.lines.insert(document.lines.begin() + NewDirectivePlace(document, kind),
+                        {kind, content + document.lineEnd, NewSegment()});
+}
+
+DocumentLine SegmentLineOf(const SessionSegment& segment, const std::string& lineEnd) {
+  return {LineKind::Segment, SegmentLine(segment) + lineEnd, segment};
+}
+
+bool SetFade(SessionDocument& document, LineKind kind, const std::string& value,
+             uint32_t& blocks, SessionError& error) {
+  uint32_t changed = 0;
+  if (!value.empty() && !ParseDurationField(value, changed, error)) return false;
+  if (changed != blocks)
+    PlaceDirective(document, kind,
+                   changed == 0 ? "" : FadeLine(kind == LineKind::FadeIn ? "fade-in" : "fade-out",
+                                                changed));
+  document.modified |= changed != blocks;
+  blocks = changed;
+  return true;
+}
+
+bool SetTitle(SessionDocument& document, LineKind kind, const std::string& value,
+              std::string& title, SessionError& error) {
+  if (!CheckWritableText("title", value, error)) return false;
+  if (value != title)
+    PlaceDirective(document, kind,
+                   value.empty() ? "" : TitleLine(kind == LineKind::EnglishTitle ? "en" : "ru", value));
+  document.modified |= value != title;
+  title = value;
+  return true;
+}
+
+void PlaceMusic(SessionDocument& document) {
+  PlaceDirective(document, LineKind::Music,
+                 document.musicFile.empty() ? "" : MusicLine(document.musicFile, document.musicLevel));
+  document.modified = true;
+}
+
+bool SetMusic(SessionDocument& document, SessionField field, const std::string& value,
+              SessionError& error) {
+  if (field == SessionField::MusicFile) {
+    if (!CheckWritableText("music", value, error)) return false;
+    if (value == document.musicFile) return true;
+    document.musicFile = value;
+  } else {
+    uint32_t level = 0;
+    if (!ParseLevelField("music", value, level, error)) return false;
+    if (level == document.musicLevel) return true;
+    document.musicLevel = level;
+    if (document.musicFile.empty()) return true;
+  }
+  PlaceMusic(document);
+  return true;
+}
+
+size_t InsertSegmentLine(SessionDocument& document, size_t at, const DocumentLine& line) {
+  document.lines.insert(document.lines.begin() + at, line);
+  document.modified = true;
+  size_t row = 0;
+  for (size_t i = 0; i < at; i++) row += document.lines[i].kind == LineKind::Segment;
+  return row;
+}
+
+}  // namespace
+
+SessionSegment NewSegment() {
+  SessionSegment segment = PlainSegment(SoundMode::BrainWaves, BlocksPerMinute, 1000, 1000);
+  segment.volume = 20;
+  return segment;
+}
+
+bool OpenDocument(const std::string& text, const std::string& path, SessionDocument& document,
+                  SessionError& error) {
+  Session session;
+  if (!ParseSession(text, path.empty() ? "session" : path, session, error)) return false;
+  const bool marked = text.compare(0, 3, ByteOrderMark) == 0;
+  document = SessionDocument{marked ? ByteOrderMark : "", SplitLines(text.substr(marked ? 3 : 0)),
+                             WindowsLineEnd, session.fadeInBlocks, session.fadeOutBlocks,
+                             session.englishTitle, session.russianTitle, session.musicFile,
+                             session.musicFile.empty() ? NewMusicLevel : session.musicLevel, path,
+                             false};
+  for (DocumentLine& line : document.lines) line.kind = KindOf(line.text);
+  for (const SessionSegment& segment : session.segments)
+    document.lines[segment.line - 1] = {LineKind::Segment, document.lines[segment.line - 1].text,
+                                        segment};
+  for (const DocumentLine& line : document.lines)
+    if (!LineEndOf(line.text).empty()) {
+      document.lineEnd = LineEndOf(line.text);
+      break;
+    }
+  return true;
+}
+
+SessionDocument NewDocument() {
+  return SessionDocument{"", {SegmentLineOf(NewSegment(), WindowsLineEnd)}, WindowsLineEnd, 0, 0,
+                         "", "", "", NewMusicLevel, "", false};
+}
+
+std::string DocumentText(const SessionDocument& document) {
+  std::string text = document.byteOrderMark;
+  for (size_t i = 0; i < document.lines.size(); i++) {
+    text += document.lines[i].text;
+    // A last line without its end gets one when lines come after it.
+    if (i + 1 < document.lines.size() && LineEndOf(document.lines[i].text).empty())
+      text += document.lineEnd;
+  }
+  return text;
+}
+
+bool ReadBack(const SessionDocument& document, Session& session, SessionError& error) {
+  const std::string name = document.path.substr(FolderOf(document.path).size());
+  return ParseSession(DocumentText(document), name.empty() ? "session" : name, session, error);
+}
+
+size_t SegmentCount(const SessionDocument& document) {
+  return static_cast<size_t>(std::count_if(document.lines.begin(), document.lines.end(),
+                                           [](const DocumentLine& line) {
+                                             return line.kind == LineKind::Segment;
+                                           }));
+}
+
+const SessionSegment& SegmentAt(const SessionDocument& document, size_t row) {
+  return document.lines[LineOfRow(document, row)].segment;
+}
+
+bool SetSegmentField(SessionDocument& document, size_t row, SegmentField field,
+                     const std::string& text, SessionError& error) {
+  DocumentLine& line = document.lines[LineOfRow(document, row)];
+  SessionSegment changed = line.segment;
+  if (!ParseSegmentField(field, text, changed, error)) return false;
+  // The line is the values' exact writing: the same line, the same values.
+  if (SegmentLine(changed) == SegmentLine(line.segment)) return true;
+  line.segment = changed;
+  Rewrite(line, SegmentLine(changed));
+  document.modified = true;
+  return true;
+}
+
+std::string SessionFieldText(const SessionDocument& document, SessionField field) {
+  switch (field) {
+    case SessionField::EnglishTitle:
+      return document.englishTitle;
+    case SessionField::RussianTitle:
+      return document.russianTitle;
+    case SessionField::FadeIn:
+      return document.fadeInBlocks == 0 ? "" : DurationText(document.fadeInBlocks);
+    case SessionField::FadeOut:
+      return document.fadeOutBlocks == 0 ? "" : DurationText(document.fadeOutBlocks);
+    case SessionField::MusicFile:
+      return document.musicFile;
+    case SessionField::MusicLevel:
+      return std::to_string(document.musicLevel);
+  }
+  return "";
+}
+
+bool SetSessionField(SessionDocument& document, SessionField field, const std::string& text,
+                     SessionError& error) {
+  error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
+  const std::string value = TrimmedText(text);
+  switch (field) {
+    case SessionField::EnglishTitle:
+      return SetTitle(document, LineKind::EnglishTitle, value, document.englishTitle, error);
+    case SessionField::RussianTitle:
+      return SetTitle(document, LineKind::RussianTitle, value, document.russianTitle, error);
+    case SessionField::FadeIn:
+      return SetFade(document, LineKind::FadeIn, value, document.fadeInBlocks, error);
+    case SessionField::FadeOut:
+      return SetFade(document, LineKind::FadeOut, value, document.fadeOutBlocks, error);
+    case SessionField::MusicFile:
+    case SessionField::MusicLevel:
+      return SetMusic(document, field, value, error);
+  }
+  return false;
+}
+
+size_t AddSegment(SessionDocument& document) {
+  size_t after = 0;
+  for (size_t i = 0; i < document.lines.size(); i++)
+    if (document.lines[i].kind == LineKind::Segment) after = i + 1;
+  if (after == 0) after = document.lines.size();
+  return InsertSegmentLine(document, after, SegmentLineOf(NewSegment(), document.lineEnd));
+}
+
+size_t InsertSegment(SessionDocument& document, size_t row) {
+  return InsertSegmentLine(document, LineOfRow(document, row),
+                           SegmentLineOf(NewSegment(), document.lineEnd));
+}
+
+size_t DuplicateSegment(SessionDocument& document, size_t row) {
+  const size_t at = LineOfRow(document, row);
+  return InsertSegmentLine(document, at + 1, document.lines[at]);
+}
+
+size_t RemoveSegment(SessionDocument& document, size_t row) {
+  document.lines.erase(document.lines.begin() + LineOfRow(document, row));
+  document.modified = true;
+  const size_t count = SegmentCount(document);
+  return row < count ? row : (count == 0 ? 0 : count - 1);
+}
+
+size_t MoveSegment(SessionDocument& document, size_t row, bool up) {
+  if ((up && row == 0) || (!up && row + 1 >= SegmentCount(document))) return row;
+  const size_t other = up ? row - 1 : row + 1;
+  std::swap(document.lines[LineOfRow(document, row)], document.lines[LineOfRow(document, other)]);
+  document.modified = true;
+  return other;
+}
+
+Session SessionFromSegment(const Session& session, size_t row) {
+  Session from = session;
+  from.segments.erase(from.segments.begin(),
+                      from.segments.begin() + static_cast<std::ptrdiff_t>(row));
+  const uint64_t blocks = SessionBlocks(from);
+  from.fadeInBlocks = static_cast<uint32_t>(std::min<uint64_t>(from.fadeInBlocks, blocks));
+  from.fadeOutBlocks =
+      static_cast<uint32_t>(std::min<uint64_t>(from.fadeOutBlocks, blocks - from.fadeInBlocks));
+  return from;
+}
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A path's separators before its first name ("\\" for a share, "\" for the
+// root of the current drive), and its names, "." and ".." resolved.
+struct PathParts {
+  std::string lead;
+  std::vector<std::string> names;
+};
+
+PathParts Split(const std::string& path) {
+  PathParts parts;
+  size_t at = 0;
+  while (at < path.size() && IsSeparator(path[at])) parts.lead += path[at++];
+  while (at < path.size()) {
+    size_t end = at;
+    while (end < path.size() && !IsSeparator(path[end])) end++;
+    const std::string name = path.substr(at, end - at);
+    if (name == ".." && !parts.names.empty())
+      parts.names.pop_back();
+    else if (!name.empty() && name != ".")
+      parts.names.push_back(name);
+    at = end + 1;
+  }
+  return parts;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool IsAbsolutePath(const std::string& path) {
+  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && IsSeparator(path[0]));
+}
+
+std::string Joined(const std::vector<std::string>& names, size_t from) {
+  std::string path;
+  for (size_t i = from; i < names.size(); i++) path += (i > from ? "\\" : "") + names[i];
+  return path;
+}
+
+// The file from the new folder: as many ".." as the new folder lies deeper
+// than the two folders' common part, then the rest of the file's names.
+// Absolute where they share no drive or share.
+std::string RelativeTo(const std::string& file, const std::string& folder) {
+  const PathParts target = Split(file), from = Split(folder);
+  size_t common = 0;
+  while (common < target.names.size() - 1 && common < from.names.size() &&
+         SameName(target.names[common], from.names[common]))
+    common++;
+  const size_t root = from.lead.empty() ? 1 : from.lead.size() == 2 ? 2 : 0;
+  if (target.lead != from.lead || common < root) return target.lead + Joined(target.names, 0);
+  std::string up;
+  for (size_t i = common; i < from.names.size(); i++) up += "..\\";
+  return up + Joined(target.names, common);
+}
+
+}  // namespace
+
+std::string FolderOf(const std::string& path) {
+  size_t end = path.size();
+  while (end > 0 && !IsSeparator(path[end - 1])) end--;
+  return path.substr(0, end);
+}
+
+void MoveDocument(SessionDocument& document, const std::string& newPath,
+                  const std::string& oldFolder) {
+  document.path = newPath;
+  const std::string& music = document.musicFile;
+  if (music.empty() || IsAbsolutePath(music) || SameName(oldFolder, FolderOf(newPath))) return;
+  const std::string moved = RelativeTo(oldFolder + music, FolderOf(newPath));
+  if (moved == music) return;
+  SessionError ignored;
+  SetSessionField(document, SessionField::MusicFile, moved, ignored);
+}

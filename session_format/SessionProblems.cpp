@@ -1,0 +1,109 @@
+#include "session_format/SessionFile.h"
+
+namespace {
+
+std::string Number(uint64_t value) { return std::to_string(value); }
+
+// What a word of a segment line, or the music directive, takes after it.
+std::string WordTakes(const std::string& word) {
+  if (word == "noise") return "a colour (white, pink or brown) and a level 0..100";
+  if (word == "light") return "a visual pattern 0..4";
+  if (word == "colour") return "a colour: white, red, green, blue, amber, violet or #RRGGBB";
+  return "a level 0..100";
+}
+
+std::string DirectiveTakes(const SessionError& e) {
+  if (e.word == "music")
+    return "music takes a FILE and a LEVEL 0..100, such as music rain.wav 40; " + Number(e.count) +
+           " given";
+  return e.word + " takes one DURATION, such as " + e.word + " 20s; " + Number(e.count) + " given";
+}
+
+// What the player and render-sound play, said after every refused music file.
+const char MusicAccepted[] = "; accepted: WAV files of 16-bit PCM at 44100 Hz, mono or stereo";
+
+std::string MusicFile(const SessionError& e) { return "music file '" + e.field + "'"; }
+
+}  // namespace
+
+std::string EnglishSessionProblem(const SessionError& e) {
+  switch (e.problem) {
+    case SessionProblem::None:
+      return "";
+    case SessionProblem::FieldCount:
+      return Number(e.count) + " fields, where a segment is DURATION MODE FREQUENCY [FREQUENCY]";
+    case SessionProblem::DurationForm:
+      return "duration '" + e.field +
+             "' is not a decimal number followed by m or s, such as 20m or 1.5s";
+    case SessionProblem::DurationZero:
+      return "duration " + e.field + " is not greater than 0";
+    case SessionProblem::DurationTooLong:
+      return "duration " + e.field + " is longer than 1000000 blocks (69 h 26 min 40 s)";
+    case SessionProblem::ModeForm:
+      return "mode '" + e.field + "' is not a sound mode 0..4";
+    case SessionProblem::ModeRange:
+      return "mode " + e.field + " is out of range 0..4";
+    case SessionProblem::FrequencyForm:
+      return "frequency '" + e.field +
+             "' is not in hertz with at most two decimals, such as 12, 7.8 or 7,80";
+    case SessionProblem::FrequencyRange:
+      return "frequency " + e.field + " is out of range 0.10..50.00";
+    case SessionProblem::SessionTooLong:
+      return "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
+    case SessionProblem::SecondDirective:
+      return "a second " + e.word + "; the first is on line " + Number(e.count);
+    case SessionProblem::DirectiveValues:
+      return DirectiveTakes(e);
+    case SessionProblem::FadesTooLong:
+      return "the fades together are " + Number(e.count) + " blocks, longer than the session's " +
+             Number(e.limit);
+    case SessionProblem::NoSegment:
+      return "no segment, only blank lines, comments and fades";
+    case SessionProblem::TitleLanguage:
+      return "title takes a language, en or ru, then the title, such as title en Relax" +
+             (e.field.empty() ? std::string() : "; not '" + e.field + "'");
+    case SessionProblem::TitleEmpty:
+      return "title " + e.word + " has no text; write it after the language";
+    case SessionProblem::UnknownWord:
+      return "'" + e.field +
+             "' is not a word of a segment: volume, noise, light, brightness or colour";
+    case SessionProblem::WordTwice:
+      return "a second " + e.word + " in one segment";
+    case SessionProblem::WordValueMissing:
+      return e.word + " takes " + WordTakes(e.word) + ", and it is missing";
+    case SessionProblem::LevelForm:
+      return e.word + " level '" + e.field + "' is not a whole number 0..100 (per cent)";
+    case SessionProblem::LevelRange:
+      return e.word + " level " + e.field + " is out of range 0..100";
+    case SessionProblem::NoiseColourForm:
+      return "noise '" + e.field + "' is not white, pink or brown";
+    case SessionProblem::PatternForm:
+      return "light '" + e.field + "' is not a visual pattern 0..4";
+    case SessionProblem::PatternRange:
+      return "light " + e.field + " is out of range 0..4";
+    case SessionProblem::ColourForm:
+      return "colour '" + e.field + "' is not white, red, green, blue, amber, violet or #RRGGBB";
+    case SessionProblem::TextNotWritable:
+      return (e.word == "title" ? "the title '" : "the music file '") + e.field +
+             "' holds a # or a line break, which a session file cannot keep in it";
+    case SessionProblem::MusicMissing:
+      return MusicFile(e) + " does not exist";
+    case SessionProblem::MusicUnreadable:
+      return MusicFile(e) + " cannot be read";
+    case SessionProblem::MusicNotWave:
+      return MusicFile(e) + " is not a WAV file, or its header is cut short" + MusicAccepted;
+    case SessionProblem::MusicEncoding:
+      return MusicFile(e) + " is not PCM (format " + Number(e.count) + ")" + MusicAccepted;
+    case SessionProblem::MusicBits:
+      return MusicFile(e) + " has " + Number(e.count) + "-bit samples" + MusicAccepted;
+    case SessionProblem::MusicRate:
+      return MusicFile(e) + " plays at " + Number(e.count) + " Hz" + MusicAccepted;
+    case SessionProblem::MusicChannels:
+      return MusicFile(e) + " has " + Number(e.count) + " channels" + MusicAccepted;
+    case SessionProblem::MusicEmpty:
+      return MusicFile(e) + " holds no sound";
+    case SessionProblem::MusicReadFailed:
+      return "reading " + MusicFile(e) + " failed";
+  }
+  return "";
+}

@@ -1,0 +1,49 @@
+#include "session_format/SessionSchedule.h"
+
+uint64_t SessionBlocks(const Session& session) {
+  uint64_t blocks = 0;
+  for (const SessionSegment& segment : session.segments) blocks += segment.blocks;
+  return blocks;
+}
+
+uint32_t SegmentFrequency(const SessionSegment& segment, uint32_t block) {
+  if (segment.blocks <= 1) return segment.firstFrequency;
+  const int64_t first = segment.firstFrequency;
+  const int64_t change = static_cast<int64_t>(segment.lastFrequency) - first;
+  const int64_t steps = static_cast<int64_t>(segment.blocks) - 1;
+  // Integer division in C++ truncates toward zero, also for a falling slide.
+  return static_cast<uint32_t>(first + change * static_cast<int64_t>(block) / steps);
+}
+
+ScheduledBlock ScheduleBlock(const Session& session, uint64_t block) {
+  size_t index = 0;
+  while (index + 1 < session.segments.size() && block >= session.segments[index].blocks)
+    block -= session.segments[index++].blocks;
+  const SessionSegment& segment = session.segments[index];
+  return {segment.mode, SegmentFrequency(segment, static_cast<uint32_t>(block)), index};
+}
+
+int16_t FadedSample(int16_t sample, uint64_t j, uint64_t frames, uint64_t fadeInFrames,
+                    uint64_t fadeOutFrames) {
+  // Sample times frame count stays below 2^15 x 2^34: well inside 64 bits.
+  const int64_t s = sample;
+  if (j < fadeInFrames)
+    return static_cast<int16_t>(s * static_cast<int64_t>(j) / static_cast<int64_t>(fadeInFrames));
+  if (fadeOutFrames > 0 && j >= frames - fadeOutFrames && j < frames)
+    return static_cast<int16_t>(s * static_cast<int64_t>(frames - j) /
+                                static_cast<int64_t>(fadeOutFrames));
+  return sample;
+}
+
+void ApplySessionFades(const Session& session, uint64_t firstFrame, StereoFrame* block) {
+  const uint64_t frames = SessionBlocks(session) * FramesPerBlock;
+  const uint64_t fadeIn = uint64_t{session.fadeInBlocks} * FramesPerBlock;
+  const uint64_t fadeOut = uint64_t{session.fadeOutBlocks} * FramesPerBlock;
+  // Most blocks of a session lie between the fades.
+  if (firstFrame >= fadeIn && firstFrame + FramesPerBlock <= frames - fadeOut) return;
+  for (uint32_t i = 0; i < FramesPerBlock; i++) {
+    const uint64_t j = firstFrame + i;
+    block[i].left = FadedSample(block[i].left, j, frames, fadeIn, fadeOut);
+    block[i].right = FadedSample(block[i].right, j, frames, fadeIn, fadeOut);
+  }
+}
