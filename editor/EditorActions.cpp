@@ -1,17 +1,21 @@
 #include "editor/EditorActions.h"
 
-#include <commdlg.h>
+#include <memory>
 
-#include "exposure/ExposureState.h"
-#include "platform/FileNames.h"
-#include "platform/SaveFile.h"
 #include "editor/EditorFields.h"
+#include "editor/EditorMessages.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
-#include "player/PlayerText.h"
-#include "player/PlayerWindow.h"
+#include "editor/EditorText.h"
 #include "editor/QuestionBox.h"
-#include "player/SessionList.h"
+#include "exposure/ExposureState.h"
+#include "language/RussianSessionProblems.h"
+#include "language/SessionStrings.h"
+#include "language/SessionTexts.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileNames.h"
+#include "platform/Paths.h"
+#include "platform/SaveFile.h"
 #include "sound/SessionSound.h"
 
 namespace {
@@ -20,11 +24,8 @@ typedef BOOL(WINAPI* BlockReasonCreate)(HWND, LPCWSTR);
 typedef BOOL(WINAPI* BlockReasonDestroy)(HWND);
 bool holdingEnd;
 
-std::wstring Wide(const std::string& utf8) { return WideFromUtf8(utf8); }
-
 void Tell(const std::string& text, UINT icon) {
-  MessageBoxW(Editor.window, Wide(text).c_str(), Wide(InCurrentLanguage(EditorTitle)).c_str(),
-              MB_OK | icon);
+  TellUser(Editor.window, InCurrentLanguage(EditorTitle), text, icon);
 }
 
 // A wrong value, or the session as it reads back, is named and its field
@@ -54,51 +55,48 @@ std::string CurrentFolder() {
   return utf8.empty() || utf8.back() == '\\' ? utf8 : utf8 + "\\";
 }
 
-// The Open or the Save dialog over the editor, in the folder given; path is
-// the name to offer, then the one chosen. The dialogs leave the current
-// folder alone: a session without a file finds its music from it.
-bool AskForFile(bool save, const std::wstring& filter, const std::string& folder,
-                std::string& path) {
-  wchar_t name[MAX_PATH * 4] = L"";
-  lstrcpynW(name, Wide(path).c_str(), MAX_PATH * 4);
-  const std::wstring start = Wide(folder);
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Editor.window;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = name;
-  dialog.nMaxFile = MAX_PATH * 4;
-  dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
-  dialog.lpstrDefExt = save ? L"txt" : nullptr;
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return false;
-  path = Utf8FromWide(name);
-  return true;
-}
-
-// The saved file is what the editor edits from now on, and what the
-// player lists for it.
+// The saved file is what the editor edits from now on, and what the owner
+// lists for it.
 void TakeSaved(const SessionDocument& saved) {
   Editor.document = saved;
   Editor.document.modified = false;
-  Editor.name = saved.path.substr(FolderOf(saved.path).size());
+  Editor.name = WindowsFileNameOf(saved.path);
   Editor.nameKind = EditedName::File;
-  FillSessionFields();
-  DocumentChanged();
-  CheckMusic();
-  ShowProblems();
-  ListSavedSession(Wide(saved.path));
+  const std::wstring path = WideFromUtf8(saved.path);
+  SendMessageW(Editor.owner, EditorSavedFileMessage, 0, reinterpret_cast<LPARAM>(&path));
 }
 
 // Within the session's folder, the music is named from it; elsewhere, whole.
 std::string MusicName(const std::string& chosen) {
-  const std::string folder = FolderOf(Editor.document.path);
+  const std::string folder = WindowsFolderOf(Editor.document.path);
   const bool inside = !folder.empty() && chosen.size() > folder.size() &&
                       CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE,
-                                     Wide(chosen.substr(0, folder.size())).c_str(), -1,
-                                     Wide(folder).c_str(), -1) == CSTR_EQUAL;
+                                     WideFromUtf8(chosen.substr(0, folder.size())).c_str(), -1,
+                                     WideFromUtf8(folder).c_str(), -1) == CSTR_EQUAL;
   return inside ? chosen.substr(folder.size()) : chosen;
+}
+
+// The save's refusal: nothing written, and why; or, where Windows left the
+// old file under another name, that name.
+void TellNotSaved(const std::string& path, const std::string& why, const std::string& movedTo) {
+  if (!movedTo.empty())
+    return Tell(std::string(InCurrentLanguage(OldFileMoved)) + "\n" + movedTo, MB_ICONERROR);
+  Tell(std::string(InCurrentLanguage(NotSaved)) + "\n" + path + (why.empty() ? "" : "\n" + why),
+       MB_ICONERROR);
+}
+
+// The name to save under, asked for with Save as or when there is none; the
+// document then moves there, its music still found.
+bool ChooseName(SessionDocument& saved, std::string& path) {
+  const std::string folder = WindowsFolderOf(saved.path);
+  path = WindowsFileNameOf(saved.path);
+  if (!AskForFile(Editor.window, true, FileFilter(SessionFilesFilter, "*.txt"), folder, L"txt",
+                  path))
+    return false;
+  SessionError error;
+  if (MoveDocument(saved, path, folder.empty() ? CurrentFolder() : folder, error)) return true;
+  TellNotSaved(path, SessionProblemInCurrentLanguage(error), "");
+  return false;
 }
 
 }  // namespace
@@ -106,34 +104,26 @@ std::string MusicName(const std::string& chosen) {
 bool SaveEdited(bool chooseName) {
   if (!ReadyToWrite()) return false;
   SessionDocument saved = Editor.document;
-  const std::string folder = FolderOf(saved.path);
   std::string path = saved.path;
-  if (chooseName || path.empty()) {
-    path = path.substr(folder.size());
-    if (!AskForFile(true, FileFilter(SessionFilesFilter, "*.txt"), folder, path)) return false;
-    MoveDocument(saved, path, folder.empty() ? CurrentFolder() : folder);
-  }
-  if (!SaveFileAtomically(path, DocumentText(saved))) {
-    Tell(std::string(InCurrentLanguage(NotSaved)) + "\n" + path, MB_ICONERROR);
+  if ((chooseName || path.empty()) && !ChooseName(saved, path)) return false;
+  std::string movedTo;
+  if (!SaveFileAtomically(path, DocumentText(saved), movedTo)) {
+    TellNotSaved(path, "", movedTo);
     return false;
   }
   TakeSaved(saved);
   return true;
 }
 
-bool AskToSaveChanges() {
-  const std::wstring answers[3] = {Wide(InCurrentLanguage(YesCaption)),
-                                   Wide(InCurrentLanguage(NoCaption)),
-                                   Wide(InCurrentLanguage(CancelCaption))};
-  const int answer = AskYesNoCancel(Editor.window, Wide(InCurrentLanguage(EditorTitle)),
-                                    Wide(SaveQuestionText(EditedSessionName())), answers);
-  if (answer == IDYES) return SaveEdited(false);
-  return answer == IDNO;
-}
-
-bool AnswerEndOfSession(LPARAM reasons) {
-  if (reasons & ENDSESSION_CRITICAL) return true;
-  return EditorLetsGo();
+ChangesAnswer AskToSaveChanges() {
+  const std::wstring answers[3] = {WideFromUtf8(InCurrentLanguage(YesCaption)),
+                                   WideFromUtf8(InCurrentLanguage(NoCaption)),
+                                   WideFromUtf8(InCurrentLanguage(CancelCaption))};
+  const int answer =
+      AskYesNoCancel(Editor.window, WideFromUtf8(InCurrentLanguage(EditorTitle)),
+                     WideFromUtf8(SaveQuestionText(EditedSessionName())), answers);
+  if (answer == IDYES) return SaveEdited(false) ? ChangesAnswer::Saved : ChangesAnswer::Kept;
+  return answer == IDNO ? ChangesAnswer::GivenUp : ChangesAnswer::Kept;
 }
 
 void HoldEndOfSessionWhileUnsaved() {
@@ -142,31 +132,31 @@ void HoldEndOfSessionWhileUnsaved() {
   const bool unsaved = Editor.window != nullptr && Editor.document.modified;
   if (unsaved == holdingEnd || !create || !destroy) return;
   holdingEnd = unsaved;
-  // The player's is the program's main window.
-  if (unsaved) create(ExposureState.ControlPanel, Wide(InCurrentLanguage(UnsavedReason)).c_str());
-  if (!unsaved) destroy(ExposureState.ControlPanel);
+  // The owner's is the program's main window.
+  if (unsaved) create(Editor.owner, WideFromUtf8(InCurrentLanguage(UnsavedReason)).c_str());
+  if (!unsaved) destroy(Editor.owner);
 }
 
 void BrowseForMusic() {
   std::string chosen;
-  if (AskForFile(false, FileFilter(WaveFilesFilter, "*.wav"), FolderOf(Editor.document.path),
-                 chosen))
+  if (AskForFile(Editor.window, false, FileFilter(WaveFilesFilter, "*.wav"),
+                 WindowsFolderOf(Editor.document.path), nullptr, chosen))
     SetControlText(MusicFileId, MusicName(chosen));
 }
 
 void PlayEdited(bool fromRow) {
   if (!ReadyToWrite()) return;
-  Session session = Editor.session;
+  // Opened again now, as the player does at load: the file may have gone.
   SessionError error;
-  const std::string& path = Editor.document.path;
-  // Found and opened now, as the player does at load: the worker opens it
-  // again for the exposure.
-  if (!CheckSessionMusic(session, path.empty() ? "-" : path, Editor.name, error)) {
-    ShowSessionFileProblem(Editor.window, BadFileMessage(EditedSessionName(), error));
+  if (!CheckSessionMusic(Editor.session, Editor.name, error)) {
+    TellUser(Editor.window, InCurrentLanguage(BadFileTitle),
+             BadFileMessage(EditedSessionName(), error), MB_ICONWARNING);
     return;
   }
-  PlayEditedSession(fromRow ? SessionFromSegment(session, Editor.row) : session);
-  // The Start gave the player's window the keyboard; without a full-screen
+  const std::shared_ptr<const Session> session = std::make_shared<const Session>(
+      fromRow ? SessionFromSegment(Editor.session, Editor.row) : Editor.session);
+  SendMessageW(Editor.owner, EditorPlaySessionMessage, 0, reinterpret_cast<LPARAM>(&session));
+  // The Start gave the owner's window the keyboard; without a full-screen
   // window the editor takes it back.
   if (!IsWindowVisible(ExposureState.StimulationWindow)) SetActiveWindow(Editor.window);
 }

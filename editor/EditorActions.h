@@ -1,20 +1,21 @@
 // What the editor does with its session as a whole: saves it, asks about
-// changes not yet saved, plays it in the player, and finds its music.
+// changes not yet saved, plays it in the player, and finds its music. What
+// the owner (the player) is to do about it, it is told by message.
 #pragma once
 
 #include <windows.h>
 
 // Save (a session without a file is saved as); chooseName for Save as.
-// Refused, with a message, while a value is wrong. True once saved.
+// Refused, with a message, while a value is wrong. True once saved: the
+// document is then the saved file's, and the owner has been told of it.
 bool SaveEdited(bool chooseName);
 
-// Yes saves, No gives the changes up: true when the editor may let its
-// session go; false for Cancel, or a save that did not happen.
-bool AskToSaveChanges();
+// The answer to the question about unsaved changes.
+enum class ChangesAnswer { Kept, GivenUp, Saved };
 
-// Windows asks before it ends its session: the unsaved changes are asked
-// about, unless the end is forced. False only when the user keeps them.
-bool AnswerEndOfSession(LPARAM reasons);
+// Yes saves, No gives the changes up, Cancel keeps them; a save that did not
+// happen keeps them too.
+ChangesAnswer AskToSaveChanges();
 
 // While changes are unsaved, Windows is told why the program would hold its
 // end up, to show the user.
@@ -22,6 +23,6 @@ void HoldEndOfSessionWhileUnsaved();
 
 void BrowseForMusic();
 
-// The session as it reads back, in the player's exposure at once; from the
+// The session as it reads back, played by the owner at once; from the
 // chosen segment on with fromRow.
 void PlayEdited(bool fromRow);

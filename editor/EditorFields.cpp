@@ -1,12 +1,12 @@
 #include "editor/EditorFields.h"
 
-#include "language/Language.h"
-#include "platform/FileNames.h"
-#include "platform/ProgramWindow.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
-#include "player/PlayerText.h"
+#include "language/Language.h"
 #include "language/RussianSessionProblems.h"
+#include "language/SessionTexts.h"
+#include "platform/FileNames.h"
+#include "platform/ProgramWindow.h"
 #include "sound/SessionSound.h"
 
 namespace {
@@ -18,7 +18,7 @@ const int LabelGap = 18;
 
 struct Field {
   int id;
-  const Utf8Pair* label;
+  const TextPair* label;
   ChildPlace place;  // of the field; its label stands above it
   bool list;
   bool ofSegment;
@@ -79,7 +79,7 @@ int ListChoice(int id) { return static_cast<int>(SendMessageW(Control(id), CB_GE
 
 void Choose(int id, int item) { SendMessageW(Control(id), CB_SETCURSEL, static_cast<WPARAM>(item), 0); }
 
-void FillList(int id, const Utf8Pair* first, const Utf8Pair* names, int count) {
+void FillList(int id, const TextPair* first, const TextPair* names, int count) {
   const int chosen = ListChoice(id);
   SendMessageW(Control(id), CB_RESETCONTENT, 0, 0);
   for (int i = first ? -1 : 0; i < count; i++) {
@@ -157,7 +157,6 @@ void NameFields() {
   }
   Choose(LightId, chosen);
   SetControlText(BrowseId, InCurrentLanguage(BrowseCaption));
-  ShowProblems();
 }
 
 void ChooseRow(size_t row) {
@@ -189,8 +188,8 @@ void FillSessionFields() {
 
 bool IsField(int id) { return FieldOf(id) != nullptr; }
 
-void HandleFieldChange(int id) {
-  if (Editor.filling || !IsField(id)) return;
+FieldChange TakeFieldChange(int id) {
+  if (Editor.filling || !IsField(id)) return FieldChange::None;
   SessionError error;
   const bool right = TakeField(*FieldOf(id), error);
   // The noise's colour and level are one value, whose problem is the level's.
@@ -198,19 +197,13 @@ void HandleFieldChange(int id) {
   if (right) Editor.wrong.erase(key);
   if (!right) Editor.wrong[key] = error;
   if (id == NoiseColourId) EnableWindow(Control(NoiseLevelId), ListChoice(NoiseColourId) > 0);
-  DocumentChanged();
-  if (right && id == MusicFileId) CheckMusic();
-  ShowProblems();
+  return right && id == MusicFileId ? FieldChange::MusicFile : FieldChange::Value;
 }
 
 void CheckMusic() {
   Editor.musicError = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   if (Editor.document.musicFile.empty() || !Editor.readBack) return;
-  // A session without a file finds its music from the current folder, as
-  // render-sound does for a session on its standard input.
-  Session session = Editor.session;
-  const std::string& path = Editor.document.path;
-  CheckSessionMusic(session, path.empty() ? "-" : path, Editor.name, Editor.musicError);
+  CheckSessionMusic(Editor.session, Editor.name, Editor.musicError);
 }
 
 void ShowProblems() {

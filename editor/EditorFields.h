@@ -21,11 +21,16 @@ void NameFields();
 void ChooseRow(size_t row);
 void FillSessionFields();
 
-// An edit's text changed, or a list's choice (EN_CHANGE, CBN_SELCHANGE).
+// An edit's text changed, or a list's choice (EN_CHANGE, CBN_SELCHANGE):
+// the value is taken into the document, or kept out of it as wrong. What
+// the change was, so that the window can follow it: none (the fields were
+// being filled), a value, or the music file, which is to be checked again.
+enum class FieldChange { None, Value, MusicFile };
 bool IsField(int id);
-void HandleFieldChange(int id);
+FieldChange TakeFieldChange(int id);
 
-// The music is opened to see that it plays, as the player does at load.
+// The session's music (found when the document was read back) is opened to
+// see that it plays, as the player does at load.
 void CheckMusic();
 
 // Both problem lines as they now stand.

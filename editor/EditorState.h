@@ -7,8 +7,11 @@
 #include <map>
 #include <string>
 
-#include "editor/EditorWindow.h"
 #include "session_format/SessionDocument.h"
+
+// How the editor names what it edits in its title: a file by its name, a
+// copy of a library session by the session's title, or a new session.
+enum class EditedName { File, LibraryCopy, New };
 
 // Control ids; the test driver finds the controls by them.
 enum EditorControl : int {
@@ -47,6 +50,7 @@ enum EditorControl : int {
 };
 
 struct EditorRecord {
+  HWND owner;   // the player's window, which the editor tells what it wants
   HWND window;  // nullptr while the editor is not up
   HWND table;
   HWND picture;
@@ -68,14 +72,8 @@ struct EditorRecord {
 
 extern EditorRecord Editor;
 
-// After every edit: the document read back, its row, the title, the
-// picture and the hold on the end of the Windows session follow it.
-void DocumentChanged();
-
 // What the title and the questions call the edited session.
 std::string EditedSessionName();
-
-LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 HWND Control(int id);
 std::string ControlText(int id);

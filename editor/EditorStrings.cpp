@@ -1,51 +1,55 @@
 #include "editor/EditorStrings.h"
 
-const Utf8Pair EditorTitle = {"Редактор сеанса", "Session editor"};
-const Utf8Pair NewSessionName = {"новый сеанс", "new session"};
-const Utf8Pair CopyWord = {"копия", "copy"};
+const TextPair EditorTitle = {"Редактор сеанса", "Session editor"};
+const TextPair NewSessionName = {"новый сеанс", "new session"};
+const TextPair CopyWord = {"копия", "copy"};
 
-const Utf8Pair DurationColumn = {"Длительность", "Duration"};
-const Utf8Pair SoundColumn = {"Звук", "Sound"};
-const Utf8Pair FromColumn = {"От, Гц", "From, Hz"};
-const Utf8Pair ToColumn = {"До, Гц", "To, Hz"};
-const Utf8Pair VolumeColumn = {"Громкость, %", "Volume, %"};
-const Utf8Pair NoiseColumn = {"Шум", "Noise"};
-const Utf8Pair LightColumn = {"Свет", "Light"};
-const Utf8Pair BrightnessColumn = {"Яркость, %", "Brightness, %"};
-const Utf8Pair ColourColumn = {"Цвет", "Colour"};
-const Utf8Pair NoiseLevelLabel = {"Шум, %", "Noise, %"};
+const TextPair DurationColumn = {"Длительность", "Duration"};
+const TextPair SoundColumn = {"Звук", "Sound"};
+const TextPair FromColumn = {"От, Гц", "From, Hz"};
+const TextPair ToColumn = {"До, Гц", "To, Hz"};
+const TextPair VolumeColumn = {"Громкость, %", "Volume, %"};
+const TextPair NoiseColumn = {"Шум", "Noise"};
+const TextPair LightColumn = {"Свет", "Light"};
+const TextPair BrightnessColumn = {"Яркость, %", "Brightness, %"};
+const TextPair ColourColumn = {"Цвет", "Colour"};
+const TextPair NoiseLevelLabel = {"Шум, %", "Noise, %"};
 
-const Utf8Pair AddCaption = {"Добавить", "Add"};
-const Utf8Pair InsertCaption = {"Вставить", "Insert"};
-const Utf8Pair DuplicateCaption = {"Дублировать", "Duplicate"};
-const Utf8Pair RemoveCaption = {"Удалить", "Remove"};
-const Utf8Pair UpCaption = {"Выше", "Move up"};
-const Utf8Pair DownCaption = {"Ниже", "Move down"};
-const Utf8Pair PlayCaption = {"Играть", "Play"};
-const Utf8Pair PlayFromCaption = {"Играть с сегмента", "Play from segment"};
-const Utf8Pair SaveCaption = {"Сохранить", "Save"};
-const Utf8Pair SaveAsCaption = {"Сохранить как...", "Save as..."};
-const Utf8Pair BrowseCaption = {"Обзор...", "Browse..."};
+const TextPair AddCaption = {"Добавить", "Add"};
+const TextPair InsertCaption = {"Вставить", "Insert"};
+const TextPair DuplicateCaption = {"Дублировать", "Duplicate"};
+const TextPair RemoveCaption = {"Удалить", "Remove"};
+const TextPair UpCaption = {"Выше", "Move up"};
+const TextPair DownCaption = {"Ниже", "Move down"};
+const TextPair PlayCaption = {"Играть", "Play"};
+const TextPair PlayFromCaption = {"Играть с сегмента", "Play from segment"};
+const TextPair SaveCaption = {"Сохранить", "Save"};
+const TextPair SaveAsCaption = {"Сохранить как...", "Save as..."};
+const TextPair BrowseCaption = {"Обзор...", "Browse..."};
 
-const Utf8Pair EnglishTitleLabel = {"Название по-английски", "Title in English"};
-const Utf8Pair RussianTitleLabel = {"Название по-русски", "Title in Russian"};
-const Utf8Pair FadeInLabel = {"Нарастание", "Fade-in"};
-const Utf8Pair FadeOutLabel = {"Затухание", "Fade-out"};
-const Utf8Pair MusicLabel = {"Музыка (файл WAV)", "Music (a WAV file)"};
-const Utf8Pair MusicLevelLabel = {"Музыка, %", "Music, %"};
+const TextPair EnglishTitleLabel = {"Название по-английски", "Title in English"};
+const TextPair RussianTitleLabel = {"Название по-русски", "Title in Russian"};
+const TextPair FadeInLabel = {"Нарастание", "Fade-in"};
+const TextPair FadeOutLabel = {"Затухание", "Fade-out"};
+const TextPair MusicLabel = {"Музыка (файл WAV)", "Music (a WAV file)"};
+const TextPair MusicLevelLabel = {"Музыка, %", "Music, %"};
 
-const Utf8Pair NoiseNames[4] = {
+const TextPair NoiseNames[4] = {
     {"нет", "none"}, {"белый", "white"}, {"розовый", "pink"}, {"коричневый", "brown"}};
-const Utf8Pair ChosenPatternName = {"выбранный в плеере", "the player's choice"};
+const TextPair ChosenPatternName = {"выбранный в плеере", "the player's choice"};
 
-const Utf8Pair SaveQuestion = {"Сохранить изменения в сеансе «%s»?",
+const TextPair SaveQuestion = {"Сохранить изменения в сеансе «%s»?",
                                "Save the changes to the session '%s'?"};
-const Utf8Pair NotSaved = {"Файл не сохранён; прежний файл не изменён:",
+const TextPair NotSaved = {"Файл не сохранён; прежний файл не изменён:",
                            "The file was not saved; the file that was there is unchanged:"};
-const Utf8Pair FixFirst = {"Сначала исправьте значение:", "First put right the value:"};
-const Utf8Pair UnsavedReason = {"Сеанс не сохранён", "A session is not saved"};
-const Utf8Pair PointedWord = {"под курсором", "under the cursor"};
-const Utf8Pair WaveFilesFilter = {"Звук WAV (*.wav)", "WAV sound (*.wav)"};
-const Utf8Pair YesCaption = {"Да", "Yes"};
-const Utf8Pair NoCaption = {"Нет", "No"};
-const Utf8Pair CancelCaption = {"Отмена", "Cancel"};
+const TextPair OldFileMoved = {
+    "Файл не сохранён, и Windows не смогла вернуть прежнему файлу его имя; теперь он называется:",
+    "The file was not saved, and Windows could not give the file that was there its name back; "
+    "it is now:"};
+const TextPair FixFirst = {"Сначала исправьте значение:", "First put right the value:"};
+const TextPair UnsavedReason = {"Сеанс не сохранён", "A session is not saved"};
+const TextPair PointedWord = {"под курсором", "under the cursor"};
+const TextPair WaveFilesFilter = {"Звук WAV (*.wav)", "WAV sound (*.wav)"};
+const TextPair YesCaption = {"Да", "Yes"};
+const TextPair NoCaption = {"Нет", "No"};
+const TextPair CancelCaption = {"Отмена", "Cancel"};

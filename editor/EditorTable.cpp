@@ -14,7 +14,7 @@
 namespace {
 
 struct Column {
-  const Utf8Pair* header;
+  const TextPair* header;
   int width;
 };
 
@@ -24,18 +24,16 @@ const Column Columns[] = {{&DurationColumn, 62}, {&SoundColumn, 110}, {&FromColu
                           {&LightColumn, 82},    {&BrightnessColumn, 60}, {&ColourColumn, 62}};
 const int ColumnCount = sizeof Columns / sizeof Columns[0];
 
-std::wstring Wide(const std::string& utf8) { return WideFromUtf8(utf8); }
-
 std::wstring PanelName(const TextPair& name) { return WideFromCodePage1251(InCurrentLanguage(name)); }
 
 std::wstring NoiseCell(const SessionSegment& s) {
   if (s.noise == NoiseColour::None) return L"";
-  return Wide(InCurrentLanguage(NoiseNames[static_cast<int>(s.noise)])) + L" " +
+  return WideFromUtf8(InCurrentLanguage(NoiseNames[static_cast<int>(s.noise)])) + L" " +
          std::to_wstring(s.noiseLevel);
 }
 
 std::wstring LightCell(const SessionSegment& s) {
-  if (s.light == ChosenPattern) return Wide(InCurrentLanguage(ChosenPatternName));
+  if (s.light == ChosenPattern) return WideFromUtf8(InCurrentLanguage(ChosenPatternName));
   return PanelName(VisualModeNames[s.light]);
 }
 
@@ -52,7 +50,7 @@ std::wstring Cell(const SessionSegment& s, int column) {
                                  SegmentField::To,       SegmentField::Volume, SegmentField::Noise,
                                  SegmentField::Light,    SegmentField::Brightness,
                                  SegmentField::Colour};
-  return Wide(SegmentFieldText(s, fields[column]));
+  return WideFromUtf8(SegmentFieldText(s, fields[column]));
 }
 
 void SetCell(size_t row, int column, const std::wstring& text) {
@@ -84,7 +82,7 @@ HWND CreateTable(HINSTANCE instance, HWND parent) {
 
 void NameColumns() {
   for (int i = 0; i < ColumnCount; i++) {
-    const std::wstring header = Wide(InCurrentLanguage(*Columns[i].header));
+    const std::wstring header = WideFromUtf8(InCurrentLanguage(*Columns[i].header));
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT;
     column.pszText = const_cast<wchar_t*>(header.c_str());

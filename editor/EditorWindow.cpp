@@ -1,17 +1,16 @@
 #include "editor/EditorWindow.h"
 
-#include "exposure/ExposureState.h"
-#include "platform/FileNames.h"
-#include "platform/ProgramWindow.h"
 #include "editor/EditorActions.h"
 #include "editor/EditorFields.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
 #include "editor/EditorTable.h"
+#include "editor/EditorText.h"
 #include "editor/PictureWindow.h"
-#include "player/PlayerText.h"
-
-EditorRecord Editor;
+#include "platform/FileNames.h"
+#include "platform/ProgramWindow.h"
+#include "platform/WindowKeys.h"
+#include "sound/SessionSound.h"
 
 namespace {
 
@@ -24,7 +23,7 @@ const int IconResource = 101;
 
 struct Button {
   int id;
-  const Utf8Pair* caption;
+  const TextPair* caption;
   ChildPlace place;
 };
 
@@ -60,7 +59,17 @@ void CreateButtons(HINSTANCE instance, HWND parent, const Button* buttons, size_
 }
 
 void NameButtons(const Button* buttons, size_t count) {
-  for (size_t i = 0; i < count; i++) SetControlText(buttons[i].id, InCurrentLanguage(*buttons[i].caption));
+  for (size_t i = 0; i < count; i++)
+    SetControlText(buttons[i].id, InCurrentLanguage(*buttons[i].caption));
+}
+
+// The buttons, the columns, the labels and the lists' items in the current
+// language.
+void NameControls() {
+  NameButtons(RowButtons, sizeof RowButtons / sizeof RowButtons[0]);
+  NameButtons(ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
+  NameColumns();
+  NameFields();
 }
 
 BOOL CALLBACK SetDialogFont(HWND child, LPARAM font) {
@@ -82,6 +91,8 @@ void CreateControls(HINSTANCE instance, HWND window) {
                    reinterpret_cast<LPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
+LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Owned by the player's window: above it, minimised and closed with it.
 bool CreateEditorWindow(HINSTANCE instance) {
   RegisterProgramClassW(instance, EditorClass, EditorWindowProc, IconResource,
@@ -91,7 +102,7 @@ bool CreateEditorWindow(HINSTANCE instance) {
   const int width = frame.right - frame.left;
   Editor.window = CreateWindowExW(0, EditorClass, L"", EditorStyle,
                                   GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, EditorTop, width,
-                                  frame.bottom - frame.top, ExposureState.ControlPanel, nullptr,
+                                  frame.bottom - frame.top, Editor.owner, nullptr,
                                   instance, nullptr);
   if (Editor.window == nullptr) return false;
   CreateControls(instance, Editor.window);
@@ -112,15 +123,56 @@ void ShowPictureLine(int64_t pointedBlock) {
 
 bool HasRows() { return SegmentCount(Editor.document) > 0; }
 
-// After a change of rows: the table again, the row chosen, and for a new
-// segment the keyboard in its first field, its text chosen for typing over.
-void ShowEditedRows(size_t row, bool typeNewSegment) {
+// The document as it reads back, the session that plays: its music found
+// beside its file, or from the current folder, as render-sound finds it for
+// a session on its standard input.
+void ReadBackDocument() {
+  Editor.readBack = ReadBack(Editor.document, Editor.session, Editor.readBackError);
+  if (Editor.readBack)
+    FindSessionMusic(Editor.session, Editor.document.path.empty() ? "-" : Editor.document.path);
+}
+
+// What follows the document as a whole: the title, the picture and the hold
+// on the end of the Windows session.
+void ShowWholeDocument() {
+  ShowTitle();
+  ShowInPicture(Editor.picture, Editor.readBack ? &Editor.session : nullptr);
+  ShowPictureLine(-1);
+  HoldEndOfSessionWhileUnsaved();
+}
+
+// After every edit: the document read back, and its row and the rest follow
+// it.
+void DocumentChanged() {
+  ReadBackDocument();
+  if (Editor.row < SegmentCount(Editor.document)) ShowRow(Editor.row);
+  ShowWholeDocument();
+}
+
+// Every row anew and the row chosen, after the document has been read back
+// (and its music checked, where it may have changed): the row's fields, as
+// they take it up, show the problems of this document, once.
+void ShowRows(size_t row, bool checkMusic) {
+  ReadBackDocument();
+  if (checkMusic) CheckMusic();
   FillTable();
   if (HasRows())
     SelectRow(row);  // the table's notice has the fields take the row up
   else
     ChooseRow(row);
-  DocumentChanged();
+  ShowWholeDocument();
+}
+
+// A document opened or saved, shown anew.
+void ShowDocument(size_t row) {
+  FillSessionFields();
+  ShowRows(row, true);
+}
+
+// After a change of rows; for a new segment the keyboard goes to its first
+// field, its text chosen for typing over.
+void ShowEditedRows(size_t row, bool typeNewSegment) {
+  ShowRows(row, false);
   if (!typeNewSegment) return;
   SetFocus(Control(DurationId));
   SendMessageW(Control(DurationId), EM_SETSEL, 0, -1);
@@ -136,24 +188,36 @@ void EditRows(int id) {
   if (id == UpId || id == DownId) ShowEditedRows(MoveSegment(d, Editor.row, id == UpId), false);
 }
 
-// Enter stands for the control that has the keyboard, as in a dialog box.
-int CommandId(WPARAM wParam) {
-  if (LOWORD(wParam) != IDOK) return LOWORD(wParam);
-  HWND focus = GetFocus();
-  return IsChild(Editor.window, focus) ? GetDlgCtrlID(focus) : 0;
+void HandleFieldChange(int id) {
+  const FieldChange change = TakeFieldChange(id);
+  if (change == FieldChange::None) return;
+  DocumentChanged();
+  if (change == FieldChange::MusicFile) CheckMusic();
+  ShowProblems();
+}
+
+void Save(bool chooseName) {
+  if (SaveEdited(chooseName)) ShowDocument(Editor.row);
 }
 
 // A field's edit or choice; a button's click (code 0) or an accelerator's
-// (code 1).
+// (code 1). Enter stands for the control that has the keyboard.
 void HandleCommand(WPARAM wParam) {
-  const int id = CommandId(wParam);
+  const int id = CommandId(Editor.window, wParam);
   const int code = HIWORD(wParam);
   if (IsField(id) && (code == EN_CHANGE || code == CBN_SELCHANGE)) HandleFieldChange(id);
   if (IsField(id) || code > 1) return;
   if (id >= AddId && id <= DownId) EditRows(id);
   if (id == BrowseId) BrowseForMusic();
   if (id == PlayId || id == PlayFromId) PlayEdited(id == PlayFromId);
-  if (id == SaveId || id == SaveAsId) SaveEdited(id == SaveAsId);
+  if (id == SaveId || id == SaveAsId) Save(id == SaveAsId);
+}
+
+// Windows asks before it ends its session: the unsaved changes are asked
+// about, unless the end is forced. False only when the user keeps them.
+bool AnswerEndOfSession(LPARAM reasons) {
+  if (reasons & ENDSESSION_CRITICAL) return true;
+  return EditorLetsGo();
 }
 
 // A window that is not a dialog box keeps no keyboard of its own: the
@@ -175,8 +239,6 @@ void ForgetEditor() {
   Editor.document.modified = false;
   HoldEndOfSessionWhileUnsaved();
 }
-
-}  // namespace
 
 LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -208,48 +270,20 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND Control(int id) { return GetDlgItem(Editor.window, id); }
+}  // namespace
 
-std::string ControlText(int id) {
-  HWND control = Control(id);
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
-  return Utf8FromWide(text);
-}
-
-void SetControlText(int id, const std::string& utf8) {
-  SetWindowTextW(Control(id), WideFromUtf8(utf8).c_str());
-}
-
-std::string EditedSessionName() {
-  if (Editor.nameKind == EditedName::New) return InCurrentLanguage(NewSessionName);
-  if (Editor.nameKind == EditedName::File) return Editor.name;
-  return Editor.name + " (" + InCurrentLanguage(CopyWord) + ")";
-}
-
-void DocumentChanged() {
-  Editor.readBack = ReadBack(Editor.document, Editor.session, Editor.readBackError);
-  if (Editor.row < SegmentCount(Editor.document)) ShowRow(Editor.row);
-  ShowTitle();
-  ShowInPicture(Editor.picture, Editor.readBack ? &Editor.session : nullptr);
-  ShowPictureLine(-1);
-  HoldEndOfSessionWhileUnsaved();
-  ShowProblems();
-}
-
-bool OpenInEditor(HINSTANCE instance, const SessionDocument& document, const std::string& name,
+bool OpenInEditor(HWND owner, const SessionDocument& document, const std::string& name,
                   EditedName kind) {
   if (Editor.window && !EditorLetsGo()) return false;
-  if (!Editor.window && !CreateEditorWindow(instance)) return false;
+  Editor.owner = owner;
+  if (!Editor.window && !CreateEditorWindow(GetModuleHandleW(nullptr))) return false;
   Editor.document = document;
   Editor.name = name;
   Editor.nameKind = kind;
+  Editor.row = 0;
   Editor.wrong.clear();
-  FillSessionFields();
-  ApplyEditorLanguage();
-  ShowEditedRows(0, false);
-  CheckMusic();
-  ShowProblems();
+  NameControls();
+  ShowDocument(0);
   ShowWindow(Editor.window, SW_SHOWNORMAL);
   SetForegroundWindow(Editor.window);
   Editor.lastFocus = Editor.table;
@@ -259,17 +293,19 @@ bool OpenInEditor(HINSTANCE instance, const SessionDocument& document, const std
 
 bool EditorLetsGo() {
   if (!Editor.window || !Editor.document.modified) return true;
-  return AskToSaveChanges();
+  const ChangesAnswer answer = AskToSaveChanges();
+  if (answer == ChangesAnswer::Saved) ShowDocument(Editor.row);
+  return answer != ChangesAnswer::Kept;
 }
 
 void ApplyEditorLanguage() {
   if (!Editor.window) return;
-  NameButtons(RowButtons, sizeof RowButtons / sizeof RowButtons[0]);
-  NameButtons(ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
-  NameColumns();
-  NameFields();
+  NameControls();
   FillTable();
-  if (HasRows()) SelectRow(Editor.row);
+  if (HasRows())
+    SelectRow(Editor.row);
+  else
+    ShowProblems();
   ShowTitle();
   ShowPictureLine(-1);
   InvalidateRect(Editor.picture, nullptr, FALSE);

@@ -1,23 +1,23 @@
 // The session editor: one window beside the player, Unicode as the player
 // is, in which a session is made or changed, seen, played and saved. It
-// runs on the player's thread, in the player's message loop.
+// runs on the player's thread, in the player's message loop, and asks the
+// player for what it cannot do itself by message.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "editor/EditorMessages.h"
+#include "editor/EditorState.h"
 #include "session_format/SessionDocument.h"
 
-// How the editor names what it edits in its title: a file by its name, a
-// copy of a library session by the session's title, or a new session.
-enum class EditedName { File, LibraryCopy, New };
-
-// Shows the document in the editor, made if it is not up. Changes not yet
-// saved of the session it showed are asked about first; false when the
-// user keeps them (Cancel), or the window cannot be made, and nothing
+// Shows the document in the editor, made if it is not up, owned by owner,
+// which it tells what it wants by the messages of EditorMessages.h. Changes
+// not yet saved of the session it showed are asked about first; false when
+// the user keeps them (Cancel), or the window cannot be made, and nothing
 // changes.
-bool OpenInEditor(HINSTANCE instance, const SessionDocument& document, const std::string& name,
+bool OpenInEditor(HWND owner, const SessionDocument& document, const std::string& name,
                   EditedName kind);
 
 // Before the editor or the player closes: unsaved changes are saved, given

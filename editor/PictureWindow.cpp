@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/FileNames.h"
-#include "player/PlayerStrings.h"
-#include "player/PlayerText.h"
+#include "language/SessionStrings.h"
+#include "language/SessionTexts.h"
 #include "editor/SessionPicture.h"
 #include "session_format/SessionSchedule.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sound/SessionClock.h"
+#include "session_format/SessionTime.h"
 #include "visual/Patterns.h"
 
 namespace {

@@ -11,5 +11,4 @@ void SetProgramStartFields(const char* language) {
   StoreField(ExposureState.countdownEnabled, 0);
   StoreField(ExposureState.running, 0);
   StoreField(ExposureState.language, language);
-  StoreField(ExposureState.listenerLevel, FullListenerLevel);
 }

@@ -18,8 +18,6 @@
 struct HWND__;
 typedef HWND__* HWND;
 
-struct Session;
-
 constexpr uint32_t MillisecondsPerMinute = 60000;
 constexpr uint32_t FullListenerLevel = 100;  // per cent
 
@@ -46,23 +44,22 @@ struct ExposureStateRecord {
   std::atomic<uint32_t> samplePosition;
   std::atomic<uint32_t> frameCounter;
   std::atomic<const char*> language;
-  // The session an exposure plays, or nullptr for one frequency and mode
-  // from the panel. Set with the other settings, before the workers start.
-  std::atomic<const Session*> session;
-  // The next block of the session that the audio worker queues (a session
-  // has at most 1000000); written as samplePosition is.
-  std::atomic<uint32_t> sessionBlock;
   // 1 while the user has paused the exposure: its sound is held, its light
   // dark, its clock still. The user-interface thread's to write.
   std::atomic<uint8_t> paused;
-  // The listener's level of a session's sound, per cent, from the player's
-  // volume slider: the audio worker reads it for every block it makes.
+  // The listener's level of a session's sound, per cent: written by the
+  // player's volume slider alone, read by the audio worker for every block.
   std::atomic<uint32_t> listenerLevel;
   // 1 once the music of the session that plays could not be read on: it is
   // silent from then on. Cleared at Start, set by the audio worker.
   std::atomic<uint8_t> musicFailed;
 
   // Stored once at start-up, before any worker or timer exists; read-only after.
+  // The window of the program that runs the exposures, which takes the
+  // keyboard back after one and is told of its end: the panel's or the
+  // session player's.
+  HWND ProgramWindow;
+  // The panel and its controls; the session player has windows of its own.
   HWND ControlPanel;
   HWND StimulationWindow;
   HWND frequencyReadout;

@@ -1,6 +1,6 @@
-// The two mode enumerations and the limits of the frequency: what the
-// exposure record, the synthesis and the session reader all speak of, in a
-// header that needs nothing else.
+// The two mode enumerations, the sound's blocks and the limits of the
+// frequency: what the exposure record, the synthesis and the session reader
+// all speak of, in a header that needs nothing else.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,10 @@ enum class VisualMode : int32_t {
 };
 
 constexpr int ModeCount = 5;
+
+// Sound is made in blocks of a quarter of a second.
+constexpr uint32_t FramesPerBlock = 11025;
+constexpr uint32_t FramesPerSecond = 44100;
 
 // Frequency unit: hundredths of a hertz.
 constexpr uint32_t MinimumFrequency = 10;

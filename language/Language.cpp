@@ -14,9 +14,8 @@ void ApplyLanguage() {
   InvalidateRect(ExposureState.ControlPanel, &panelArea, TRUE);
 }
 
-void ToggleLanguage(void (*applyLanguage)()) {
+void ToggleLanguage() {
   StoreField(ExposureState.language, OtherLanguage(LoadField(ExposureState.language)));
-  applyLanguage();
 }
 
 void FillModeListA(HWND list, const TextPair* names, int selected) {

@@ -9,9 +9,9 @@
 // Title, both mode lists (item 1 selected), the Start caption, repaint.
 void ApplyLanguage();
 
-// Flips the language, then has the program's window take it up (the panel's
+// Flips the language; the program's window then takes it up (the panel's
 // ApplyLanguage, the player's own).
-void ToggleLanguage(void (*applyLanguage)());
+void ToggleLanguage();
 
 // A mode list holds the five names of the current language in mode order,
 // and item `selected` is chosen. The panel's list is an ANSI window and

@@ -1,6 +1,7 @@
 #include "language/RussianSessionProblems.h"
 
 #include "exposure/ExposureState.h"
+#include "session_format/SessionLimits.h"
 
 namespace {
 
@@ -8,20 +9,24 @@ std::string Number(uint64_t value) { return std::to_string(value); }
 
 std::string Quoted(const std::string& field) { return "«" + field + "»"; }
 
-const char LongestSession[] = "1000000 блоков (69 ч 26 мин 40 с)";
+std::string LongestSessionText() {
+  const LongestLength longest = LongestSession();
+  return BlockLimit() + " блоков (" + Number(longest.hours) + " ч " + Number(longest.minutes) +
+         " мин " + Number(longest.seconds) + " с)";
+}
 
 // What a word of a segment line takes after it.
 std::string WordTakes(const std::string& word) {
-  if (word == "noise") return "цвет (white, pink или brown) и уровень 0..100";
-  if (word == "light") return "зрительный режим 0..4";
+  if (word == "noise") return "цвет (white, pink или brown) и уровень " + LevelLimits();
+  if (word == "light") return "зрительный режим " + ModeLimits();
   if (word == "colour") return "цвет: white, red, green, blue, amber, violet или #RRGGBB";
-  return "уровень 0..100";
+  return "уровень " + LevelLimits();
 }
 
 std::string DirectiveTakes(const SessionError& e) {
   const std::string given = "; задано значений: " + Number(e.count);
   if (e.word == "music")
-    return "music принимает ФАЙЛ и ГРОМКОСТЬ 0..100, например music rain.wav 40" + given;
+    return "music принимает ФАЙЛ и ГРОМКОСТЬ " + LevelLimits() + ", например music rain.wav 40" + given;
   return e.word + " принимает одну ДЛИТЕЛЬНОСТЬ, например " + e.word + " 20s" + given;
 }
 
@@ -45,19 +50,19 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::DurationZero:
       return "длительность " + e.field + " не больше 0";
     case SessionProblem::DurationTooLong:
-      return "длительность " + e.field + " больше " + LongestSession;
+      return "длительность " + e.field + " больше " + LongestSessionText();
     case SessionProblem::ModeForm:
-      return "режим " + Quoted(e.field) + " — не звуковой режим 0..4";
+      return "режим " + Quoted(e.field) + " — не звуковой режим " + ModeLimits();
     case SessionProblem::ModeRange:
-      return "режим " + e.field + " вне диапазона 0..4";
+      return "режим " + e.field + " вне диапазона " + ModeLimits();
     case SessionProblem::FrequencyForm:
       return "частота " + Quoted(e.field) +
              " — не число герц с не более чем двумя знаками после запятой, например 12, 7.8 "
              "или 7,80";
     case SessionProblem::FrequencyRange:
-      return "частота " + e.field + " вне диапазона 0.10..50.00";
+      return "частота " + e.field + " вне диапазона " + FrequencyLimits();
     case SessionProblem::SessionTooLong:
-      return "сеанс выходит за " + std::string(LongestSession);
+      return "сеанс выходит за " + std::string(LongestSessionText());
     case SessionProblem::SecondDirective:
       return "директива " + e.word + " уже есть в строке " + Number(e.count);
     case SessionProblem::DirectiveValues:
@@ -80,15 +85,15 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::WordValueMissing:
       return "у " + e.word + " нет значения; нужно указать " + WordTakes(e.word);
     case SessionProblem::LevelForm:
-      return "уровень " + e.word + " " + Quoted(e.field) + " — не целое число 0..100 (проценты)";
+      return "уровень " + e.word + " " + Quoted(e.field) + " — не целое число " + LevelLimits() + " (проценты)";
     case SessionProblem::LevelRange:
-      return "уровень " + e.word + " " + e.field + " вне диапазона 0..100";
+      return "уровень " + e.word + " " + e.field + " вне диапазона " + LevelLimits();
     case SessionProblem::NoiseColourForm:
       return "noise " + Quoted(e.field) + " — не white, pink и не brown";
     case SessionProblem::PatternForm:
-      return "light " + Quoted(e.field) + " — не зрительный режим 0..4";
+      return "light " + Quoted(e.field) + " — не зрительный режим " + ModeLimits();
     case SessionProblem::PatternRange:
-      return "light " + e.field + " вне диапазона 0..4";
+      return "light " + e.field + " вне диапазона " + ModeLimits();
     case SessionProblem::ColourForm:
       return "colour " + Quoted(e.field) +
              " — не white, red, green, blue, amber, violet и не #RRGGBB";

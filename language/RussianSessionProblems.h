@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "session_format/SessionFile.h"
+#include "session_format/SessionProblems.h"
 
 // UTF-8; the fields and words of the file are quoted as written.
 std::string RussianSessionProblem(const SessionError& error);

@@ -1,14 +1,5 @@
 #include "language/Strings.h"
 
-#include "exposure/ExposureState.h"
-
-const char* InCurrentLanguage(const TextPair& text) {
-  const char* language = LoadField(ExposureState.language);
-  if (IsRussian(language)) return text.russian;
-  if (IsEnglish(language)) return text.english;
-  return "";  // only before start-up has set the language
-}
-
 // Тессовант 03.2005
 const TextPair PanelTitle = {"\xD2\xE5\xF1\xF1\xEE\xE2\xE0\xED\xF2 03.2005", "Tessovant 03.2005"};
 // Запуск

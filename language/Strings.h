@@ -4,15 +4,7 @@
 #pragma once
 
 #include "exposure/Modes.h"
-
-// One text in both languages.
-struct TextPair {
-  const char* russian;
-  const char* english;
-};
-
-// The text of the current language; Russian is tried first.
-const char* InCurrentLanguage(const TextPair& text);
+#include "language/TextPair.h"
 
 extern const TextPair PanelTitle;
 extern const TextPair StartCaption;

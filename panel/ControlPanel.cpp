@@ -89,12 +89,15 @@ void PaintLabels(HWND window) {
 
 // Acts only on a button click: the id in the low word, code 0 in the high.
 void HandleCommand(WPARAM wParam) {
-  const int id = CommandId(wParam);
+  const int id = CommandId(ExposureState.ControlPanel, wParam);
   const int code = HIWORD(wParam);
   if (code != 0) return;
   // Start or Stop, decided from running alone.
   if (id == StartButtonId) HandleStartStopCommand();
-  if (id == LanguageButtonId) ToggleLanguage(ApplyLanguage);
+  if (id == LanguageButtonId) {
+    ToggleLanguage();
+    ApplyLanguage();
+  }
 }
 
 }  // namespace
@@ -104,6 +107,7 @@ void CreateControlPanel(HINSTANCE instance) {
                         PanelBackgroundBrush(instance, TileResource));
   ExposureState.ControlPanel =
       CreateProgramWindowA(instance, "TessovantWindow", PanelWidth, PanelHeight);
+  ExposureState.ProgramWindow = ExposureState.ControlPanel;
   CreateControls(instance);
   OrderTabStops();
 }

@@ -15,7 +15,6 @@ void CopyExposureSettings() {
              static_cast<SoundMode>(SendMessageA(ExposureState.soundList, CB_GETCURSEL, 0, 0)));
   StoreField(ExposureState.visualMode,
              static_cast<VisualMode>(SendMessageA(ExposureState.visualList, CB_GETCURSEL, 0, 0)));
-  StoreField(ExposureState.session, nullptr);
   SetDuration(LowWord(SendMessageA(ExposureState.durationSpin, UDM_GETPOS, 0, 0)));
 }
 

@@ -1,9 +1,10 @@
 #include <windows.h>
 
-#include "platform/WindowKeys.h"
+#include "exposure/ExposureState.h"
 #include "panel/ControlPanel.h"
+#include "platform/WindowKeys.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   StartControlPanel(instance);
-  return RunMessageLoopA();
+  return RunMessageLoopA(ExposureState.ControlPanel);
 }

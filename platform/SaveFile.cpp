@@ -7,16 +7,12 @@
 #include <windows.h>
 
 #include "platform/FileNames.h"
+#include "platform/Paths.h"
 
 namespace {
 
 const size_t WriteChunk = 65536;
 const wchar_t TemporaryPrefix[] = L"tss";
-
-std::wstring FolderOf(const std::wstring& path) {
-  const size_t separator = path.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? L"." : path.substr(0, separator + 1);
-}
 
 // A write may take fewer bytes than it was given; one that takes none, or
 // fails, ends the save (a full disk fails with ERROR_DISK_FULL).
@@ -44,9 +40,11 @@ bool WriteWhole(const wchar_t* path, const std::string& bytes) {
 
 // The old file goes to a name of its own while the new one takes its place,
 // so that a replacement that fails halfway can give it its name back.
-// ReplaceFileW keeps the old file's attributes and permissions.
+// ReplaceFileW keeps the old file's attributes and permissions. Where the
+// old file has its backup name and cannot be given its own back, that name
+// is told.
 bool ReplaceExisting(const std::wstring& target, const wchar_t* temporary,
-                     const std::wstring& folder) {
+                     const std::wstring& folder, std::string& oldFileMovedTo) {
   wchar_t backup[MAX_PATH];
   if (GetTempFileNameW(folder.c_str(), TemporaryPrefix, 0, backup) == 0) return false;
   if (!DeleteFileW(backup)) return false;
@@ -55,26 +53,32 @@ bool ReplaceExisting(const std::wstring& target, const wchar_t* temporary,
     DeleteFileW(backup);
     return true;
   }
-  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) MoveFileExW(backup, target.c_str(), 0);
+  if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+      !MoveFileExW(backup, target.c_str(), 0))
+    oldFileMovedTo = Utf8FromWide(backup);
   return false;
 }
 
-bool PlaceFile(const std::wstring& target, const wchar_t* temporary, const std::wstring& folder) {
+bool PlaceFile(const std::wstring& target, const wchar_t* temporary, const std::wstring& folder,
+               std::string& oldFileMovedTo) {
   if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
-    return ReplaceExisting(target, temporary, folder);
+    return ReplaceExisting(target, temporary, folder, oldFileMovedTo);
   return MoveFileExW(temporary, target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
 
-bool SaveFileAtomically(const std::string& name, const std::string& bytes) {
+bool SaveFileAtomically(const std::string& name, const std::string& bytes,
+                        std::string& oldFileMovedTo) {
+  oldFileMovedTo.clear();
   const std::wstring target = WideFromUtf8(name);
-  const std::wstring folder = FolderOf(target);
+  const std::wstring folder = WideFromUtf8(WindowsFolderOrDot(name));
   wchar_t temporary[MAX_PATH];
   // Made empty in the target's folder, so that it lies on the same volume.
   if (GetTempFileNameW(folder.c_str(), TemporaryPrefix, 0, temporary) == 0) return false;
-  const bool saved = WriteWhole(temporary, bytes) && PlaceFile(target, temporary, folder);
+  const bool saved =
+      WriteWhole(temporary, bytes) && PlaceFile(target, temporary, folder, oldFileMovedTo);
   if (!saved) DeleteFileW(temporary);
   return saved;
 }
@@ -108,7 +112,10 @@ mode_t ModeFor(const std::string& name) {
 
 }  // namespace
 
-bool SaveFileAtomically(const std::string& name, const std::string& bytes) {
+bool SaveFileAtomically(const std::string& name, const std::string& bytes,
+                        std::string& oldFileMovedTo) {
+  // rename replaces the old file in one step: it never leaves it elsewhere.
+  oldFileMovedTo.clear();
   const size_t slash = name.find_last_of('/');
   const size_t base = slash == std::string::npos ? 0 : slash + 1;
   std::string temporary = name.substr(0, base) + "." + name.substr(base) + ".XXXXXX";

@@ -5,37 +5,18 @@
 #pragma once
 
 #include "language/Strings.h"
+#include "language/TextPair.h"
 
-// One of the player's texts in both languages, in UTF-8.
-struct Utf8Pair {
-  const char* russian;
-  const char* english;
-};
-
-// The text of the current language, chosen as the panel chooses its own.
-const char* InCurrentLanguage(const Utf8Pair& text);
-
-extern const Utf8Pair PlayerTitle;
-extern const Utf8Pair SessionsLabel;
-extern const Utf8Pair OpenCaption;
-extern const Utf8Pair NewCaption;
-extern const Utf8Pair EditCaption;
-extern const Utf8Pair SafetyWarning;
-extern const Utf8Pair SegmentsWord;
-extern const Utf8Pair SegmentsFewWord;
-extern const Utf8Pair FromWord;
-extern const Utf8Pair ToWord;
-extern const Utf8Pair SegmentWord;
-extern const Utf8Pair OfWord;
-extern const Utf8Pair HertzUnit;
-extern const Utf8Pair VolumeLabel;
-extern const Utf8Pair MusicFailedNote;
-extern const Utf8Pair PauseCaption;
-extern const Utf8Pair ResumeCaption;
-extern const Utf8Pair FinishedText;
-extern const Utf8Pair StoppedText;
-extern const Utf8Pair LineWord;
-extern const Utf8Pair UnreadableFile;
-extern const Utf8Pair BadFileTitle;
-extern const Utf8Pair SessionFilesFilter;
-extern const Utf8Pair AllFilesFilter;
+extern const TextPair PlayerTitle;
+extern const TextPair SessionsLabel;
+extern const TextPair OpenCaption;
+extern const TextPair NewCaption;
+extern const TextPair EditCaption;
+extern const TextPair SafetyWarning;
+extern const TextPair VolumeLabel;
+extern const TextPair MusicFailedNote;
+extern const TextPair PauseCaption;
+extern const TextPair ResumeCaption;
+extern const TextPair FinishedText;
+extern const TextPair StoppedText;
+extern const TextPair NotStartedText;

@@ -1,20 +1,21 @@
 #include "player/PlayerWindow.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
-#include <deque>
+#include <memory>
 #include <string>
 
-#include "exposure/control/ExposureControl.h"
-#include "exposure/control/ExposureSeam.h"
+#include "editor/EditorWindow.h"
 #include "exposure/ExposureState.h"
-#include "platform/WindowKeys.h"
+#include "exposure/control/ExposureControl.h"
 #include "language/Language.h"
+#include "language/SessionStrings.h"
+#include "language/SessionTexts.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
-#include "editor/EditorWindow.h"
+#include "platform/WindowKeys.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
@@ -30,18 +31,16 @@ const int PlayerHeight = 390;
 const UINT_PTR ProgressTimerId = 1;
 // Four times a second, so the shown second is never more than a quarter late.
 const UINT ProgressPeriodMs = 250;
-// Should the worker's word that the session has played out never come (the
-// worker could not be started), the progress ends the exposure this long
-// after the session's length.
-const uint32_t EndGraceMs = 3000;
 
-// The player's own controls; the ones the exposure code knows are in
-// ExposureState.
+HWND playerWindow;
 HWND sessionList;
 HWND openButton;
 HWND newButton;
 HWND editButton;
 HWND pauseButton;
+HWND startButton;
+HWND patternList;
+HWND languageButton;
 HWND sessionsLabel;
 HWND patternLabel;
 HWND descriptionLine;
@@ -52,15 +51,14 @@ HWND progressLine;
 HWND warningLine;
 // What the progress line says once no session plays, or nullptr while one
 // plays or before the first: it follows a language switch.
-const Utf8Pair* endOfSession;
-// The editor's sessions that were played, and the one the next Start plays.
-std::deque<Session> playedCopies;
-const Session* copyToStart;
+const TextPair* endOfSession;
+// The session of the last Start, whose progress is shown; its exposure's
+// workers hold their own shares of it.
+std::shared_ptr<const Session> playing;
 
 HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD style,
                          DWORD extendedStyle, ChildPlace place, int id) {
-  return CreateChildW(instance, ExposureState.ControlPanel, className, L"", style, extendedStyle,
-                      place, id);
+  return CreateChildW(instance, playerWindow, className, L"", style, extendedStyle, place, id);
 }
 
 // The listener's level, 0..100 %, by a slider that the arrow keys, Page Up
@@ -89,17 +87,17 @@ void CreateControls(HINSTANCE instance) {
       CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 65, 80, 28}, NewButtonId);
   editButton =
       CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {370, 65, 80, 28}, EditButtonId);
-  ExposureState.languageButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
-                                                     {285, 122, 165, 28}, PlayerLanguageButtonId);
+  languageButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 122, 165, 28},
+                                       PlayerLanguageButtonId);
   descriptionLine =
       CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 158, 440, 18}, DescriptionLineId);
   patternLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 188, 220, 18}, 0);
-  ExposureState.visualList =
+  patternList =
       CreatePlayerControl(instance, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
                           {235, 185, 215, 200}, PatternListId);
   CreateVolumeSlider(instance);
-  ExposureState.startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0,
-                                                  {10, 250, 90, 30}, PlayerStartButtonId);
+  startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {10, 250, 90, 30},
+                                    PlayerStartButtonId);
   pauseButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP | WS_DISABLED, 0,
                                     {110, 250, 90, 30}, PauseButtonId);
   progressLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 292, 440, 18}, ProgressLineId);
@@ -116,21 +114,23 @@ void SetPanelText(HWND control, const char* windows1251) {
 }
 
 void FillPatternList() {
-  LRESULT chosen = SendMessageW(ExposureState.visualList, CB_GETCURSEL, 0, 0);
+  LRESULT chosen = SendMessageW(patternList, CB_GETCURSEL, 0, 0);
   if (chosen == CB_ERR) chosen = static_cast<LRESULT>(VisualMode::SmoothStrobe);
-  FillModeListW(ExposureState.visualList, VisualModeNames, static_cast<int>(chosen));
+  FillModeListW(patternList, VisualModeNames, static_cast<int>(chosen));
 }
 
+const ListedSession* ChosenListed();
+
 void ShowDescription() {
-  const Session* session = ChosenSession();
-  SetText(descriptionLine, session ? DescribeSession(*session) : "");
+  const ListedSession* listed = ChosenListed();
+  SetText(descriptionLine, listed ? DescribeSession(*listed->session) : "");
 }
 
 // Each item holds the index of its session in ListedSessions, where the
 // superseded ones stay unlisted.
 void AddToList(size_t index) {
   const ListedSession& listed = ListedSessions[index];
-  const std::wstring title = WideFromUtf8(ListedTitle(listed.session, listed.fileName));
+  const std::wstring title = WideFromUtf8(ListedTitle(*listed.session, listed.fileName));
   const LRESULT item =
       SendMessageW(sessionList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
   SendMessageW(sessionList, LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(index));
@@ -162,13 +162,13 @@ void SelectLast() {
 }
 
 void LoadFile(const wchar_t* path) {
-  if (!LoadSessionFile(path, ExposureState.ControlPanel)) return;
+  if (!LoadSessionFile(path, playerWindow)) return;
   AddToList(ListedSessions.size() - 1);
   SelectLast();
 }
 
-void ShowEndOfSession(const Utf8Pair& text) {
-  KillTimer(ExposureState.ControlPanel, ProgressTimerId);
+void ShowEndOfSession(const TextPair& text) {
+  KillTimer(playerWindow, ProgressTimerId);
   endOfSession = &text;
   SetText(progressLine, InCurrentLanguage(text));
 }
@@ -187,17 +187,13 @@ uint32_t ProgressMs() {
 }
 
 void UpdateProgress() {
-  const Session* session = LoadField(ExposureState.session);
-  if (LoadField(ExposureState.running) == 0 || session == nullptr) {
+  if (LoadField(ExposureState.running) == 0 || playing == nullptr) {
     ShowEndOfSession(StoppedText);
     return;
   }
-  const uint32_t elapsedMs = ProgressMs();
   const bool musicFailed = LoadField(ExposureState.musicFailed) == 1;
-  SetText(progressLine, SessionProgress(*session, elapsedMs) +
+  SetText(progressLine, SessionProgress(*playing, ProgressMs()) +
                             (musicFailed ? InCurrentLanguage(MusicFailedNote) : ""));
-  if (elapsedMs >= SessionLengthMs(*session) + EndGraceMs)
-    HandlePlayedOut(LoadField(ExposureState.exposureNumber));
 }
 
 // The slider moved: the blocks made from now on take the new level.
@@ -209,53 +205,71 @@ void HandleVolumeScroll() {
 
 void ShowProgress() {
   endOfSession = nullptr;
-  SetTimer(ExposureState.ControlPanel, ProgressTimerId, ProgressPeriodMs, nullptr);
+  SetTimer(playerWindow, ProgressTimerId, ProgressPeriodMs, nullptr);
   UpdateProgress();
 }
 
+// The session is given to the exposure, whose workers share it.
+void StartSession(const std::shared_ptr<const Session>& session) {
+  playing = session;
+  if (StartExposure(session))
+    ShowProgress();
+  else
+    ShowEndOfSession(NotStartedText);
+}
+
 void HandleStartStop() {
-  if (LoadField(ExposureState.running) == 0 && ChosenSession() == nullptr) return;
-  HandleStartStopCommand();
-  if (LoadField(ExposureState.running) == 1) ShowProgress();
+  if (LoadField(ExposureState.running) == 1) return StopExposure(false);
+  const ListedSession* listed = ChosenListed();
+  if (listed != nullptr) StartSession(listed->session);
 }
 
 void HandleOpen() {
-  wchar_t path[MAX_PATH * 4] = L"";
-  const std::wstring filter = FileFilter(SessionFilesFilter, "*.txt");
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = ExposureState.ControlPanel;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path / sizeof path[0];
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (GetOpenFileNameW(&dialog)) LoadFile(path);
+  std::string path;
+  if (AskForFile(playerWindow, false, FileFilter(SessionFilesFilter, "*.txt"), "", nullptr, path))
+    LoadFile(WideFromUtf8(path).c_str());
 }
 
-void EditNew() {
-  OpenInEditor(GetModuleHandleW(nullptr), NewDocument(), "", EditedName::New);
-}
+void EditNew() { OpenInEditor(playerWindow, NewDocument(), "", EditedName::New); }
 
 // A library session is edited as a copy, a file as itself.
 void EditChosen() {
   const ListedSession* listed = ChosenListed();
   SessionDocument document;
-  if (!listed || !OpenListedDocument(*listed, document, ExposureState.ControlPanel)) return;
+  if (!listed || !OpenListedDocument(*listed, document, playerWindow)) return;
   const bool library = listed->path.empty();
-  OpenInEditor(GetModuleHandleW(nullptr), document,
-               library ? ListedTitle(listed->session, listed->fileName) : listed->fileName,
+  OpenInEditor(playerWindow, document,
+               library ? ListedTitle(*listed->session, listed->fileName) : listed->fileName,
                library ? EditedName::LibraryCopy : EditedName::File);
+}
+
+// The editor's session, played at once, stopping any that plays.
+void PlayEditedSession(const std::shared_ptr<const Session>& session) {
+  if (LoadField(ExposureState.running) == 1) StopExposure(true);
+  StartSession(session);
+}
+
+// The editor has saved this file (a whole path): the list shows it as it is
+// now, chosen, in place of what it showed of it before.
+void ListSavedSession(const std::wstring& path) {
+  SupersedeListed(path);
+  const bool listed = LoadSessionFile(path.c_str(), playerWindow);
+  FillSessionList();
+  if (listed) SelectLast();
 }
 
 // Buttons act on a click (code 0); the list on a new selection, by the
 // mouse or the arrow keys.
 void HandleCommand(WPARAM wParam) {
-  const int id = CommandId(wParam);
+  const int id = CommandId(playerWindow, wParam);
   const int code = HIWORD(wParam);
   if (id == SessionListId && code == LBN_SELCHANGE) ShowDescription();
   if (code != 0) return;
   if (id == PlayerStartButtonId) HandleStartStop();
-  if (id == PlayerLanguageButtonId) ToggleLanguage(ApplyPlayerLanguage);
+  if (id == PlayerLanguageButtonId) {
+    ToggleLanguage();
+    ApplyPlayerLanguage();
+  }
   if (id == OpenButtonId) HandleOpen();
   if (id == PauseButtonId) TogglePause();
   if (id == NewButtonId) EditNew();
@@ -269,27 +283,29 @@ bool CreatePlayerWindow(HINSTANCE instance) {
   InitCommonControlsEx(&controls);
   RegisterProgramClassW(instance, PlayerClass, PlayerWindowProc, IconResource,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  ExposureState.ControlPanel =
-      CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
-  if (ExposureState.ControlPanel == nullptr) return false;
+  playerWindow = CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
+  if (playerWindow == nullptr) return false;
+  ExposureState.ProgramWindow = playerWindow;
   CreateControls(instance);
   HandleVolumeScroll();
   return true;
 }
 
+HWND PlayerWindow() { return playerWindow; }
+
 void ApplyPlayerLanguage() {
-  SetText(ExposureState.ControlPanel, InCurrentLanguage(PlayerTitle));
+  SetText(playerWindow, InCurrentLanguage(PlayerTitle));
   SetText(sessionsLabel, InCurrentLanguage(SessionsLabel));
   SetText(openButton, InCurrentLanguage(OpenCaption));
   SetText(newButton, InCurrentLanguage(NewCaption));
   SetText(editButton, InCurrentLanguage(EditCaption));
-  SetPanelText(ExposureState.languageButton, LanguageButtonCaption);
+  SetPanelText(languageButton, LanguageButtonCaption);
   SetPanelText(patternLabel, InCurrentLanguage(VisualLabel));
   SetText(warningLine, InCurrentLanguage(SafetyWarning));
   SetText(volumeLabel, InCurrentLanguage(VolumeLabel));
   FillSessionList();
   FillPatternList();
-  ShowExposureRunning(LoadField(ExposureState.running) == 1);
+  ShowPlaying(LoadField(ExposureState.running) == 1);
   ShowDescription();
   if (endOfSession != nullptr) SetText(progressLine, InCurrentLanguage(*endOfSession));
   ApplyEditorLanguage();
@@ -311,50 +327,34 @@ void TogglePause() {
     ResumeExposure();
   else
     PauseExposure();
-  ShowPauseState();
+  ShowPlaying(LoadField(ExposureState.running) == 1);
 }
 
-void ShowPauseState() {
-  const bool playing = LoadField(ExposureState.running) == 1;
-  const bool paused = playing && LoadField(ExposureState.paused) == 1;
+VisualMode PatternChosen() {
+  return static_cast<VisualMode>(SendMessageW(patternList, CB_GETCURSEL, 0, 0));
+}
+
+// The panel's captions, for the player's Unicode button; Pause is offered
+// while a session plays, and says Resume while it is paused.
+void ShowPlaying(bool running) {
+  const char* caption = InCurrentLanguage(running ? StopCaption : StartCaption);
+  SetWindowTextW(startButton, WideFromCodePage1251(caption).c_str());
+  const bool paused = running && LoadField(ExposureState.paused) == 1;
   SetText(pauseButton, InCurrentLanguage(paused ? ResumeCaption : PauseCaption));
   // A disabled button keeps no keyboard: Start takes it.
-  if (!playing && GetFocus() == pauseButton) SetFocus(ExposureState.startButton);
-  EnableWindow(pauseButton, playing);
+  if (!running && GetFocus() == pauseButton) SetFocus(startButton);
+  EnableWindow(pauseButton, running);
 }
 
-const Session* ChosenSession() {
-  const ListedSession* listed = ChosenListed();
-  return listed ? &listed->session : nullptr;
-}
-
-const Session* TakeSessionToStart() {
-  const Session* session = copyToStart ? copyToStart : ChosenSession();
-  copyToStart = nullptr;
-  return session;
-}
-
-void PlayEditedSession(const Session& session) {
-  playedCopies.push_back(session);
-  copyToStart = &playedCopies.back();
-  if (LoadField(ExposureState.running) == 1) StopExposure(true);
-  StartExposure();
-  ShowProgress();
-}
-
-void ListSavedSession(const std::wstring& path) {
-  SupersedeListed(path);
-  const bool listed = LoadSessionFile(path.c_str(), ExposureState.ControlPanel);
-  FillSessionList();
-  if (listed) SelectLast();
-}
-
-// Pairs of a name and its pattern, each ended by a null, and a null after
-// the last pair.
-std::wstring FileFilter(const Utf8Pair& files, const char* pattern) {
-  const std::string filter = std::string(InCurrentLanguage(files)) + '\0' + pattern + '\0' +
-                             InCurrentLanguage(AllFilesFilter) + '\0' + "*.*" + '\0';
-  return WideFromUtf8(filter);
+int RunPlayerMessageLoop() {
+  MSG message = {};
+  while (GetMessageW(&message, nullptr, 0, 0)) {
+    if (HandleEditorKeys(&message)) continue;
+    if (IsDialogMessageW(playerWindow, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
 }
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -370,6 +370,12 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case SessionPlayedOutMessage:
       HandlePlayedOut(wParam);
+      break;
+    case EditorPlaySessionMessage:
+      PlayEditedSession(*reinterpret_cast<const std::shared_ptr<const Session>*>(lParam));
+      break;
+    case EditorSavedFileMessage:
+      ListSavedSession(*reinterpret_cast<const std::wstring*>(lParam));
       break;
     case WM_SYSCOMMAND:
       if (HoldsOffScreenSaver(wParam)) return 0;

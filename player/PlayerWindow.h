@@ -5,10 +5,7 @@
 
 #include <windows.h>
 
-#include <string>
-
-#include "player/PlayerStrings.h"
-#include "session_format/SessionFile.h"
+#include "exposure/Modes.h"
 
 constexpr int PlayerLanguageButtonId = 9;  // as on the panel
 constexpr int PlayerStartButtonId = 10;
@@ -29,6 +26,9 @@ constexpr int EditButtonId = 29;
 // unseen.
 bool CreatePlayerWindow(HINSTANCE instance);
 
+// The player's window, which owns the full-screen window and the editor.
+HWND PlayerWindow();
+
 // Every text in the current language, the session list's titles among them;
 // the list keeps its selection and the pattern list its choice.
 void ApplyPlayerLanguage();
@@ -41,27 +41,14 @@ void LoadCommandLineSessions();
 // resumes where it stopped.
 void TogglePause();
 
-// Pause is offered while a session plays, and says Resume while it is paused.
-void ShowPauseState();
+// The pattern chosen in the player, shown by the segments that name none.
+VisualMode PatternChosen();
 
-// The session chosen in the list, or nullptr.
-const Session* ChosenSession();
+// Start or Stop on the button, and Pause offered while a session plays.
+void ShowPlaying(bool running);
 
-// What the next Start plays: the editor's session when it asked to play one,
-// else the session chosen in the list. Each asks once.
-const Session* TakeSessionToStart();
-
-// Plays the editor's session at once, stopping any that plays: a copy of
-// it, kept for as long as the program runs, since an exposure's workers
-// read their session without a lock and may outlive it.
-void PlayEditedSession(const Session& session);
-
-// The editor has saved this file (a whole path): the list shows it as it is
-// now, chosen, in place of what it showed of it before.
-void ListSavedSession(const std::wstring& path);
-
-// A file dialog's choice of files: those of `pattern` (named by `files`),
-// or all.
-std::wstring FileFilter(const Utf8Pair& files, const char* pattern);
+// The player's loop: the editor's keys first, then the player's own as in a
+// dialog box. Returns the exit code that PostQuitMessage gave.
+int RunPlayerMessageLoop();
 
 LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,8 +1,11 @@
 #include "player/SessionList.h"
 
+#include "language/SessionStrings.h"
+#include "language/SessionTexts.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
-#include "player/PlayerStrings.h"
-#include "player/PlayerText.h"
+#include "platform/Paths.h"
+#include "session_format/SessionReader.h"
 #include "sound/SessionSound.h"
 
 std::deque<ListedSession> ListedSessions;
@@ -14,9 +17,10 @@ namespace {
 const int FirstLibraryResource = 1000;
 const size_t LargestSessionFile = 64u << 20;
 
-std::string FileName(const std::string& path) {
-  const size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+// Unicode, so that the file's name and the Russian words show whatever the
+// code page for programs that are not Unicode.
+void ShowSessionFileProblem(HWND owner, const std::string& message) {
+  TellUser(owner, InCurrentLanguage(BadFileTitle), message, MB_ICONWARNING);
 }
 
 // The whole path, so that a file named on the command line is known again
@@ -38,10 +42,12 @@ bool LoadLibrarySession(HINSTANCE instance, int id) {
   const std::string text(bytes, SizeofResource(instance, found));
   wchar_t name[64] = L"";
   LoadStringW(instance, static_cast<UINT>(id), name, 64);
-  ListedSession listed{Utf8FromWide(name), "", text, false, Session{}};
+  Session session;
   SessionError error;
   // The library is checked by the tests; a file that failed would be left out.
-  if (ParseSession(text, listed.fileName, listed.session, error)) ListedSessions.push_back(listed);
+  if (ParseSession(text, Utf8FromWide(name), session, error))
+    ListedSessions.push_back(
+        {Utf8FromWide(name), "", text, false, std::make_shared<const Session>(session)});
   return true;
 }
 
@@ -59,15 +65,19 @@ bool LoadSessionFile(const wchar_t* path, HWND owner) {
     ShowSessionFileProblem(owner, UnreadableFileMessage(utf8Path));
     return false;
   }
-  ListedSession listed{FileName(utf8Path), utf8Path, "", false, Session{}};
+  const std::string fileName = WindowsFileNameOf(utf8Path);
+  Session session;
   SessionError error;
-  // The music is checked now, so that a missing file is never met at Start.
-  if (!ParseSession(text, listed.fileName, listed.session, error) ||
-      !CheckSessionMusic(listed.session, utf8Path, listed.fileName, error)) {
+  // The music is found and checked now, so that a missing file is never met
+  // at Start.
+  const bool read = ParseSession(text, fileName, session, error);
+  if (read) FindSessionMusic(session, utf8Path);
+  if (!read || !CheckSessionMusic(session, fileName, error)) {
     ShowSessionFileProblem(owner, BadFileMessage(utf8Path, error));
     return false;
   }
-  ListedSessions.push_back(listed);
+  ListedSessions.push_back(
+      {fileName, utf8Path, "", false, std::make_shared<const Session>(session)});
   return true;
 }
 
@@ -88,11 +98,4 @@ bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, 
   if (OpenDocument(text, listed.path, document, error)) return true;
   ShowSessionFileProblem(owner, BadFileMessage(listed.path, error));
   return false;
-}
-
-// Unicode, so that the file's name and the Russian words show whatever the
-// code page for programs that are not Unicode.
-void ShowSessionFileProblem(HWND owner, const std::string& message) {
-  MessageBoxW(owner, WideFromUtf8(message).c_str(),
-              WideFromUtf8(InCurrentLanguage(BadFileTitle)).c_str(), MB_OK | MB_ICONWARNING);
 }

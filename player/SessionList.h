@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "session_format/SessionDocument.h"
@@ -15,14 +16,14 @@ struct ListedSession {
   std::string fileName;  // UTF-8; listed when the session has no title
   std::string path;      // the file's whole path, UTF-8; empty for the library's
   std::string text;      // a library session's text, for the editor's copy of it
-  // Saved again since it was read, and read again after: no longer listed,
-  // but kept, as an exposure may still play it.
+  // Saved again since it was read, and read again after: no longer listed.
   bool superseded;
-  Session session;
+  // Shared with the exposure that plays it, which may outlive its place here.
+  std::shared_ptr<const Session> session;
 };
 
-// Never shrinks, and a deque keeps every element where it is, so the session
-// an exposure plays stays valid while files are added.
+// Never shrinks, and a deque keeps every element where it is, so that the
+// list's items can name their sessions by their places.
 extern std::deque<ListedSession> ListedSessions;
 
 // The sessions embedded as resources when the program was built.
@@ -42,5 +43,3 @@ void SupersedeListed(const std::wstring& path);
 // after a message, when the file can no longer be read or checked.
 bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, HWND owner);
 
-// A message box, Unicode, about a session file that is not taken.
-void ShowSessionFileProblem(HWND owner, const std::string& message);

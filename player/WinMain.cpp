@@ -1,8 +1,6 @@
 #include <windows.h>
 
 #include "exposure/ExposureState.h"
-#include "platform/WindowKeys.h"
-#include "editor/EditorWindow.h"
 #include "player/PlayerWindow.h"
 #include "player/SessionList.h"
 #include "visual/window/StimulationWindow.h"
@@ -25,5 +23,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SetProgramStartFields(UserLanguage());
   ApplyPlayerLanguage();
   LoadCommandLineSessions();
-  return RunMessageLoopW(HandleEditorKeys);
+  return RunPlayerMessageLoop();
 }

@@ -1,9 +1,10 @@
 #include "session_format/SessionDocument.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/Paths.h"
 #include "session_format/SessionFields.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 #include "session_format/TextFields.h"
 
@@ -41,12 +42,8 @@ void Rewrite(DocumentLine& line, const std::string& content) {
 // their line numbers, the directives by their first fields.
 LineKind KindOf(const std::string& text) {
   const std::string content = WithoutLineEnd(text).substr(0, CommentStart(WithoutLineEnd(text)));
-  std::vector<std::string> fields;
-  for (size_t at = content.find_first_not_of(" \t"); at != std::string::npos && fields.size() < 2;) {
-    const size_t end = content.find_first_of(" \t", at);
-    fields.push_back(content.substr(at, end - at));
-    at = content.find_first_not_of(" \t", end);
-  }
+  size_t count = 0;
+  const std::vector<std::string> fields = SplitFields(content, 2, count);
   if (fields.empty()) return LineKind::Other;
   if (fields[0] == "fade-in") return LineKind::FadeIn;
   if (fields[0] == "fade-out") return LineKind::FadeOut;
@@ -208,7 +205,7 @@ std::string DocumentText(const SessionDocument& document) {
 }
 
 bool ReadBack(const SessionDocument& document, Session& session, SessionError& error) {
-  const std::string name = document.path.substr(FolderOf(document.path).size());
+  const std::string name = WindowsFileNameOf(document.path);
   return ParseSession(DocumentText(document), name.empty() ? "session" : name, session, error);
 }
 
@@ -257,7 +254,7 @@ std::string SessionFieldText(const SessionDocument& document, SessionField field
 bool SetSessionField(SessionDocument& document, SessionField field, const std::string& text,
                      SessionError& error) {
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
-  const std::string value = TrimmedText(text);
+  const std::string value = Trimmed(text);
   switch (field) {
     case SessionField::EnglishTitle:
       return SetTitle(document, LineKind::EnglishTitle, value, document.englishTitle, error);
@@ -318,83 +315,17 @@ Session SessionFromSegment(const Session& session, size_t row) {
   return from;
 }
 
-namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-// A path's separators before its first name ("\\" for a share, "\" for the
-// root of the current drive), and its names, "." and ".." resolved.
-struct PathParts {
-  std::string lead;
-  std::vector<std::string> names;
-};
-
-PathParts Split(const std::string& path) {
-  PathParts parts;
-  size_t at = 0;
-  while (at < path.size() && IsSeparator(path[at])) parts.lead += path[at++];
-  while (at < path.size()) {
-    size_t end = at;
-    while (end < path.size() && !IsSeparator(path[end])) end++;
-    const std::string name = path.substr(at, end - at);
-    if (name == ".." && !parts.names.empty())
-      parts.names.pop_back();
-    else if (!name.empty() && name != ".")
-      parts.names.push_back(name);
-    at = end + 1;
-  }
-  return parts;
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
-bool IsAbsolutePath(const std::string& path) {
-  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && IsSeparator(path[0]));
-}
-
-std::string Joined(const std::vector<std::string>& names, size_t from) {
-  std::string path;
-  for (size_t i = from; i < names.size(); i++) path += (i > from ? "\\" : "") + names[i];
-  return path;
-}
-
-// The file from the new folder: as many ".." as the new folder lies deeper
-// than the two folders' common part, then the rest of the file's names.
-// Absolute where they share no drive or share.
-std::string RelativeTo(const std::string& file, const std::string& folder) {
-  const PathParts target = Split(file), from = Split(folder);
-  size_t common = 0;
-  while (common < target.names.size() - 1 && common < from.names.size() &&
-         SameName(target.names[common], from.names[common]))
-    common++;
-  const size_t root = from.lead.empty() ? 1 : from.lead.size() == 2 ? 2 : 0;
-  if (target.lead != from.lead || common < root) return target.lead + Joined(target.names, 0);
-  std::string up;
-  for (size_t i = common; i < from.names.size(); i++) up += "..\\";
-  return up + Joined(target.names, common);
-}
-
-}  // namespace
-
-std::string FolderOf(const std::string& path) {
-  size_t end = path.size();
-  while (end > 0 && !IsSeparator(path[end - 1])) end--;
-  return path.substr(0, end);
-}
-
-void MoveDocument(SessionDocument& document, const std::string& newPath,
-                  const std::string& oldFolder) {
-  document.path = newPath;
+bool MoveDocument(SessionDocument& document, const std::string& newPath,
+                  const std::string& oldFolder, SessionError& error) {
   const std::string& music = document.musicFile;
-  if (music.empty() || IsAbsolutePath(music) || SameName(oldFolder, FolderOf(newPath))) return;
-  const std::string moved = RelativeTo(oldFolder + music, FolderOf(newPath));
-  if (moved == music) return;
-  SessionError ignored;
-  SetSessionField(document, SessionField::MusicFile, moved, ignored);
+  const std::string newFolder = WindowsFolderOf(newPath);
+  if (!music.empty() && !IsAbsoluteWindowsPath(music) && !SameWindowsName(oldFolder, newFolder)) {
+    const std::string moved = RelativeWindowsPath(oldFolder + music, newFolder);
+    // Checked before anything changes: a name the line cannot hold would
+    // leave the old one naming another file, or none.
+    if (moved != music && !SetSessionField(document, SessionField::MusicFile, moved, error))
+      return false;
+  }
+  document.path = newPath;
+  return true;
 }

@@ -82,16 +82,15 @@ size_t RemoveSegment(SessionDocument& document, size_t row);
 // lines between them stay where they are.
 size_t MoveSegment(SessionDocument& document, size_t row, bool up);
 
-// The folder of a path, its last separator included; empty for none.
-std::string FolderOf(const std::string& path);
-
 // The document is to be saved as newPath (absolute). A relative music file,
 // found until now from oldFolder (absolute, its separator at the end), is
 // rewritten to name the same file from the new folder: relative where both
 // lie on one drive, else absolute. Windows paths: \ or / between names,
-// letters compared without case.
-void MoveDocument(SessionDocument& document, const std::string& newPath,
-                  const std::string& oldFolder);
+// letters compared without case. False, the document unchanged, when the
+// rewritten name cannot stand in a music line (a folder whose name holds #):
+// error says why.
+bool MoveDocument(SessionDocument& document, const std::string& newPath,
+                  const std::string& oldFolder, SessionError& error);
 
 // The session from segment `row` on, its fade-in over its new start and as
 // much of its fade-out as then fits.

@@ -1,6 +1,6 @@
 // The reader's handling of one line's fields, shared by the line dispatch
-// (SessionFile.cpp), the segment's words (SessionWords.cpp) and the check
-// of a value before it is written (SessionLines.cpp).
+// (SessionReader), the segment's words (SessionWords) and the check of a
+// value before it is written (SessionLines).
 #pragma once
 
 #include <cstdint>
@@ -28,8 +28,3 @@ bool ParseFrequencyField(const std::string& field, uint32_t& frequency, SessionE
 // or of the music.
 bool ParseLevelField(const std::string& word, const std::string& field, uint32_t& level,
                      SessionError& error);
-
-// The fields from `first` on: volume, noise, light, brightness and colour,
-// in any order, each at most once.
-bool ParseSegmentWords(const std::vector<std::string>& fields, size_t first,
-                       SessionSegment& segment, SessionError& error);

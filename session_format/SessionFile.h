@@ -13,9 +13,8 @@
 //
 // with the words, in any order, each at most once: volume LEVEL,
 // noise white|pink|brown LEVEL, light PATTERN, brightness LEVEL, colour COLOUR.
-// The reader takes the text itself (UTF-8, a leading byte-order mark
-// skipped), so that a program may hold it from any source: a file, standard
-// input or a resource.
+// Here: a session as the programs hold it once read, and what can be wrong
+// with one; the reader is SessionReader.h.
 #pragma once
 
 #include <cstdint>
@@ -45,10 +44,6 @@ struct SessionSegment {
   uint32_t colour;          // COLORREF, 0x00BBGGRR
   uint64_t line;            // the line it was written on, from 1
 };
-
-// A segment as written without any of the words.
-SessionSegment PlainSegment(SoundMode mode, uint32_t blocks, uint32_t firstFrequency,
-                            uint32_t lastFrequency);
 
 struct Session {
   std::vector<SessionSegment> segments;
@@ -118,18 +113,3 @@ struct SessionError {
   std::string what;     // what is wrong, one line in English
   std::string message;  // "NAME line 3: WHAT", or "NAME: WHAT" without a line
 };
-
-// The whole text is checked. name only labels the messages (render-sound
-// gives "session"). False with the first line found wrong and what is wrong.
-bool ParseSession(const std::string& text, const std::string& name, Session& session,
-                  SessionError& error);
-
-// Where a line's comment begins: its first # that is not a colour's right
-// after the word colour; npos without a comment.
-size_t CommentStart(const std::string& line);
-
-// The English words of a problem: what render-sound prints after the line.
-std::string EnglishSessionProblem(const SessionError& error);
-
-// The words of the colour names: white, red, green, blue, amber, violet.
-bool NamedColour(const std::string& name, uint32_t& colour);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "session_format/SessionFields.h"
+#include "session_format/SessionWords.h"
 #include "session_format/TextFields.h"
 
 namespace {
@@ -13,30 +14,13 @@ const char* const ColourNames[] = {"white", "red", "green", "blue", "amber", "vi
 
 std::string Number(uint64_t value) { return std::to_string(value); }
 
-// Splits at spaces and tabs, as the reader splits a line.
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  for (size_t at = text.find_first_not_of(" \t"); at != std::string::npos;) {
-    const size_t end = text.find_first_of(" \t", at);
-    words.push_back(text.substr(at, end - at));
-    at = text.find_first_not_of(" \t", end);
-  }
-  return words;
-}
-
 // A word and its values, checked by the reader's handling of segment words.
 bool ParseWord(const std::string& word, const std::string& values, SessionSegment& segment,
                SessionError& error) {
-  std::vector<std::string> fields = Words(values);
+  size_t count = 0;
+  std::vector<std::string> fields = SplitFields(values, KeptFields, count);
   fields.insert(fields.begin(), word);
   return ParseSegmentWords(fields, 0, segment, error);
-}
-
-// The text in a message on one line: control bytes become '?'.
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (static_cast<unsigned char>(c) < ' ') c = '?';
-  return text;
 }
 
 bool ParseInto(SegmentField field, const std::string& text, SessionSegment& segment,
@@ -131,12 +115,6 @@ bool CheckWritableText(const std::string& word, const std::string& text, Session
   return Problem(error, SessionProblem::TextNotWritable, word, OneLine(text));
 }
 
-std::string TrimmedText(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
-
 std::string SegmentFieldText(const SessionSegment& s, SegmentField field) {
   switch (field) {
     case SegmentField::Duration:
@@ -166,7 +144,7 @@ bool ParseSegmentField(SegmentField field, const std::string& text, SessionSegme
                        SessionError& error) {
   SessionSegment changed = segment;
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
-  if (!ParseInto(field, TrimmedText(text), changed, error)) return false;
+  if (!ParseInto(field, Trimmed(text), changed, error)) return false;
   segment = changed;
   return true;
 }

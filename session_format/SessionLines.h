@@ -36,9 +36,6 @@ std::string MusicLine(const std::string& file, uint32_t level);
 // break.
 bool CheckWritableText(const std::string& word, const std::string& text, SessionError& error);
 
-// Without the spaces and tabs around it.
-std::string TrimmedText(const std::string& text);
-
 // The values of a segment that an editor shows one by one.
 enum class SegmentField { Duration, Mode, From, To, Volume, Noise, Light, Brightness, Colour };
 

@@ -1,20 +1,28 @@
-#include "session_format/SessionFile.h"
+#include "session_format/SessionProblems.h"
+
+#include "session_format/SessionLimits.h"
 
 namespace {
 
 std::string Number(uint64_t value) { return std::to_string(value); }
 
+std::string LongestSessionText() {
+  const LongestLength longest = LongestSession();
+  return BlockLimit() + " blocks (" + Number(longest.hours) + " h " + Number(longest.minutes) +
+         " min " + Number(longest.seconds) + " s)";
+}
+
 // What a word of a segment line, or the music directive, takes after it.
 std::string WordTakes(const std::string& word) {
-  if (word == "noise") return "a colour (white, pink or brown) and a level 0..100";
-  if (word == "light") return "a visual pattern 0..4";
+  if (word == "noise") return "a colour (white, pink or brown) and a level " + LevelLimits();
+  if (word == "light") return "a visual pattern " + ModeLimits();
   if (word == "colour") return "a colour: white, red, green, blue, amber, violet or #RRGGBB";
-  return "a level 0..100";
+  return "a level " + LevelLimits();
 }
 
 std::string DirectiveTakes(const SessionError& e) {
   if (e.word == "music")
-    return "music takes a FILE and a LEVEL 0..100, such as music rain.wav 40; " + Number(e.count) +
+    return "music takes a FILE and a LEVEL " + LevelLimits() + ", such as music rain.wav 40; " + Number(e.count) +
            " given";
   return e.word + " takes one DURATION, such as " + e.word + " 20s; " + Number(e.count) + " given";
 }
@@ -38,18 +46,18 @@ std::string EnglishSessionProblem(const SessionError& e) {
     case SessionProblem::DurationZero:
       return "duration " + e.field + " is not greater than 0";
     case SessionProblem::DurationTooLong:
-      return "duration " + e.field + " is longer than 1000000 blocks (69 h 26 min 40 s)";
+      return "duration " + e.field + " is longer than " + LongestSessionText();
     case SessionProblem::ModeForm:
-      return "mode '" + e.field + "' is not a sound mode 0..4";
+      return "mode '" + e.field + "' is not a sound mode " + ModeLimits();
     case SessionProblem::ModeRange:
-      return "mode " + e.field + " is out of range 0..4";
+      return "mode " + e.field + " is out of range " + ModeLimits();
     case SessionProblem::FrequencyForm:
       return "frequency '" + e.field +
              "' is not in hertz with at most two decimals, such as 12, 7.8 or 7,80";
     case SessionProblem::FrequencyRange:
-      return "frequency " + e.field + " is out of range 0.10..50.00";
+      return "frequency " + e.field + " is out of range " + FrequencyLimits();
     case SessionProblem::SessionTooLong:
-      return "the session grows beyond 1000000 blocks (69 h 26 min 40 s)";
+      return "the session grows beyond " + LongestSessionText();
     case SessionProblem::SecondDirective:
       return "a second " + e.word + "; the first is on line " + Number(e.count);
     case SessionProblem::DirectiveValues:
@@ -72,15 +80,15 @@ std::string EnglishSessionProblem(const SessionError& e) {
     case SessionProblem::WordValueMissing:
       return e.word + " takes " + WordTakes(e.word) + ", and it is missing";
     case SessionProblem::LevelForm:
-      return e.word + " level '" + e.field + "' is not a whole number 0..100 (per cent)";
+      return e.word + " level '" + e.field + "' is not a whole number " + LevelLimits() + " (per cent)";
     case SessionProblem::LevelRange:
-      return e.word + " level " + e.field + " is out of range 0..100";
+      return e.word + " level " + e.field + " is out of range " + LevelLimits();
     case SessionProblem::NoiseColourForm:
       return "noise '" + e.field + "' is not white, pink or brown";
     case SessionProblem::PatternForm:
-      return "light '" + e.field + "' is not a visual pattern 0..4";
+      return "light '" + e.field + "' is not a visual pattern " + ModeLimits();
     case SessionProblem::PatternRange:
-      return "light " + e.field + " is out of range 0..4";
+      return "light " + e.field + " is out of range " + ModeLimits();
     case SessionProblem::ColourForm:
       return "colour '" + e.field + "' is not white, red, green, blue, amber, violet or #RRGGBB";
     case SessionProblem::TextNotWritable:

@@ -22,28 +22,3 @@ ScheduledBlock ScheduleBlock(const Session& session, uint64_t block) {
   const SessionSegment& segment = session.segments[index];
   return {segment.mode, SegmentFrequency(segment, static_cast<uint32_t>(block)), index};
 }
-
-int16_t FadedSample(int16_t sample, uint64_t j, uint64_t frames, uint64_t fadeInFrames,
-                    uint64_t fadeOutFrames) {
-  // Sample times frame count stays below 2^15 x 2^34: well inside 64 bits.
-  const int64_t s = sample;
-  if (j < fadeInFrames)
-    return static_cast<int16_t>(s * static_cast<int64_t>(j) / static_cast<int64_t>(fadeInFrames));
-  if (fadeOutFrames > 0 && j >= frames - fadeOutFrames && j < frames)
-    return static_cast<int16_t>(s * static_cast<int64_t>(frames - j) /
-                                static_cast<int64_t>(fadeOutFrames));
-  return sample;
-}
-
-void ApplySessionFades(const Session& session, uint64_t firstFrame, StereoFrame* block) {
-  const uint64_t frames = SessionBlocks(session) * FramesPerBlock;
-  const uint64_t fadeIn = uint64_t{session.fadeInBlocks} * FramesPerBlock;
-  const uint64_t fadeOut = uint64_t{session.fadeOutBlocks} * FramesPerBlock;
-  // Most blocks of a session lie between the fades.
-  if (firstFrame >= fadeIn && firstFrame + FramesPerBlock <= frames - fadeOut) return;
-  for (uint32_t i = 0; i < FramesPerBlock; i++) {
-    const uint64_t j = firstFrame + i;
-    block[i].left = FadedSample(block[i].left, j, frames, fadeIn, fadeOut);
-    block[i].right = FadedSample(block[i].right, j, frames, fadeIn, fadeOut);
-  }
-}

@@ -1,13 +1,11 @@
 // What a session plays, block by block: the mode and frequency each block is
-// synthesised at, and the fades laid over the finished blocks. The same for
-// every program that plays or renders a session.
+// synthesised at. The same for every program that plays or renders a session.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "session_format/SessionFile.h"
-#include "sound/Synthesis.h"
 
 struct ScheduledBlock {
   SoundMode mode;
@@ -24,15 +22,3 @@ uint32_t SegmentFrequency(const SessionSegment& segment, uint32_t block);
 // Block k (0 .. SessionBlocks - 1) of the session. It walks the segments, a
 // handful in any real session.
 ScheduledBlock ScheduleBlock(const Session& session, uint64_t block);
-
-// One sample of frame j (from 0) of a session of `frames` frames whose fades
-// last fadeInFrames and fadeOutFrames, which together fit in the session:
-// s x j / fadeIn while j < fadeIn, s x (frames - j) / fadeOut while
-// j >= frames - fadeOut, else s; in 64-bit integers, truncated toward zero.
-int16_t FadedSample(int16_t sample, uint64_t j, uint64_t frames, uint64_t fadeInFrames,
-                    uint64_t fadeOutFrames);
-
-// Lays the session's fades over a finished block of FramesPerBlock frames
-// whose first frame is frame firstFrame of the session (11025 x its block
-// index). Both channels alike; blocks outside the fades are left untouched.
-void ApplySessionFades(const Session& session, uint64_t firstFrame, StereoFrame* block);

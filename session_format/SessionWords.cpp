@@ -1,3 +1,5 @@
+#include "session_format/SessionWords.h"
+
 #include <cctype>
 
 #include "session_format/SessionFields.h"
@@ -67,16 +69,6 @@ bool ParseWord(const std::string& word, const std::string* values, SessionSegmen
 }
 
 }  // namespace
-
-bool ParseLevelField(const std::string& word, const std::string& field, uint32_t& level,
-                     SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseWholeNumber(field, FullLevel, value))
-    return Problem(error, SessionProblem::LevelForm, word, Printable(field));
-  if (value > FullLevel) return Problem(error, SessionProblem::LevelRange, word, Printable(field));
-  level = static_cast<uint32_t>(value);
-  return true;
-}
 
 bool NamedColour(const std::string& name, uint32_t& colour) {
   const struct {

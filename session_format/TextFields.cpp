@@ -70,3 +70,26 @@ std::string Printable(const std::string& text) {
   if (text.size() > longest) shown += "...";
   return shown;
 }
+
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < ' ' || c == '\x7F') c = '?';
+  return text;
+}
+
+std::vector<std::string> SplitFields(const std::string& line, size_t keep, size_t& count) {
+  std::vector<std::string> fields;
+  count = 0;
+  for (size_t at = line.find_first_not_of(" \t"); at != std::string::npos; count++) {
+    const size_t end = line.find_first_of(" \t", at);
+    if (count < keep) fields.push_back(line.substr(at, end - at));
+    at = line.find_first_not_of(" \t", end);
+  }
+  return fields;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}

@@ -2,8 +2,10 @@
 // whole numbers, decimal lengths and frequencies in hertz.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The most blocks one render or session may hold: 69 h 26 min 40 s.
 constexpr uint64_t MaximumRenderBlocks = 1000000;
@@ -27,3 +29,14 @@ bool ParseHertz(const std::string& text, uint64_t& hundredths);
 // The text as one short line for a message: bytes outside printable ASCII
 // become '?', and a long text is cut.
 std::string Printable(const std::string& text);
+
+// The text on one line of a message, in any language: control bytes become
+// '?', the rest stays.
+std::string OneLine(std::string text);
+
+// The fields of a line, separated by spaces or tabs: at most `keep` of them,
+// the rest only counted in count, so that a long line costs no memory.
+std::vector<std::string> SplitFields(const std::string& line, size_t keep, size_t& count);
+
+// Without the spaces and tabs around it.
+std::string Trimmed(const std::string& text);

@@ -94,12 +94,12 @@ bool Finished(const WaveOutOpening& opening, int block) {
 
 // The program ends the exposure on the user-interface thread, which owns the
 // full-screen window and the cursor.
-void AnnounceSessionEnd(uint32_t exposure) {
-  PostMessageA(ExposureState.ControlPanel, SessionPlayedOutMessage, exposure, 0);
+void AnnounceSessionEnd(const AudioWork& work) {
+  PostMessageA(work.window, SessionPlayedOutMessage, work.exposure, 0);
 }
 
 bool QueueBlock(WaveOutOpening& opening, int block) {
-  opening.queued[block] = SessionBlocksLeft(opening);
+  opening.queued[block] = BlocksLeft(*opening.stream);
   return !opening.queued[block] || FillAudioBlock(opening, block);
 }
 
@@ -118,7 +118,7 @@ bool RefillFinishedBlocks(WaveOutOpening& opening, int& olderBlock, uint32_t exp
 // Nothing of the session left to queue, and the device has handed back
 // every block it was given.
 bool PlayedOut(const WaveOutOpening& opening) {
-  return !SessionBlocksLeft(opening) && (!opening.queued[0] || Finished(opening, 0)) &&
+  return !BlocksLeft(*opening.stream) && (!opening.queued[0] || Finished(opening, 0)) &&
          (!opening.queued[1] || Finished(opening, 1));
 }
 
@@ -131,7 +131,7 @@ bool Stream(WaveOutOpening& opening, StreamClock& clock, bool& playedOut) {
   const uint32_t exposure = clock.exposure;
   // The open notification.
   if (WaitForDevice(opening, clock, FirstCompletionMs) == DeviceAnswer::Silent) return false;
-  SetStreamStart(clock, uint64_t{LoadField(ExposureState.sessionBlock)} * FramesPerBlock);
+  SetStreamStart(clock, opening.stream->nextBlock * FramesPerBlock);
   for (int block = 0; block < 2; block++) {
     if (Plays(exposure) && !QueueBlock(opening, block)) return false;
   }
@@ -148,8 +148,6 @@ bool Stream(WaveOutOpening& opening, StreamClock& clock, bool& playedOut) {
     if (!RefillFinishedBlocks(opening, olderBlock, exposure)) return false;
   }
   playedOut = Plays(exposure) && PlayedOut(opening);
-  // Told before the device is closed, which may take a while.
-  if (playedOut) AnnounceSessionEnd(exposure);
   return true;
 }
 
@@ -202,81 +200,85 @@ WaveOutOpening* OpenDevice() {
 
 // A session ends once it has been heard to its end, or, while no device
 // plays it, once its clock has passed its length.
-bool SessionOver(uint32_t exposure, bool playedOut) {
-  const Session* session = LoadField(ExposureState.session);
+bool SessionOver(const WorkerStream& stream, bool playedOut) {
+  const Session* session = stream.sound.session;
   SoundPosition latest;
   return session != nullptr &&
-         (playedOut || (LatestSoundPosition(exposure, latest) &&
+         (playedOut || (LatestSoundPosition(stream.exposure, latest) &&
                         FrameAt(latest, timeGetTime()) >= SessionFrames(*session)));
 }
 
 // Waits about a second before the next attempt to open a device, looking at
 // the stop signal every slice; a session's clock goes on meanwhile.
-void WaitBeforeReopening(uint32_t exposure) {
-  for (DWORD waited = 0; waited < ReopenIntervalMs && Plays(exposure) && !SessionOver(exposure, false);
+void WaitBeforeReopening(const WorkerStream& stream) {
+  for (DWORD waited = 0;
+       waited < ReopenIntervalMs && Plays(stream.exposure) && !SessionOver(stream, false);
        waited += WaitSliceMs) {
-    if (LoadField(ExposureState.session) != nullptr) KeepClockWithoutDevice(exposure);
+    if (stream.sound.session != nullptr) KeepClockWithoutDevice(stream.exposure);
     Sleep(WaitSliceMs);
   }
 }
 
-// Where the sound goes on when a device opens after an outage: the next
-// block of the exposure, samplePosition and the generator continuing as if
-// the lost blocks had been heard. The one place that chooses it, so that a
-// program paced by a clock can choose the block its clock has reached.
-// A session goes on at the block its clock has reached, so that its sound
-// stays with its light and ends on time.
-uint32_t PositionAfterOutage(uint32_t exposure, uint32_t nextPosition) {
-  const Session* session = LoadField(ExposureState.session);
-  if (session == nullptr) return nextPosition;
+// Where the sound goes on when a device opens after an outage; the one place
+// that chooses it. One frequency goes on with the next block, samplePosition
+// and the generator continuing as if the lost blocks had been heard. A
+// session goes on at the block its clock has reached, so that its sound stays
+// with its light and ends on time.
+void ResumeAfterOutage(WorkerStream& stream) {
+  if (stream.sound.session == nullptr) return;
   SoundPosition latest;
   const uint64_t clockFrame =
-      LatestSoundPosition(exposure, latest) ? FrameAt(latest, timeGetTime()) : 0;
-  const uint32_t clockBlock = static_cast<uint32_t>(clockFrame / FramesPerBlock);
-  if (clockBlock > LoadField(ExposureState.sessionBlock))
-    StoreField(ExposureState.sessionBlock, clockBlock);
-  return LoadField(ExposureState.sessionBlock) * FramesPerBlock;
-}
-
-}  // namespace
-
-LPVOID AudioThreadParameter(uint32_t exposureNumber) {
-  return reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(exposureNumber));
+      LatestSoundPosition(stream.exposure, latest) ? FrameAt(latest, timeGetTime()) : 0;
+  const uint64_t clockBlock = clockFrame / FramesPerBlock;
+  if (clockBlock > stream.nextBlock) stream.nextBlock = clockBlock;
 }
 
 // Until its exposure ends: opens a device and streams on it; a device that
 // cannot be opened or that is given up is followed by another about a second
-// later.
-DWORD WINAPI AudioThread(LPVOID exposureNumber) {
-  const uint32_t exposure = static_cast<uint32_t>(reinterpret_cast<UINT_PTR>(exposureNumber));
-  StoreField(ExposureState.samplePosition, 0);
-  StoreField(ExposureState.sessionBlock, 0);
+// later. The stream, on this worker's stack, holds its exposure's session,
+// noise and music, whatever exposure follows.
+void PlayExposure(const AudioWork& work) {
+  WorkerStream stream;
+  StartWorkerStream(stream, work.exposure, work.session.get());
+  const bool session = work.session != nullptr;
   bool playedOut = false;
-  // On this worker's stack: its exposure's session, noise and music,
-  // whatever exposure follows.
-  SessionSound sound;
-  StartWorkerSound(sound, LoadField(ExposureState.session));
-  const bool session = sound.session != nullptr;
-  for (bool firstOpening = true; Plays(exposure) && !SessionOver(exposure, playedOut);
+  for (bool firstOpening = true; Plays(work.exposure) && !SessionOver(stream, playedOut);
        firstOpening = false) {
     if (!firstOpening) {
-      WaitBeforeReopening(exposure);
-      if (!Plays(exposure)) break;
-      StoreField(ExposureState.samplePosition,
-                 PositionAfterOutage(exposure, LoadField(ExposureState.samplePosition)));
+      WaitBeforeReopening(stream);
+      if (!Plays(work.exposure)) break;
+      ResumeAfterOutage(stream);
     }
     WaveOutOpening* opening = OpenDevice();
     if (!opening) {
-      if (session) KeepClockWithoutDevice(exposure);
+      if (session) KeepClockWithoutDevice(work.exposure);
       continue;
     }
-    opening->sound = &sound;
-    StreamClock clock = NewStreamClock(exposure, session);
+    opening->stream = &stream;
+    StreamClock clock = NewStreamClock(work.exposure, session);
     Stream(*opening, clock, playedOut);
+    // Told before the device is closed, which may take a while.
+    if (playedOut) AnnounceSessionEnd(work);
     CloseDevice(opening);
   }
-  EndSessionSound(sound);
+  EndSessionSound(stream.sound);
   // Without sound, the session's length has passed.
-  if (Plays(exposure) && !playedOut) AnnounceSessionEnd(exposure);
+  if (session && Plays(work.exposure) && !playedOut) AnnounceSessionEnd(work);
+}
+
+}  // namespace
+
+// The work is freed before ExitThread, which runs no destructors.
+DWORD WINAPI AudioThread(LPVOID work) {
+  AudioWork* given = static_cast<AudioWork*>(work);
+  PlayExposure(*given);
+  delete given;
   ExitThread(0);
+}
+
+HANDLE StartAudioThread(uint32_t exposure, std::shared_ptr<const Session> session, HWND window) {
+  AudioWork* work = new AudioWork{exposure, std::move(session), window};
+  HANDLE thread = CreateThread(nullptr, 0, AudioThread, work, 0, nullptr);
+  if (thread == nullptr) delete work;
+  return thread;
 }

@@ -6,46 +6,51 @@ uint32_t NoiseSeed = 1;
 
 namespace {
 
-// Block sessionBlock of the session as render-sound makes it, at the
+// The stream's next block of the session as render-sound makes it, at the
 // listener's level of the moment: the frame counter at the block's own place
 // in the session, the generator running on. A music file that fails to read
 // leaves the music silent; the session goes on, and the player says so.
-void SynthesizeNextSessionBlock(SessionSound& sound, StereoFrame* frames) {
-  const uint32_t block = LoadField(ExposureState.sessionBlock);
-  const uint32_t position = static_cast<uint32_t>(uint64_t{block} * FramesPerBlock);
-  StoreField(ExposureState.samplePosition, position);
-  SynthesizeSessionBlock(sound, block, position, NoiseSeed, LoadField(ExposureState.listenerLevel),
-                         frames);
-  if (sound.musicFailed) StoreField(ExposureState.musicFailed, 1);
-  StoreField(ExposureState.sessionBlock, block + 1);
+void SynthesizeNextSessionBlock(WorkerStream& stream, StereoFrame* frames) {
+  const uint64_t block = stream.nextBlock++;
+  const uint32_t position = static_cast<uint32_t>(block * FramesPerBlock);
+  SynthesizeSessionBlock(stream.sound, block, position, NoiseSeed,
+                         LoadField(ExposureState.listenerLevel), frames);
+  if (stream.sound.musicFailed) StoreField(ExposureState.musicFailed, 1);
+}
+
+// One block of the sound mode at the frequency of the moment; samplePosition
+// moves on before the write, so that a worker held inside it past the end of
+// its exposure finds nothing of the exposure left to change when it comes back.
+void SynthesizeNextModeBlock(StereoFrame* frames) {
+  const uint32_t position = LoadField(ExposureState.samplePosition);
+  SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency, position, NoiseSeed,
+                  frames);
+  StoreField(ExposureState.samplePosition, position + FramesPerBlock);
 }
 
 }  // namespace
 
-void StartWorkerSound(SessionSound& sound, const Session* session) {
-  sound = SessionSound{};
+void StartWorkerStream(WorkerStream& stream, uint32_t exposure, const Session* session) {
+  stream.exposure = exposure;
+  stream.sound = SessionSound{};
+  stream.nextBlock = 0;
   SessionError unused;
-  if (session != nullptr && !StartSessionSound(sound, *session, "", unused))
+  if (session != nullptr && !StartSessionSound(stream.sound, *session, "", unused))
     StoreField(ExposureState.musicFailed, 1);
+  if (session == nullptr) StoreField(ExposureState.samplePosition, 0);
 }
 
-bool SessionBlocksLeft(const WaveOutOpening& opening) {
-  const Session* session = opening.sound->session;
-  return session == nullptr || LoadField(ExposureState.sessionBlock) < SessionBlocks(*session);
+bool BlocksLeft(const WorkerStream& stream) {
+  const Session* session = stream.sound.session;
+  return session == nullptr || stream.nextBlock < SessionBlocks(*session);
 }
 
 bool FillAudioBlock(WaveOutOpening& opening, int block) {
   StereoFrame* frames = opening.SampleBuffer + FramesPerBlock * block;
-  // The session of the worker's own exposure, which it plays only while
-  // that exposure runs.
-  if (opening.sound->session != nullptr)
-    SynthesizeNextSessionBlock(*opening.sound, frames);
+  if (opening.stream->sound.session != nullptr)
+    SynthesizeNextSessionBlock(*opening.stream, frames);
   else
-    SynthesizeBlock(LoadField(ExposureState.soundMode), ExposureState.frequency,
-                    LoadField(ExposureState.samplePosition), NoiseSeed, frames);
-  // Before the write: a worker held inside it past the end of its exposure
-  // finds nothing of the exposure left to change when it comes back.
-  StoreField(ExposureState.samplePosition, LoadField(ExposureState.samplePosition) + FramesPerBlock);
+    SynthesizeNextModeBlock(frames);
   return waveOutWrite(opening.waveDevice, &opening.blockHeaders[block], sizeof(WAVEHDR)) ==
          MMSYSERR_NOERROR;
 }

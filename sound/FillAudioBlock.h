@@ -8,6 +8,15 @@
 #include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 
+// What one audio worker plays and how far it has come: its own, whatever
+// exposure follows. Without a session it plays the record's sound mode and
+// frequency from samplePosition, as the panel sets them.
+struct WorkerStream {
+  uint32_t exposure;
+  SessionSound sound;  // sound.session is nullptr for one frequency and mode
+  uint64_t nextBlock;  // of the session: the next block to queue
+};
+
 // One opening of the wave-out device with the memory it holds: two blocks of
 // FramesPerBlock frames, contiguous (block 0 then block 1), their headers and
 // the device's notification event. Each opening has its own, because a
@@ -20,25 +29,22 @@ struct WaveOutOpening {
   // Written to the device and not yet handed back: a session's last block
   // may leave the other header unwritten.
   bool queued[2];
-  // The noise and music of the session of the worker that opened the
-  // device: its own, never a later exposure's.
-  SessionSound* sound;
+  // The stream of the worker that opened the device.
+  WorkerStream* stream;
 };
 
 // The process-wide generator: seeded once, never reseeded, so each noise
 // exposure continues the sequence where the previous one stopped.
 extern uint32_t NoiseSeed;
 
+// At the worker's start: the session's sound with its music opened; a music
+// file that cannot be opened is left silent, and musicFailed tells the program.
+void StartWorkerStream(WorkerStream& stream, uint32_t exposure, const Session* session);
+
 // Whether a block is still to be queued: always for one frequency, while
-// the schedule of the worker's own session has blocks.
-bool SessionBlocksLeft(const WaveOutOpening& opening);
+// the session has blocks left.
+bool BlocksLeft(const WorkerStream& stream);
 
-// A worker's own session sound for the session it plays (nullptr for none),
-// with the music opened; a music file that cannot be opened is left silent,
-// and musicFailed tells the program.
-void StartWorkerSound(SessionSound& sound, const Session* session);
-
-// Synthesises the block (the session's next, if one plays), advances
-// samplePosition and queues the block, whether or not the device takes it.
-// False when the device refused it.
+// Synthesises the stream's next block, moves the stream on and queues the
+// block, whether or not the device takes it. False when the device refused it.
 bool FillAudioBlock(WaveOutOpening& opening, int block);

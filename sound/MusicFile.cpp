@@ -1,8 +1,11 @@
+#include "session_format/SessionProblems.h"
 #include "sound/MusicFile.h"
 
 #include <cstring>
 
+#include "platform/Paths.h"
 #include "session_format/SessionFields.h"
+#include "session_format/TextFields.h"
 
 namespace {
 
@@ -78,13 +81,6 @@ Walk WalkChunks(const ReadOnlyFile& file, WaveFormat& format, uint64_t& dataOffs
   return Walk::Found;
 }
 
-// The path as one line of a message, in any language: control bytes become '?'.
-std::string OneLine(std::string path) {
-  for (char& c : path)
-    if (static_cast<unsigned char>(c) < ' ' || c == '\x7F') c = '?';
-  return path;
-}
-
 bool Refused(SessionError& error, SessionProblem problem, const std::string& path,
              uint64_t value = 0) {
   return Problem(error, problem, "music", OneLine(path), value);
@@ -104,30 +100,11 @@ bool CheckFormat(const WaveFormat& format, const std::string& path, SessionError
   return true;
 }
 
-bool IsSeparator(char c) {
-#ifdef _WIN32
-  return c == '/' || c == '\\';
-#else
-  return c == '/';
-#endif
-}
-
-bool IsAbsolute(const std::string& path) {
-#ifdef _WIN32
-  // A drive ("C:\music", or "C:music" on that drive's own folder) or the
-  // root of the current drive or of a share ("\music", "\\server\music").
-  if (path.size() >= 2 && path[1] == ':') return true;
-#endif
-  return !path.empty() && IsSeparator(path[0]);
-}
-
 }  // namespace
 
 std::string MusicPath(const std::string& sessionFile, const std::string& musicFile) {
-  if (sessionFile == "-" || IsAbsolute(musicFile)) return musicFile;
-  size_t end = sessionFile.size();
-  while (end > 0 && !IsSeparator(sessionFile[end - 1])) end--;
-  return sessionFile.substr(0, end) + musicFile;
+  if (sessionFile == "-" || IsAbsolutePath(musicFile)) return musicFile;
+  return FolderOf(sessionFile) + musicFile;
 }
 
 bool OpenMusicFile(const std::string& path, MusicFile& music, SessionError& error) {

@@ -1,39 +1,14 @@
-// The clock of a session being played, and what the session holds at a time
-// of it. While a sound device is open the session's time is the sound's own
-// position, so that the light goes with what is heard whatever the device's
-// delays: the audio worker publishes what it reads of the device, and the
+// The clock of a session being played. While a sound device is open the
+// session's time is the sound's own position, so that the light goes with
+// what is heard whatever the device's delays: the audio worker publishes what it reads of the device, and the
 // drawing tick and the player's progress read it. Window-free: readers pass
 // the multimedia time (timeGetTime) they read it at.
 #pragma once
 
 #include <cstdint>
 
-#include "session_format/SessionSchedule.h"
-
-constexpr uint32_t SessionBlockMs = 250;  // one block of 11025 frames
-
-// The frame of the session's sound elapsedMs after its first frame:
-// floor(elapsedMs x 44100 / 1000).
-uint64_t SessionFrameAt(uint32_t elapsedMs);
-
-// Milliseconds of sound in a number of frames, truncated.
-uint64_t SessionMsAt(uint64_t frame);
-
-// The session's length in frames, and in milliseconds: 250 per block.
-uint64_t SessionFrames(const Session& session);
-uint64_t SessionLengthMs(const Session& session);
-
-// The schedule's block playing at a frame, or at a time; past the end, the last block.
-ScheduledBlock SessionBlockAtFrame(const Session& session, uint64_t frame);
-ScheduledBlock SessionBlockAtTime(const Session& session, uint32_t elapsedMs);
-
-// A colour channel (0..255) under the fades at a frame: exactly what the
-// sound's fade does to a sample of that frame, so light and sound rise and
-// fall together. Past the end, the last frame's level.
-int FadedLevel(int level, const Session& session, uint64_t frame);
-
-// Each of the three channels of a COLORREF faded alike.
-uint32_t FadedColour(uint32_t colour, const Session& session, uint64_t frame);
+#include "session_format/SessionTime.h"
+#include "sound/Synthesis.h"
 
 // What the audio worker last learnt of the sound: the session's frame heard
 // at multimedia time readingMs. While it advances, the frames after a

@@ -2,6 +2,7 @@
 
 #include "session_format/SessionFields.h"
 #include "session_format/SessionSchedule.h"
+#include "session_format/SessionTime.h"
 
 namespace {
 
@@ -80,10 +81,12 @@ void EndSessionSound(SessionSound& sound) {
   sound.musicOpen = false;
 }
 
-bool CheckSessionMusic(Session& session, const std::string& sessionFile, const std::string& name,
-                       SessionError& error) {
+void FindSessionMusic(Session& session, const std::string& sessionFile) {
+  if (!session.musicFile.empty()) session.musicPath = MusicPath(sessionFile, session.musicFile);
+}
+
+bool CheckSessionMusic(const Session& session, const std::string& name, SessionError& error) {
   if (session.musicFile.empty()) return true;
-  session.musicPath = MusicPath(sessionFile, session.musicFile);
   SessionSound sound{};
   const bool plays = StartSessionSound(sound, session, name, error);
   EndSessionSound(sound);
@@ -107,4 +110,17 @@ uint32_t SynthesizeSessionBlock(SessionSound& sound, uint64_t block, uint32_t po
       frames[i] = StereoFrame{LevelledSample(frames[i].left, listenerLevel),
                               LevelledSample(frames[i].right, listenerLevel)};
   return clamped;
+}
+
+void ApplySessionFades(const Session& session, uint64_t firstFrame, StereoFrame* block) {
+  const uint64_t frames = SessionBlocks(session) * FramesPerBlock;
+  const uint64_t fadeIn = uint64_t{session.fadeInBlocks} * FramesPerBlock;
+  const uint64_t fadeOut = uint64_t{session.fadeOutBlocks} * FramesPerBlock;
+  // Most blocks of a session lie between the fades.
+  if (firstFrame >= fadeIn && firstFrame + FramesPerBlock <= frames - fadeOut) return;
+  for (uint32_t i = 0; i < FramesPerBlock; i++) {
+    const uint64_t j = firstFrame + i;
+    block[i].left = FadedSample(block[i].left, j, frames, fadeIn, fadeOut);
+    block[i].right = FadedSample(block[i].right, j, frames, fadeIn, fadeOut);
+  }
 }

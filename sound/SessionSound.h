@@ -43,10 +43,13 @@ bool StartSessionSound(SessionSound& sound, const Session& session, const std::s
 void EndSessionSound(SessionSound& sound);
 
 // For a program that loads a session from sessionFile and plays it later:
-// finds its music beside the file (musicPath) and opens it once to check
-// that it plays. False with the problem, as StartSessionSound.
-bool CheckSessionMusic(Session& session, const std::string& sessionFile, const std::string& name,
-                       SessionError& error);
+// where its music is, found beside the file ("-": from the current folder),
+// set as the session's musicPath; nothing to set without music.
+void FindSessionMusic(Session& session, const std::string& sessionFile);
+
+// Opens the session's music (musicPath) once to check that it plays, and
+// changes nothing. False with the problem, as StartSessionSound.
+bool CheckSessionMusic(const Session& session, const std::string& name, SessionError& error);
 
 // Block `block` of the session into frames: the schedule's mode and
 // frequency synthesised at frame counter `position` with the process-wide
@@ -57,3 +60,8 @@ bool CheckSessionMusic(Session& session, const std::string& sessionFile, const s
 // silent.
 uint32_t SynthesizeSessionBlock(SessionSound& sound, uint64_t block, uint32_t position,
                                 uint32_t& seed, uint32_t listenerLevel, StereoFrame* frames);
+
+// Lays the session's fades over a finished block of FramesPerBlock frames
+// whose first frame is frame firstFrame of the session (11025 x its block
+// index). Both channels alike; blocks outside the fades are left untouched.
+void ApplySessionFades(const Session& session, uint64_t firstFrame, StereoFrame* block);

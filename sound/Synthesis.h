@@ -7,9 +7,6 @@
 
 #include "exposure/Modes.h"
 
-constexpr uint32_t FramesPerBlock = 11025;
-constexpr uint32_t FramesPerSecond = 44100;
-
 struct StereoFrame {
   int16_t left;
   int16_t right;

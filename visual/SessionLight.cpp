@@ -1,7 +1,5 @@
 #include "visual/SessionLight.h"
 
-#include "exposure/ExposureState.h"
-
 VisualMode SegmentPattern(const SessionSegment& segment, VisualMode chosen) {
   return segment.light == ChosenPattern ? chosen : static_cast<VisualMode>(segment.light);
 }
@@ -12,8 +10,10 @@ bool SessionShowsLight(const Session& session, VisualMode chosen) {
   return false;
 }
 
-bool ExposureShowsLight() {
-  const VisualMode chosen = LoadField(ExposureState.visualMode);
-  const Session* session = LoadField(ExposureState.session);
+bool ExposureShowsLight(const Session* session, VisualMode chosen) {
   return session == nullptr ? chosen != VisualMode::None : SessionShowsLight(*session, chosen);
+}
+
+VisualMode FirstPattern(const Session* session, VisualMode chosen) {
+  return session == nullptr ? chosen : SegmentPattern(session->segments.front(), chosen);
 }

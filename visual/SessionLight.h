@@ -13,6 +13,10 @@ VisualMode SegmentPattern(const SessionSegment& segment, VisualMode chosen);
 // for the whole session, and its segments without light are black.
 bool SessionShowsLight(const Session& session, VisualMode chosen);
 
-// Whether the exposure being started shows the full-screen window: the
-// chosen pattern is not None, or the session it plays shows light.
-bool ExposureShowsLight();
+// Whether an exposure shows the full-screen window: the chosen pattern is
+// not None, or the session it plays (nullptr for none) shows light.
+bool ExposureShowsLight(const Session* session, VisualMode chosen);
+
+// The pattern an exposure starts with: a session's first segment's, which
+// need not be the one chosen.
+VisualMode FirstPattern(const Session* session, VisualMode chosen);

@@ -10,9 +10,30 @@
 
 #include "exposure/Modes.h"
 #include "platform/MultimediaTimer.h"
+#include "session_format/SessionFile.h"
+#include "sound/SessionClock.h"
 #include "visual/FrameKey.h"
 
+// The moment of the session that a tick shows, read once a tick so that the
+// frequency, the pattern, the colour and the brightness of one frame belong to
+// it alike: the frame heard now, as the tick's own view of the clock gives it
+// (never going back).
+struct TickMoment {
+  uint64_t frame;
+  const SessionSegment* segment;
+  // The block's frequency, which the light shows; read by the tests from
+  // other threads.
+  std::atomic<uint32_t> frequency;
+  ClockReader clock;
+};
+
 struct VisualStateRecord {
+  // The exposure and the session (nullptr for none) that the worker shows;
+  // set before it arms the timer.
+  uint32_t exposure;
+  const Session* session;
+  // The tick's own: the session's moment it draws.
+  TickMoment moment;
   // The pattern whose state is set up and whose tick the timer runs; the
   // worker's, set before it arms the timer.
   VisualMode pattern;

@@ -38,14 +38,6 @@ void StopPattern(const PatternTimer& timer) {
   EndFinePeriod(timer.finePeriod);
 }
 
-// A session starts with its first segment's pattern, which need not be the
-// one chosen.
-VisualMode FirstPattern() {
-  const VisualMode chosen = LoadField(ExposureState.visualMode);
-  const Session* session = LoadField(ExposureState.session);
-  return session == nullptr ? chosen : SegmentPattern(session->segments.front(), chosen);
-}
-
 // Until the tick asks for another pattern, or the poll is due. Without the
 // event the poll alone finds the tick's word.
 void WaitForTickOrPoll() {
@@ -95,14 +87,20 @@ void ReleaseSurfaces() {
   ReleaseDC(ExposureState.StimulationWindow, VisualState.windowDc);
 }
 
+
+namespace {
+
 // A change of pattern is the worker's alone: it cancels the old timer and
 // waits for that timer's tick, which the user-interface thread never could
 // (on Wine every timer callback shares one thread), then arms the new one.
-DWORD WINAPI VisualThread(LPVOID) {
+void ShowExposure(const VisualWork& work) {
+  const VisualMode chosen = LoadField(ExposureState.visualMode);
   AcquireSurfaces();
-  VisualState.windowUp = ExposureShowsLight();
+  VisualState.exposure = work.exposure;
+  VisualState.session = work.session.get();
+  VisualState.windowUp = ExposureShowsLight(work.session.get(), chosen);
   VisualState.patternChanged = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  PatternTimer timer = StartPattern(FirstPattern());
+  PatternTimer timer = StartPattern(FirstPattern(work.session.get(), chosen));
   while (LoadField(ExposureState.running) == 1) {
     WaitForTickOrPoll();
     const VisualMode wanted = LoadField(VisualState.patternWanted);
@@ -113,6 +111,23 @@ DWORD WINAPI VisualThread(LPVOID) {
   StopPattern(timer);
   if (VisualState.patternChanged != nullptr) CloseHandle(VisualState.patternChanged);
   VisualState.patternChanged = nullptr;
+  VisualState.session = nullptr;
   ReleaseSurfaces();
+}
+
+}  // namespace
+
+// The work is freed before ExitThread, which runs no destructors.
+DWORD WINAPI VisualThread(LPVOID work) {
+  VisualWork* given = static_cast<VisualWork*>(work);
+  ShowExposure(*given);
+  delete given;
   ExitThread(0);
+}
+
+HANDLE StartVisualThread(uint32_t exposure, std::shared_ptr<const Session> session) {
+  VisualWork* work = new VisualWork{exposure, std::move(session)};
+  HANDLE thread = CreateThread(nullptr, 0, VisualThread, work, 0, nullptr);
+  if (thread == nullptr) delete work;
+  return thread;
 }

@@ -8,37 +8,34 @@ VisualStateRecord VisualState;
 
 namespace {
 
-// The session's moment at this tick, read once so that the frequency, the
-// pattern, the colour and the brightness of one frame belong to it alike:
-// the frame heard now, as the tick's own view of the clock gives it (never
-// going back).
-const Session* tickSession;
-uint64_t tickFrame;
-const SessionSegment* tickSegment;
-ClockReader tickClock;
-
 // Whether this tick shows a picture: not while the exposure is paused, nor,
 // in a session, before its first sound is heard. A session's light is that
-// of the block of the frame heard: the tick writes its frequency, which it
-// alone writes while the session plays (the keys leave it alone then).
+// of the block of the frame heard.
 bool ReadTickMoment() {
-  tickSession = LoadField(ExposureState.session);
   if (LoadField(ExposureState.paused) == 1) return false;
-  if (tickSession == nullptr) return true;
-  if (!ReadSessionClock(LoadField(ExposureState.exposureNumber), timeGetTime(), tickClock,
-                        tickFrame))
+  const Session* session = VisualState.session;
+  if (session == nullptr) return true;
+  TickMoment& moment = VisualState.moment;
+  if (!ReadSessionClock(VisualState.exposure, timeGetTime(), moment.clock, moment.frame))
     return false;
-  const ScheduledBlock block = SessionBlockAtFrame(*tickSession, tickFrame);
-  tickSegment = &tickSession->segments[block.segment];
-  StoreField(ExposureState.frequency, block.frequency);
+  const ScheduledBlock block = SessionBlockAtFrame(*session, moment.frame);
+  moment.segment = &session->segments[block.segment];
+  StoreField(moment.frequency, block.frequency);
   return true;
+}
+
+// The frequency this tick shows: its session block's, else the one the
+// program sets (the panel's controls and the arrow keys).
+uint32_t TickFrequency() {
+  if (VisualState.session == nullptr) return LoadField(ExposureState.frequency);
+  return LoadField(VisualState.moment.frequency);
 }
 
 // The pattern this moment shows: its segment's in a session, else the one
 // the timer runs.
 VisualMode TickPattern() {
-  if (tickSession == nullptr) return VisualState.pattern;
-  return SegmentPattern(*tickSegment, LoadField(ExposureState.visualMode));
+  if (VisualState.session == nullptr) return VisualState.pattern;
+  return SegmentPattern(*VisualState.moment.segment, LoadField(ExposureState.visualMode));
 }
 
 // The moment calls for another pattern, which only the worker can arm.
@@ -52,9 +49,11 @@ void AskForPattern(VisualMode wanted) {
 // brightness and under its fades; a frame of another colour is another
 // frame, so it is drawn.
 COLORREF Lit(COLORREF colour) {
-  if (tickSession == nullptr) return colour;
-  const uint32_t tinted = TintedColour(colour, tickSegment->colour, tickSegment->brightness);
-  return FadedColour(tinted, *tickSession, tickFrame);
+  const Session* session = VisualState.session;
+  if (session == nullptr) return colour;
+  const TickMoment& moment = VisualState.moment;
+  const uint32_t tinted = TintedColour(colour, moment.segment->colour, moment.segment->brightness);
+  return FadedColour(tinted, *session, moment.frame);
 }
 
 void FillWindow(COLORREF colour) {
@@ -203,7 +202,7 @@ void CALLBACK VisualTick(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) {
     LeaveTick(VisualState.tickGate);
     return;
   }
-  const uint32_t frequency = LoadField(ExposureState.frequency);
+  const uint32_t frequency = TickFrequency();
   const VisualMode mode = TickPattern();
   if (mode != VisualState.pattern) {
     // This timer's state is another pattern's: nothing is drawn until the

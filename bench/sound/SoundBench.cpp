@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "session_format/SessionReader.h"
 #include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 

@@ -78,7 +78,7 @@ std::vector<double> TickIntervals(VisualMode mode, double seconds) {
   StoreField(ExposureState.frequency, BenchFrequency);
   StoreField(ExposureState.running, 1);
   VisualState.drawEveryTick = false;
-  HANDLE thread = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  HANDLE thread = StartVisualThread(0, nullptr);
   std::vector<double> intervals;
   const double end = NowMs() + seconds * 1000.0;
   uint32_t lastCount = 0;

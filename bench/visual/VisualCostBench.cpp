@@ -101,7 +101,7 @@ Cost RunExposure(VisualMode mode, uint32_t frequency, bool everyTick, double sec
   StoreField(ExposureState.running, 1);
   VisualState.drawEveryTick = everyTick;
   const double started = NowSeconds();
-  HANDLE thread = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  HANDLE thread = StartVisualThread(0, nullptr);
   RunMessageLoopFor(SettleMs / 1000.0);
   const Clocks start = ReadClocks(xPid, wineServerPid);
   RunMessageLoopFor(seconds);

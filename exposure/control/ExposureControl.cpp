@@ -23,6 +23,9 @@ HANDLE audioWorker;
 HANDLE visualWorker;
 bool cursorHiddenByProgram;
 bool displayKeptOn;
+// The exposure that runs, or ran last, plays a session: its schedule sets
+// its frequency, and the keys leave that alone.
+bool sessionPlays;
 
 // Waits up to limitMs for one previous worker, then forgets it. A plain
 // wait: no timer callback waits for this thread, and the workers' own end
@@ -46,10 +49,6 @@ void WaitForPreviousExposure() {
   WaitForCountdownTick();
 }
 
-HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, LPVOID parameter) {
-  return CreateThread(nullptr, 0, worker, parameter, 0, nullptr);
-}
-
 void ArmCountdown() {
   StoreField(ExposureState.countdownTimerId,
              StartPeriodicTimer(CountdownTickMs, CountdownResolutionMs, CountdownTick));
@@ -62,7 +61,9 @@ void ShowPattern() {
   // gone to the program's window: bring it to the top with the keyboard.
   // Allowed, since the user's Start has made this the foreground process.
   SetForegroundWindow(ExposureState.StimulationWindow);
-  visualWorker = StartWorker(VisualThread, &ExposureState.running);
+}
+
+void HideCursor() {
   if (CursorNeedsHiding(cursorHiddenByProgram)) ShowCursor(FALSE);
 }
 
@@ -71,8 +72,8 @@ void ShowPattern() {
 void RestoreScreen() {
   ShowWindow(ExposureState.StimulationWindow, SW_HIDE);
   if (CursorNeedsShowing(cursorHiddenByProgram)) ShowCursor(TRUE);
-  SetForegroundWindow(ExposureState.ControlPanel);
-  SetFocus(ExposureState.ControlPanel);
+  SetForegroundWindow(ExposureState.ProgramWindow);
+  SetFocus(ExposureState.ProgramWindow);
 }
 
 // Windows counts neither drawing nor sound as activity: without this the
@@ -106,7 +107,9 @@ void HandleStartStopCommand() {
   StopExposure(false);
 }
 
-void StartExposure() {
+bool ExposurePlaysSession() { return sessionPlays; }
+
+bool StartExposure(std::shared_ptr<const Session> session) {
   WaitForPreviousExposure();
   // The number before running, in this order: see AudioThread.
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
@@ -116,14 +119,22 @@ void StartExposure() {
   ExposureState.running.store(1);
   FocusForExposure();
   CopyExposureSettings();
+  sessionPlays = session != nullptr;
   KeepDisplayOn();
-  audioWorker = StartWorker(AudioThread, AudioThreadParameter(exposure));
+  audioWorker = StartAudioThread(exposure, session, ExposureState.ProgramWindow);
+  // A session's clock and its end come from its sound: without its worker
+  // it would show nothing and never end.
+  if (audioWorker == nullptr && sessionPlays) {
+    StopExposure(false);
+    return false;
+  }
   if (LoadField(ExposureState.countdownEnabled) == 1) ArmCountdown();
-  if (ExposureShowsLight())
-    ShowPattern();
-  else
-    visualWorker = StartWorker(VisualThread, &ExposureState.running);
+  const bool light = ExposureShowsLight(session.get(), LoadField(ExposureState.visualMode));
+  if (light) ShowPattern();
+  visualWorker = StartVisualThread(exposure, std::move(session));
+  if (light) HideCursor();
   ShowExposureRunning(true);
+  return true;
 }
 
 void StopExposure(bool restoreScreen) {
@@ -170,7 +181,7 @@ void CALLBACK CountdownTick(UINT timerId, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
   // are the user-interface thread's, told by a posted message.
   if (CountdownStep()) {
     CancelCountdown();
-    PostMessageA(ExposureState.ControlPanel, CountdownEndedMessage,
+    PostMessageA(ExposureState.ProgramWindow, CountdownEndedMessage,
                  LoadField(ExposureState.exposureNumber), 0);
   }
   LeaveCountdownTick();

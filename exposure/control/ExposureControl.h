@@ -5,6 +5,9 @@
 #include <mmsystem.h>
 
 #include <cstdint>
+#include <memory>
+
+#include "session_format/SessionFile.h"
 
 // Posted to the program's window by the countdown's last tick, with the
 // exposure's number in wParam. Above WM_USER, which dialog-style handling
@@ -14,10 +17,16 @@ constexpr UINT CountdownEndedMessage = WM_APP + 1;
 // The Start/Stop button's click: starts when no exposure runs, else stops.
 void HandleStartStopCommand();
 
-void StartExposure();
+// Starts an exposure with the program's settings (CopyExposureSettings), or,
+// given a session, plays that session. False when a session could not be
+// started (its sound worker could not be made): it is stopped again at once.
+bool StartExposure(std::shared_ptr<const Session> session = nullptr);
 // restoreScreen: false for the Stop button, true for Space, Esc or Alt+F4 in
 // the full-screen window.
 void StopExposure(bool restoreScreen);
+
+// Whether the exposure running, or the last one, plays a session.
+bool ExposurePlaysSession();
 
 // The program's handling of CountdownEndedMessage: the Start caption, and
 // the display given back, when that exposure is still the last one and has

@@ -7,8 +7,9 @@
 
 #include <cstdint>
 
-// Stores the new exposure's settings in ExposureState: frequency, soundMode,
-// visualMode, session, and the duration through SetDuration.
+// Stores the new exposure's settings from the program's controls in
+// ExposureState: visualMode, the duration through SetDuration, and where the
+// exposure plays no session, frequency and soundMode.
 void CopyExposureSettings();
 
 // Where the keyboard goes at Start, before the full-screen window takes it.

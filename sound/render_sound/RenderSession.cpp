@@ -1,3 +1,4 @@
+#include "session_format/SessionReader.h"
 #include "sound/render_sound/RenderSession.h"
 
 #ifdef _WIN32
@@ -50,7 +51,7 @@ bool SessionOf(const RenderSettings& settings, FILE* in, Session& session, std::
   SessionError problem;
   if (!ParseSession(text, "session", session, problem)) error = problem.message;
   if (!session.musicFile.empty())
-    session.musicPath = MusicPath(settings.session, session.musicFile);
+    FindSessionMusic(session, settings.session);
   return error.empty();
 }
 

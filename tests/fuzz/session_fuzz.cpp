@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 #include "sound/render_sound/RenderSession.h"
 

@@ -5,8 +5,12 @@
 #include <string>
 
 #include "exposure/ExposureState.h"
+#include "editor/EditorText.h"
+#include "language/SessionTexts.h"
 #include "player/PlayerText.h"
 #include "language/RussianSessionProblems.h"
+#include "session_format/SessionProblems.h"
+#include "session_format/SessionReader.h"
 
 namespace {
 

@@ -34,8 +34,9 @@ TEST(SaveFile, ReplacesWholeOrNotAtAll) {
   fs::create_directories(folder);
   const fs::path file = folder / "вечер.txt";
   const std::string big(200000, 'x');
-  EXPECT_TRUE(SaveFileAtomically(file.string(), "5s 1 10\n"));
-  EXPECT_TRUE(SaveFileAtomically(file.string(), "title ru Вечер\n5s 1 10\n"));
+  std::string movedTo;
+  EXPECT_TRUE(SaveFileAtomically(file.string(), "5s 1 10\n", movedTo));
+  EXPECT_TRUE(SaveFileAtomically(file.string(), "title ru Вечер\n5s 1 10\n", movedTo));
   EXPECT_EQ(Contents(file), "title ru Вечер\n5s 1 10\n");
   EXPECT_EQ(FilesIn(folder), 1u);
 
@@ -45,12 +46,12 @@ TEST(SaveFile, ReplacesWholeOrNotAtAll) {
   getrlimit(RLIMIT_FSIZE, &limit);
   low.rlim_max = limit.rlim_max;
   setrlimit(RLIMIT_FSIZE, &low);
-  const bool saved = SaveFileAtomically(file.string(), big);
+  const bool saved = SaveFileAtomically(file.string(), big, movedTo);
   setrlimit(RLIMIT_FSIZE, &limit);
   std::signal(SIGXFSZ, SIG_DFL);
   EXPECT_FALSE(saved);
   EXPECT_EQ(Contents(file), "title ru Вечер\n5s 1 10\n");
   EXPECT_EQ(FilesIn(folder), 1u);
-  EXPECT_FALSE(SaveFileAtomically((folder / "нет" / "x.txt").string(), "5s 1 10\n"));
+  EXPECT_FALSE(SaveFileAtomically((folder / "нет" / "x.txt").string(), "5s 1 10\n", movedTo));
   fs::remove_all(folder);
 }

@@ -8,6 +8,7 @@
 
 #include "session_format/SessionDocument.h"
 #include "editor/SessionPicture.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 
 namespace {
@@ -187,14 +188,17 @@ TEST(SessionDocument, NewLinesEndAsTheFilesOwn) {
 }
 
 // Catches a music file that no longer names the same file after Save as into
-// another folder, or one rewritten that needed no change.
+// another folder, one rewritten that needed no change, or a save that goes
+// on when the new name cannot be written (a # in a folder's name).
 TEST(SessionDocument, SaveAsElsewhereKeepsTheMusicFound) {
   const struct {
     const char* music;
     const char* oldFolder;
     const char* newPath;
-    const char* expected;
+    const char* expected;  // nullptr: refused, the document as it was
   } cases[] = {
+      {"rain.wav", "C:\\music #1\\", "C:\\t\\x.txt", nullptr},
+      {"rain.wav", "C:\\music #1\\", "c:\\MUSIC #1\\x.txt", "rain.wav"},
       {"rain.wav", "C:\\s\\", "C:\\t\\x.txt", "..\\s\\rain.wav"},
       {"m/rain.wav", "C:\\s\\", "c:\\S\\deep\\x.txt", "..\\m\\rain.wav"},
       {"..\\rain.wav", "C:\\s\\a\\", "C:\\x.txt", "s\\rain.wav"},
@@ -206,9 +210,11 @@ TEST(SessionDocument, SaveAsElsewhereKeepsTheMusicFound) {
     SessionDocument document = NewDocument();
     SessionError error;
     ASSERT_TRUE(SetSessionField(document, SessionField::MusicFile, c.music, error));
-    MoveDocument(document, c.newPath, c.oldFolder);
-    EXPECT_EQ(document.musicFile, c.expected) << c.music << " to " << c.newPath;
-    EXPECT_EQ(document.path, c.newPath);
+    const bool moved = MoveDocument(document, c.newPath, c.oldFolder, error);
+    EXPECT_EQ(moved, c.expected != nullptr) << c.music << " to " << c.newPath;
+    EXPECT_EQ(document.musicFile, c.expected ? c.expected : c.music) << c.newPath;
+    EXPECT_EQ(document.path, c.expected ? c.newPath : "");
+    EXPECT_EQ(error.problem, moved ? SessionProblem::None : SessionProblem::TextNotWritable);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "session_format/SessionFile.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "WaveBytes.h"
+#include "session_format/SessionProblems.h"
 #include "sound/MusicFile.h"
 
 TEST(MusicFile, WhatCannotBePlayedIsRefusedAtLoadNamingTheFile) {

@@ -4,7 +4,9 @@
 
 #include <vector>
 
+#include "session_format/SessionReader.h"
 #include "sound/SessionClock.h"
+#include "sound/SessionSound.h"
 
 namespace {
 

@@ -10,7 +10,9 @@
 
 #include "WaveBytes.h"
 #include "session_format/SessionFile.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
+#include "session_format/SessionTime.h"
 #include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 #include "sound/render_sound/RenderSession.h"

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "session_format/SessionReader.h"
 #include "visual/Patterns.h"
 #include "visual/SessionLight.h"
 

@@ -20,7 +20,7 @@ bool KeyPressed(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 // left the value as it was. A session writes the frequency itself: its
 // schedule is the one writer then, and the keys leave it alone.
 void SetFrequencyFromKey(uint32_t frequency) {
-  if (LoadField(ExposureState.session) != nullptr) return;
+  if (ExposurePlaysSession()) return;
   StoreField(ExposureState.frequency, frequency);
   ShowFrequencyFromKeys(frequency);
 }

@@ -25,11 +25,11 @@ void CreateStimulationWindow(HINSTANCE instance) {
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = "PaintWindow";
   RegisterClassA(&windowClass);
-  // Owned by the panel: no taskbar button or Alt+Tab entry of its own, and
-  // always above the panel.
+  // Owned by the program's window: no taskbar button or Alt+Tab entry of its
+  // own, and always above that window.
   ExposureState.StimulationWindow = CreateWindowExA(
       0, "PaintWindow", nullptr, WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-      GetSystemMetrics(SM_CYSCREEN), ExposureState.ControlPanel, nullptr, instance, nullptr);
+      GetSystemMetrics(SM_CYSCREEN), ExposureState.ProgramWindow, nullptr, instance, nullptr);
 }
 
 LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

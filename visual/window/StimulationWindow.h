@@ -4,8 +4,9 @@
 
 #include <windows.h>
 
-// Registers "PaintWindow" and creates the hidden window, owned by the panel,
-// which must exist; stores its handle in ExposureState.StimulationWindow.
+// Registers "PaintWindow" and creates the hidden window, owned by the
+// program's window (ExposureState.ProgramWindow), which must exist; stores
+// its handle in ExposureState.StimulationWindow.
 void CreateStimulationWindow(HINSTANCE instance);
 
 // Hands key-downs to the keyboard control; a close (Alt+F4) ends the

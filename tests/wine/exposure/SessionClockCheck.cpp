@@ -3,7 +3,7 @@
 // frequency plays through the real exposure control and both workers; the
 // device's answers to waveOutGetPosition and the fills of the window are
 // watched through the import slots, and the block the light shows is read
-// back from the frequency the tick writes.
+// back from the frequency of the tick's moment.
 //   session_clock_check PLAY_MS
 // prints first_position_ms= first_light_ms= largest_drift_blocks= readings=
 // (milliseconds after Start) and exits 1 when a check fails.
@@ -14,12 +14,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "exposure/control/Countdown.h"
 #include "exposure/control/ExposureControl.h"
 #include "exposure/control/ExposureSeam.h"
 #include "exposure/ExposureState.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 #include "tests/wine/shared/ImportSlots.h"
 #include "visual/window/StimulationWindow.h"
@@ -29,7 +31,7 @@ namespace {
 
 // Slides whose blocks all differ: 0.10 Hz more a block at least.
 const char* const LongSlide = "10m 1 1 50\n";
-Session session;
+std::shared_ptr<Session> session = std::make_shared<Session>();
 std::map<uint32_t, uint32_t> blockOfFrequency;
 uint32_t startMs;
 std::atomic<uint32_t> firstPositionMs{0}, firstLightMs{0}, largestDrift{0}, readings{0};
@@ -46,7 +48,7 @@ MMRESULT WINAPI WatchedGetPosition(HWAVEOUT device, LPMMTIME time, UINT size) {
   if (frames == 0) return result;
   if (firstPositionMs == 0) firstPositionMs = SinceStart();
   // The sound's block against the light's, once the light shows.
-  const auto shown = blockOfFrequency.find(LoadField(ExposureState.frequency));
+  const auto shown = blockOfFrequency.find(LoadField(VisualState.moment.frequency));
   if (firstLightMs == 0 || shown == blockOfFrequency.end()) return result;
   const uint32_t heard = frames / 11025;
   const uint32_t drift = heard > shown->second ? heard - shown->second : shown->second - heard;
@@ -75,9 +77,6 @@ void PumpFor(DWORD ms) {
 // This program's own answers to the exposure code: it plays the slide in the
 // discrete strobe, which is white from its first tick.
 void CopyExposureSettings() {
-  StoreField(ExposureState.session, &session);
-  StoreField(ExposureState.frequency, ScheduleBlock(session, 0).frequency);
-  StoreField(ExposureState.soundMode, SoundMode::BrainWaves);
   StoreField(ExposureState.visualMode, VisualMode::DiscreteStrobe);
   SetDuration(0);
 }
@@ -89,21 +88,21 @@ void PauseFromKeys() {}
 int main(int argc, char** argv) {
   const DWORD playMs = argc > 1 ? static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)) : 6000;
   SessionError error;
-  if (!ParseSession(LongSlide, "slide", session, error)) return 1;
-  for (uint32_t k = 0; k < SessionBlocks(session); k++)
-    blockOfFrequency[ScheduleBlock(session, k).frequency] = k;
+  if (!ParseSession(LongSlide, "slide", *session, error)) return 1;
+  for (uint32_t k = 0; k < SessionBlocks(*session); k++)
+    blockOfFrequency[ScheduleBlock(*session, k).frequency] = k;
   deviceGetPosition = ReplaceImport("winmm.dll", "waveOutGetPosition", &WatchedGetPosition);
   gdiPatBlt = ReplaceImport("gdi32.dll", "PatBlt", &WatchedPatBlt);
-  if (!deviceGetPosition || !gdiPatBlt || blockOfFrequency.size() != SessionBlocks(session)) {
+  if (!deviceGetPosition || !gdiPatBlt || blockOfFrequency.size() != SessionBlocks(*session)) {
     std::printf("FAIL: the calls watched are not imported, or the slide repeats a frequency\n");
     return 1;
   }
-  ExposureState.ControlPanel = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 10, 10,
-                                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ExposureState.ProgramWindow = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 10, 10,
+                                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   CreateStimulationWindow(GetModuleHandleA(nullptr));
   SetProgramStartFields(LanguageEnglish);
   startMs = timeGetTime();
-  StartExposure();
+  StartExposure(session);
   PumpFor(playMs);
   StopExposure(true);
   PumpFor(300);

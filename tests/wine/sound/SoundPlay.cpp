@@ -104,7 +104,8 @@ HANDLE StartAudioExposure(DWORD* threadId = nullptr) {
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
   StoreField(ExposureState.exposureNumber, exposure);
   ExposureState.running.store(1);
-  return CreateThread(nullptr, 0, AudioThread, AudioThreadParameter(exposure), 0, threadId);
+  return CreateThread(nullptr, 0, AudioThread, new AudioWork{exposure, nullptr, nullptr}, 0,
+                      threadId);
 }
 
 // A Stop and a Start that waits for the old worker as the exposure control does.

@@ -82,7 +82,7 @@ HANDLE StartVisualExposure(VisualMode mode, uint32_t frequency) {
   StoreField(ExposureState.visualMode, mode);
   StoreField(ExposureState.frequency, frequency);
   StoreField(ExposureState.running, 1);
-  return CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  return StartVisualThread(0, nullptr);
 }
 
 double StopVisualExposure(HANDLE thread) {

@@ -1,3 +1,4 @@
+#include "session_format/SessionReader.h"
 #include "tests/wine/visual/LargeFrames.h"
 
 #include <cstdio>
@@ -225,10 +226,11 @@ void CompareSessionTicks(LargeScreen& screen) {
                                    "large", session, error);
   Check(parsed, "the session does not parse: %s", error.message.c_str());
   if (!parsed) return;
-  StoreField(ExposureState.session, &session);
   // Each screen size plays the session as an exposure of its own: the tick's
   // clock, which never goes back, starts anew.
   StoreField(ExposureState.exposureNumber, LoadField(ExposureState.exposureNumber) + 1);
+  VisualState.exposure = LoadField(ExposureState.exposureNumber);
+  VisualState.session = &session;
   VisualState.windowUp = true;
   SetSessionTime(60000);
   CompareTicks(screen, VisualMode::Circles, 780, 3, 0, 0, RGB(153, 114, 0));
@@ -242,7 +244,7 @@ void CompareSessionTicks(LargeScreen& screen) {
   Check(LoadField(VisualState.patternWanted) == VisualMode::Grid,
         "a rings tick in the grid's segment did not ask for the grid");
   CompareTicks(screen, VisualMode::Grid, 780, 3, 0, 0, RGB(0x40, 0x80, 0xFF));
-  StoreField(ExposureState.session, nullptr);
+  VisualState.session = nullptr;
   VisualState.windowUp = false;
 }
 

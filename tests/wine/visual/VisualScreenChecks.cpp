@@ -306,7 +306,7 @@ void CheckTeardown() {
   // once, releases its surfaces and never ticks.
   StoreField(ExposureState.visualMode, VisualMode::Grid);
   StoreField(ExposureState.running, 0);
-  HANDLE thread = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  HANDLE thread = StartVisualThread(0, nullptr);
   const DWORD waited = WaitForSingleObject(thread, 5000);
   CloseHandle(thread);
   PumpFor(100);
@@ -372,7 +372,7 @@ void CheckTimerPeriods() {
   // A worker that finds the exposure already over.
   StoreField(ExposureState.visualMode, VisualMode::Grid);
   StoreField(ExposureState.running, 0);
-  HANDLE late = CreateThread(nullptr, 0, VisualThread, &ExposureState.running, 0, nullptr);
+  HANDLE late = StartVisualThread(0, nullptr);
   WaitForSingleObject(late, 5000);
   CloseHandle(late);
   fine++;

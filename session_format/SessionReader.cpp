@@ -1,23 +1,14 @@
-#include "session_format/SessionFile.h"
+#include "session_format/SessionReader.h"
 
 #include <algorithm>
 
 #include "session_format/SessionFields.h"
+#include "session_format/SessionWords.h"
 #include "session_format/TextFields.h"
 
 namespace {
 
 const char ByteOrderMark[] = "\xEF\xBB\xBF";
-
-void SplitFields(const std::string& line, std::vector<std::string>& fields, size_t& count) {
-  fields.clear();
-  count = 0;
-  for (size_t at = line.find_first_not_of(" \t"); at != std::string::npos; count++) {
-    const size_t end = line.find_first_of(" \t", at);
-    if (count < KeptFields) fields.push_back(line.substr(at, end - at));
-    at = line.find_first_not_of(" \t", end);
-  }
-}
 
 // Whether the field before `at` is the word colour: its value may be
 // written #RRGGBB, whose # does not start a comment.
@@ -35,12 +26,6 @@ bool AfterColourWord(const std::string& line, size_t at) {
 std::string Content(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line.substr(0, CommentStart(line));
-}
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
 // The text after the first `skip` fields of a line's content.
@@ -123,9 +108,8 @@ bool ParseMusic(size_t count, const std::string& content, uint64_t line, Directi
 // Each line: blank, a directive or a segment. Adds the segment's blocks.
 bool ParseLine(const std::string& content, uint64_t line, Session& session, Directives& seen,
                uint64_t& blocks, SessionError& error) {
-  std::vector<std::string> fields;
   size_t count = 0;
-  SplitFields(content, fields, count);
+  const std::vector<std::string> fields = SplitFields(content, KeptFields, count);
   if (count == 0) return true;
   if (fields[0] == "fade-in")
     return ParseFade(count, fields, line, seen.fadeInLine, session.fadeInBlocks, error);
@@ -144,61 +128,10 @@ bool ParseLine(const std::string& content, uint64_t line, Session& session, Dire
 
 }  // namespace
 
-bool Refuse(const std::string& name, uint64_t line, SessionError& error) {
-  error.line = line;
-  error.what = EnglishSessionProblem(error);
-  error.message =
-      name + (line ? " line " + std::to_string(line) : std::string()) + ": " + error.what;
-  return false;
-}
-
-bool Problem(SessionError& error, SessionProblem problem, const std::string& word,
-             const std::string& field, uint64_t count, uint64_t limit) {
-  error.problem = problem;
-  error.word = word;
-  error.field = field;
-  error.count = count;
-  error.limit = limit;
-  return false;
-}
-
 size_t CommentStart(const std::string& line) {
   size_t hash = line.find('#');
   while (hash != std::string::npos && AfterColourWord(line, hash)) hash = line.find('#', hash + 1);
   return hash;
-}
-
-bool ParseModeField(const std::string& field, SoundMode& mode, SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseWholeNumber(field, ModeCount, value))
-    return Problem(error, SessionProblem::ModeForm, "", Printable(field));
-  if (value >= ModeCount) return Problem(error, SessionProblem::ModeRange, "", Printable(field));
-  mode = static_cast<SoundMode>(value);
-  return true;
-}
-
-bool ParseFrequencyField(const std::string& field, uint32_t& frequency, SessionError& error) {
-  uint64_t value = 0;
-  if (!ParseHertz(field, value))
-    return Problem(error, SessionProblem::FrequencyForm, "", Printable(field));
-  if (value < MinimumFrequency || value > MaximumFrequency)
-    return Problem(error, SessionProblem::FrequencyRange, "", Printable(field));
-  frequency = static_cast<uint32_t>(value);
-  return true;
-}
-
-bool ParseDurationField(const std::string& field, uint32_t& blocks, SessionError& error) {
-  const char unit = field.empty() ? '\0' : field.back();
-  uint64_t count = 0;
-  if ((unit != 'm' && unit != 's') ||
-      !ParseDecimalBlocks(field.substr(0, field.size() - 1),
-                          unit == 'm' ? BlocksPerMinute : BlocksPerSecond, count))
-    return Problem(error, SessionProblem::DurationForm, "", Printable(field));
-  if (count == 0) return Problem(error, SessionProblem::DurationZero, "", Printable(field));
-  if (count > MaximumRenderBlocks)
-    return Problem(error, SessionProblem::DurationTooLong, "", Printable(field));
-  blocks = static_cast<uint32_t>(count);
-  return true;
 }
 
 SessionSegment PlainSegment(SoundMode mode, uint32_t blocks, uint32_t firstFrequency,

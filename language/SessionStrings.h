@@ -1,0 +1,18 @@
+// The texts about sessions that the session player and the editor both show,
+// in UTF-8 for their Unicode windows.
+#pragma once
+
+#include "language/TextPair.h"
+
+extern const TextPair SegmentsWord;
+extern const TextPair SegmentsFewWord;
+extern const TextPair FromWord;
+extern const TextPair ToWord;
+extern const TextPair SegmentWord;
+extern const TextPair OfWord;
+extern const TextPair HertzUnit;
+extern const TextPair LineWord;
+extern const TextPair UnreadableFile;
+extern const TextPair BadFileTitle;
+extern const TextPair SessionFilesFilter;
+extern const TextPair AllFilesFilter;
