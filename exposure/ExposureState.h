@@ -31,6 +31,8 @@ struct ExposureStateRecord {
   // Counts the Starts: the exposure that an audio worker was started for.
   // Set before running becomes 1; see AudioThread for the order of the two.
   std::atomic<uint32_t> exposureNumber;
+  // One frequency and sound mode from the panel's controls; a session's
+  // exposure takes both from its schedule and leaves these alone.
   std::atomic<uint32_t> frequency;
   std::atomic<SoundMode> soundMode;
   std::atomic<VisualMode> visualMode;
@@ -59,9 +61,9 @@ struct ExposureStateRecord {
   // keyboard back after one and is told of its end: the panel's or the
   // session player's.
   HWND ProgramWindow;
-  // The panel and its controls; the session player has windows of its own.
-  HWND ControlPanel;
   HWND StimulationWindow;
+  // The panel and its controls; the session player keeps its own windows.
+  HWND ControlPanel;
   HWND frequencyReadout;
   HWND durationField;
   HWND frequencySlider;

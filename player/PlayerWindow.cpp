@@ -52,8 +52,8 @@ HWND warningLine;
 // What the progress line says once no session plays, or nullptr while one
 // plays or before the first: it follows a language switch.
 const TextPair* endOfSession;
-// The session of the last Start, whose progress is shown; its exposure's
-// workers hold their own shares of it.
+// The session that plays, whose progress is shown, until it has ended; its
+// exposure's workers hold their own shares of it.
 std::shared_ptr<const Session> playing;
 
 HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD style,
@@ -167,8 +167,11 @@ void LoadFile(const wchar_t* path) {
   SelectLast();
 }
 
+// The session played is let go: an editor's lives no longer than the
+// workers that read it.
 void ShowEndOfSession(const TextPair& text) {
   KillTimer(playerWindow, ProgressTimerId);
+  playing.reset();
   endOfSession = &text;
   SetText(progressLine, InCurrentLanguage(text));
 }
@@ -219,9 +222,11 @@ void StartSession(const std::shared_ptr<const Session>& session) {
 }
 
 void HandleStartStop() {
-  if (LoadField(ExposureState.running) == 1) return StopExposure(false);
   const ListedSession* listed = ChosenListed();
-  if (listed != nullptr) StartSession(listed->session);
+  if (LoadField(ExposureState.running) == 1)
+    StopExposure(false);
+  else if (listed != nullptr)
+    StartSession(listed->session);
 }
 
 void HandleOpen() {

@@ -1,7 +1,8 @@
 // Catches a display left to go dark, or kept on after the end, on some path
 // of an exposure, also while paused; a screen saver let through during one;
-// and a countdown end that sets the caption off the user-interface thread or
-// ends a later exposure. The real windows and exposure control run here, their calls to
+// a countdown end that sets the caption off the user-interface thread or
+// ends a later exposure; and a session started without its sound worker,
+// which would show nothing and never end. The real windows and exposure control run here, their calls to
 // Windows counted through the import slots. Exit code 1 when a check fails.
 #include <windows.h>
 #include <commctrl.h>
@@ -10,10 +11,12 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
 
-#include "exposure/control/ExposureControl.h"
 #include "exposure/ExposureState.h"
+#include "exposure/control/ExposureControl.h"
 #include "panel/ControlPanel.h"
+#include "session_format/SessionReader.h"
 #include "tests/wine/shared/ImportSlots.h"
 
 namespace {
@@ -21,6 +24,8 @@ namespace {
 decltype(&SetThreadExecutionState) kernelExecutionState;
 decltype(&DefWindowProcA) userDefWindowProc;
 decltype(&SetWindowTextA) userSetWindowText;
+decltype(&CreateThread) kernelCreateThread;
+bool threadsRefused;
 DWORD uiThread;
 std::atomic<int> requested{0}, released{0}, offThread{0}, screenSaverPassedOn{0}, captionsOffThread{0};
 int askedBefore, givenBefore, failures = 0;
@@ -44,6 +49,16 @@ LRESULT WINAPI CountedDefWindowProc(HWND window, UINT message, WPARAM wParam, LP
 BOOL WINAPI CountedSetWindowText(HWND window, LPCSTR text) {
   if (window == ExposureState.startButton && GetCurrentThreadId() != uiThread) captionsOffThread++;
   return userSetWindowText(window, text);
+}
+
+HANDLE WINAPI RefusableCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack,
+                                    LPTHREAD_START_ROUTINE start, LPVOID parameter, DWORD flags,
+                                    LPDWORD id) {
+  if (threadsRefused) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  return kernelCreateThread(security, stack, start, parameter, flags, id);
 }
 
 void Check(bool condition, const char* path, const char* what) {
@@ -110,6 +125,22 @@ void CheckCountdownEnd() {
   SendMessageA(ExposureState.durationSpin, UDM_SETPOS, 0, MAKELPARAM(0, 0));
 }
 
+// A session cannot go on without its sound worker: its Start is refused and
+// everything is as before it.
+void CheckSessionWithoutWorkers() {
+  Session session;
+  SessionError error;
+  ParseSession("10s 1 7.8\n", "s", session, error);
+  MarkDisplayCalls();
+  threadsRefused = true;
+  const bool started = StartExposure(std::make_shared<const Session>(session));
+  threadsRefused = false;
+  PumpFor(100);
+  Check(!started && LoadField(ExposureState.running) == 0 && StartCaptionShown() &&
+            DisplayCalls(1, 1) && !IsWindowVisible(ExposureState.StimulationWindow),
+        "a session without its sound worker", "refused, stopped, the display given back");
+}
+
 }  // namespace
 
 int main() {
@@ -118,7 +149,8 @@ int main() {
   kernelExecutionState = ReplaceImport("kernel32.dll", "SetThreadExecutionState", &CountedExecutionState);
   userDefWindowProc = ReplaceImport("user32.dll", "DefWindowProcA", &CountedDefWindowProc);
   userSetWindowText = ReplaceImport("user32.dll", "SetWindowTextA", &CountedSetWindowText);
-  if (!kernelExecutionState || !userDefWindowProc || !userSetWindowText) {
+  kernelCreateThread = ReplaceImport("kernel32.dll", "CreateThread", &RefusableCreateThread);
+  if (!kernelExecutionState || !userDefWindowProc || !userSetWindowText || !kernelCreateThread) {
     std::printf("FAIL: the program's code does not import the calls watched\n");
     return 1;
   }
@@ -144,6 +176,7 @@ int main() {
   }
   Check(ScreenSaverPassedOn() == 4, "after the exposure", "the screen saver passed on by both windows");
   CheckCountdownEnd();
+  CheckSessionWithoutWorkers();
 
   ClickStart();
   PumpFor(200);
