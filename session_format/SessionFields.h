@@ -33,3 +33,26 @@ bool ParseLevelField(const std::string& word, const std::string& field, uint32_t
 // in any order, each at most once.
 bool ParseSegmentWords(const std::vector<std::string>& fields, size_t first,
                        SessionSegment& segment, SessionError& error);
+
+// The first field of a voice line: binaural, monaural, isochronic, tone,
+// noise or music.
+bool IsVoiceKindWord(const std::string& field);
+
+// A voice line's fields (fields[0] its kind, count of them in all) into
+// voice, checked whole; the line is the caller's to set.
+bool ParseVoice(const std::vector<std::string>& fields, size_t count, Voice& voice,
+                SessionError& error);
+
+// The values of a voice, by the word its messages name them with.
+enum class VoiceValue { Carrier, Beat, Rate, Level };
+const char* VoiceValueWord(VoiceValue value);
+
+// One value as written: a number, a slide FIRST..LAST, or f for a beat or a
+// rate (followsFrequency set); checked against the value's range.
+bool ParseVoiceValue(VoiceValue value, const std::string& field, VoiceSlide& slide,
+                     bool& followsFrequency, SessionError& error);
+
+// The shape words of a kind: isochronic takes every shape, tone every one
+// but smooth.
+bool ParseVoiceShape(VoiceKind kind, const std::string& field, VoiceShape& shape,
+                     SessionError& error);
