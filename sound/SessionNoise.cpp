@@ -34,7 +34,7 @@ int RenewedRow(uint64_t frame) {
 
 void StartSessionNoise(SessionNoise& noise) { noise = SessionNoise{0, 1, {}, 0, 0, 0}; }
 
-int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
+NoiseFrame NextNoiseFrame(SessionNoise& noise) {
   const int32_t white = 2 * static_cast<int32_t>(NextRandom(noise.seed)) - Largest;
   const int row = RenewedRow(noise.frame);
   if (row < PinkRows) {
@@ -49,10 +49,11 @@ int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
   noise.lastPinkSum = pinkSum;
   noise.brown = noise.brown - noise.brown / BrownLeak + white;
   noise.frame++;
-  if (colour == NoiseColour::White) return static_cast<int16_t>(white);
-  if (colour == NoiseColour::Pink) return Clamped(pink);
-  if (colour == NoiseColour::Brown) return Clamped(noise.brown / BrownDivisor);
-  return 0;
+  return {{0, static_cast<int16_t>(white), Clamped(pink), Clamped(noise.brown / BrownDivisor)}};
+}
+
+int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
+  return NextNoiseFrame(noise).colours[static_cast<int>(colour)];
 }
 
 void AdvanceSessionNoise(SessionNoise& noise, uint64_t frame) {
