@@ -51,6 +51,10 @@ std::string ValueForm(const std::string& value) {
   return value == "carrier" ? hertz : hertz + ", и не f";
 }
 
+std::string SlideExample(const std::string& value) {
+  return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
+}
+
 std::string ValueRange(const std::string& value) {
   if (value == "carrier") return "0..20000";
   if (value == "beat") return "-100..100";
@@ -138,8 +142,7 @@ std::string RussianSessionProblem(const SessionError& e) {
              " и не переход ПЕРВОЕ..ПОСЛЕДНЕЕ";
     case SessionProblem::VoiceSlideForm:
       return ValueName(e.word) + " " + Quoted(e.field) +
-             " — не переход ПЕРВОЕ..ПОСЛЕДНЕЕ из двух чисел, например " +
-             (e.word == "level" ? "15..0" : "200..150");
+             " — не переход ПЕРВОЕ..ПОСЛЕДНЕЕ из двух чисел, например " + SlideExample(e.word);
     case SessionProblem::VoiceValueRange:
       return ValueName(e.word) + " " + e.field + " вне диапазона " + ValueRange(e.word);
     case SessionProblem::VoiceShapeForm:

@@ -37,6 +37,10 @@ std::string ValueForm(const std::string& value) {
   return value == "carrier" ? hertz : hertz + ", or f";
 }
 
+std::string SlideExample(const std::string& value) {
+  return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
+}
+
 std::string ValueRange(const std::string& value) {
   if (value == "carrier") return "0..20000";
   if (value == "beat") return "-100..100";
@@ -120,7 +124,7 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return e.word + " '" + e.field + "' is not " + ValueForm(e.word) + ", or a slide FIRST..LAST";
     case SessionProblem::VoiceSlideForm:
       return e.word + " '" + e.field + "' is not a slide FIRST..LAST of two numbers, such as " +
-             (e.word == "level" ? "15..0" : "200..150");
+             SlideExample(e.word);
     case SessionProblem::VoiceValueRange:
       return e.word + " " + e.field + " is out of range " + ValueRange(e.word);
     case SessionProblem::VoiceShapeForm:
