@@ -552,7 +552,8 @@ TEST(SessionVoices, ACarriedVoiceGoesOnAndANewOneStartsAtPhaseZero) {
   EXPECT_LE(std::abs(sliding[edge].left - sliding[edge - 1].left), largest + 1);
   // Another kind in the same place starts anew.
   EXPECT_NE(RenderedOnce("1s 0 10\n  tone 301.25 30\n0.5s 0 10\n  tone 301.25 30")[edge].left, 0);
-  EXPECT_EQ(RenderedOnce("1s 0 10\n  tone 301.25 30\n0.5s 0 10\n  binaural 301.25 0 30")[edge].left, 0);
+  EXPECT_EQ(RenderedOnce("1s 0 10\n  tone 301.25 30\n0.5s 0 10\n  binaural 301.25 0 30")[edge].left,
+            0);
 }
 
 TEST(SessionVoices, ClosedFormsMeetTheFrameByFrameRule) {
