@@ -19,22 +19,29 @@ double Change(const VoiceSlide& slide) {
 // sum reduced first, so that the turn is exact.
 double FollowedTurns(const SessionSegment& segment, double scale, uint64_t blocks) {
   const uint64_t perTurn = scale == 0.5 ? 800 : 400;
-  return static_cast<double>(SegmentFrequencySum(segment, blocks) % perTurn) /
-         static_cast<double>(perTurn);
+  return ExactDouble(SegmentFrequencySum(segment, blocks) % perTurn) / ExactDouble(perTurn);
 }
 
 }  // namespace
 
+double ExactDouble(uint64_t value) {
+  const double high = static_cast<int32_t>(value >> 32);
+  const uint32_t low = static_cast<uint32_t>(value);
+  // The low half's top bit apart, so that each part converts as a signed
+  // 32-bit number.
+  const double lowTop = (low & 0x80000000u) ? 2147483648.0 : 0.0;
+  return high * 4294967296.0 + (lowTop + static_cast<int32_t>(low & 0x7FFFFFFFu));
+}
+
 double TurnOf(double turns) { return turns - std::floor(turns); }
 
 double SlideAt(double first, double change, uint64_t frame, uint64_t frames) {
-  return first + change * (static_cast<double>(frame) / static_cast<double>(frames - 1));
+  return first + change * (ExactDouble(frame) / ExactDouble(frames - 1));
 }
 
 double TurnsBefore(double first, double change, uint64_t frame, uint64_t frames) {
-  const double k = static_cast<double>(frame);
-  return (first * k + change * (k * (k - 1.0) * 0.5) / static_cast<double>(frames - 1)) *
-         TurnsPerHundredth;
+  const double k = ExactDouble(frame);
+  return (first * k + change * (k * (k - 1.0) * 0.5) / ExactDouble(frames - 1)) * TurnsPerHundredth;
 }
 
 SecondSlide SecondOf(const Voice& voice) {

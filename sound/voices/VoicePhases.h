@@ -25,6 +25,11 @@ struct VoicePhases {
   double second;
 };
 
+// A frame's number (or any count below 2^53) as a double, exactly: in two
+// 32-bit halves, which the 32-bit build converts in SSE2 as the others do,
+// not on the x87 unit as it would a 64-bit whole number.
+double ExactDouble(uint64_t value);
+
 // x - floor(x): the part of a turn.
 double TurnOf(double turns);
 

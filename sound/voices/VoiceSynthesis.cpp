@@ -118,14 +118,15 @@ void AddTones(const SessionSegment& segment, const Voice& voice, const VoicePhas
                          Slides(voice.level)};
   const bool slides = carrier.slides || pulse.slides || level.slides;
   const uint64_t first = uint64_t{block} * FramesPerVoiceBlock;
-  const double last = static_cast<double>(uint64_t{segment.blocks} * FramesPerVoiceBlock - 1);
+  const double last = ExactDouble(uint64_t{segment.blocks} * FramesPerVoiceBlock - 1);
+  const double firstFrame = ExactDouble(first);
   const double steadyAmplitude = FullScale * level.first / WholeLevel;
   StretchFrames frames;
   for (uint32_t done = 0; done < FramesPerVoiceBlock; done += Stretch) {
     const uint32_t count =
         FramesPerVoiceBlock - done < Stretch ? FramesPerVoiceBlock - done : Stretch;
     for (uint32_t i = 0; i < count; i++) {
-      const double u = slides ? static_cast<double>(first + done + i) / last : 0.0;
+      const double u = slides ? (firstFrame + static_cast<int32_t>(done + i)) / last : 0.0;
       frames.carrier[i] = carrier.turn;
       frames.second[i] = pulse.turn;
       frames.amplitude[i] =
