@@ -30,24 +30,6 @@ bool PlainBlock(const SessionSegment& segment, bool music) {
          segment.voices.empty();
 }
 
-// The noise and music voices of frame k of the segment, added per ear.
-void AddLevelVoices(const SessionSegment& segment, uint64_t frame, const NoiseFrame& noise,
-                    const StereoFrame& music, int32_t& left, int32_t& right) {
-  for (const Voice& voice : segment.voices) {
-    if (voice.kind == VoiceKind::Noise) {
-      const int32_t n = LevelledVoiceSample(noise.colours[static_cast<int>(voice.colour)],
-                                            VoiceLevelAt(voice, frame, segment));
-      left += n;
-      right += n;
-    }
-    if (voice.kind == VoiceKind::Music) {
-      const double level = VoiceLevelAt(voice, frame, segment);
-      left += LevelledVoiceSample(music.left, level);
-      right += LevelledVoiceSample(music.right, level);
-    }
-  }
-}
-
 // The block's music, or false (and the music silent from now on) when it
 // cannot be read.
 bool ReadBlockMusic(SessionSound& sound, uint64_t firstFrame, StereoFrame* music) {
@@ -56,37 +38,69 @@ bool ReadBlockMusic(SessionSound& sound, uint64_t firstFrame, StereoFrame* music
   return !sound.musicFailed;
 }
 
+// Each channel's voices of the block: their tones, then their noise (from
+// the block's noise in every colour) and music frame by frame.
+void SumVoices(const SessionSound& sound, const ScheduledBlock& block, const NoiseFrame* noise,
+               const StereoFrame* music, int32_t* sums) {
+  const SessionSegment& segment = sound.session->segments[block.segment];
+  std::fill(sums, sums + 2 * FramesPerBlock, 0);
+  AddVoiceTones(segment, sound.voicePhases[block.segment], block.segmentBlock, sums);
+  const uint64_t first = uint64_t{block.segmentBlock} * FramesPerBlock;
+  for (const Voice& voice : segment.voices) {
+    const bool noiseVoice = voice.kind == VoiceKind::Noise;
+    if (!noiseVoice && voice.kind != VoiceKind::Music) continue;
+    for (uint32_t i = 0; i < FramesPerBlock; i++) {
+      const double level = VoiceLevelAt(voice, first + i, segment);
+      const int16_t n = noise ? noise[i].colours[static_cast<int>(voice.colour)] : 0;
+      const StereoFrame m = music ? music[i] : StereoFrame{0, 0};
+      sums[2 * i] += LevelledVoiceSample(noiseVoice ? n : m.left, level);
+      sums[2 * i + 1] += LevelledVoiceSample(noiseVoice ? n : m.right, level);
+    }
+  }
+}
+
+// The block's frames mixed with the segment's levels: its noise from the
+// generator, or from the block's noise made already; the music; the voices'
+// sums (none without voices).
+uint32_t MixFrames(SessionSound& sound, const SessionSegment& segment, const NoiseFrame* noise,
+                   const StereoFrame* music, uint32_t musicLevel, const int32_t* voices,
+                   StereoFrame* frames) {
+  const int colour = static_cast<int>(segment.noise);
+  uint32_t clamped = 0;
+  for (uint32_t i = 0; i < FramesPerBlock; i++) {
+    const int16_t n = noise            ? noise[i].colours[colour]
+                      : sound.noiseUsed ? NextNoiseSample(sound.noise, segment.noise)
+                                        : 0;
+    const StereoFrame m = music ? music[i] : StereoFrame{0, 0};
+    bool left = false, right = false;
+    frames[i].left = MixedSample(frames[i].left, segment.volume, voices ? voices[2 * i] : 0, n,
+                                 segment.noiseLevel, m.left, musicLevel, left);
+    frames[i].right = MixedSample(frames[i].right, segment.volume, voices ? voices[2 * i + 1] : 0,
+                                  n, segment.noiseLevel, m.right, musicLevel, right);
+    clamped += left + right;
+  }
+  return clamped;
+}
+
 uint32_t MixBlock(SessionSound& sound, const ScheduledBlock& block, uint64_t firstFrame,
                   StereoFrame* frames) {
   const SessionSegment& segment = sound.session->segments[block.segment];
   StereoFrame music[FramesPerBlock];
-  const bool musicPlays = ReadBlockMusic(sound, firstFrame, music);
+  const StereoFrame* musicPlays = ReadBlockMusic(sound, firstFrame, music) ? music : nullptr;
   // A music voice plays the music instead of the music line's level.
   const bool musicVoice = HasVoice(segment, VoiceKind::Music);
   const uint32_t musicLevel = musicPlays && !musicVoice ? sound.session->musicLevel : 0;
   if (sound.noiseUsed) AdvanceSessionNoise(sound.noise, firstFrame);
-  const bool voices = !segment.voices.empty();
-  int32_t tones[2 * FramesPerBlock];
-  if (voices) {
-    std::fill(tones, tones + 2 * FramesPerBlock, 0);
-    AddVoiceTones(segment, sound.voicePhases[block.segment], block.segmentBlock, tones);
-  }
-  const uint64_t segmentFrame = uint64_t{block.segmentBlock} * FramesPerBlock;
-  uint32_t clamped = 0;
-  for (uint32_t i = 0; i < FramesPerBlock; i++) {
-    const NoiseFrame n = sound.noiseUsed ? NextNoiseFrame(sound.noise) : NoiseFrame{{0, 0, 0, 0}};
-    const int16_t noise = n.colours[static_cast<int>(segment.noise)];
-    const StereoFrame m = musicPlays ? music[i] : StereoFrame{0, 0};
-    int32_t voiceLeft = voices ? tones[2 * i] : 0, voiceRight = voices ? tones[2 * i + 1] : 0;
-    if (voices) AddLevelVoices(segment, segmentFrame + i, n, m, voiceLeft, voiceRight);
-    bool left = false, right = false;
-    frames[i].left = MixedSample(frames[i].left, segment.volume, voiceLeft, noise,
-                                 segment.noiseLevel, m.left, musicLevel, left);
-    frames[i].right = MixedSample(frames[i].right, segment.volume, voiceRight, noise,
-                                  segment.noiseLevel, m.right, musicLevel, right);
-    clamped += left + right;
-  }
-  return clamped;
+  if (segment.voices.empty())
+    return MixFrames(sound, segment, nullptr, musicPlays, musicLevel, nullptr, frames);
+  // The voices take the noise in every colour: the block's is made first.
+  NoiseFrame noise[FramesPerBlock];
+  if (sound.noiseUsed)
+    for (NoiseFrame& n : noise) n = NextNoiseFrame(sound.noise);
+  int32_t voices[2 * FramesPerBlock];
+  SumVoices(sound, block, sound.noiseUsed ? noise : nullptr, musicPlays, voices);
+  return MixFrames(sound, segment, sound.noiseUsed ? noise : nullptr, musicPlays, musicLevel,
+                   voices, frames);
 }
 
 }  // namespace
