@@ -2,10 +2,55 @@
 
 #include <algorithm>
 
-#include "platform/FileNames.h"
 #include "platform/Paths.h"
 
 namespace {
+
+// The registry's texts are UTF-16 on every host; the settings keep UTF-8.
+std::u16string Utf16FromUtf8(const std::string& text) {
+  std::u16string units;
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    uint32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length && i + k < text.size(); k++)
+      point = point << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    i += length;
+    if (point < 0x10000) {
+      units += static_cast<char16_t>(point);
+      continue;
+    }
+    units += static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
+    units += static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+  }
+  return units;
+}
+
+std::string Utf8FromUtf16(const std::u16string& units) {
+  std::string text;
+  for (size_t i = 0; i < units.size(); i++) {
+    uint32_t point = units[i];
+    const bool pair = point >= 0xD800 && point < 0xDC00 && i + 1 < units.size() &&
+                      units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000;
+    if (pair) point = 0x10000 + ((point - 0xD800) << 10) + (units[++i] - 0xDC00);
+    if (point < 0x80) {
+      text += static_cast<char>(point);
+    } else if (point < 0x800) {
+      text += static_cast<char>(0xC0 | point >> 6);
+      text += static_cast<char>(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+      text += static_cast<char>(0xE0 | point >> 12);
+      text += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+      text += static_cast<char>(0x80 | (point & 0x3F));
+    } else {
+      text += static_cast<char>(0xF0 | point >> 18);
+      text += static_cast<char>(0x80 | (point >> 12 & 0x3F));
+      text += static_cast<char>(0x80 | (point >> 6 & 0x3F));
+      text += static_cast<char>(0x80 | (point & 0x3F));
+    }
+  }
+  return text;
+}
 
 const uint32_t MostVolume = 100;
 const uint32_t LastPattern = 4;
@@ -25,10 +70,10 @@ bool Number(const StoredValues& values, const char* name, uint32_t& number) {
 }
 
 // UTF-16 little-endian units up to the first null or the end.
-std::vector<std::wstring> Texts(const std::vector<uint8_t>& bytes) {
-  std::vector<std::wstring> texts(1);
+std::vector<std::u16string> Texts(const std::vector<uint8_t>& bytes) {
+  std::vector<std::u16string> texts(1);
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const wchar_t unit = static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8);
+    const char16_t unit = static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8);
     if (unit != 0) {
       texts.back() += unit;
       continue;
@@ -43,13 +88,13 @@ std::vector<std::wstring> Texts(const std::vector<uint8_t>& bytes) {
 bool Text(const StoredValues& values, const char* name, std::string& utf8) {
   const StoredValue* value = Find(values, name, TextType);
   if (!value) return false;
-  const std::vector<std::wstring> texts = Texts(value->bytes);
-  utf8 = texts.empty() ? "" : Utf8FromWide(texts.front());
+  const std::vector<std::u16string> texts = Texts(value->bytes);
+  utf8 = texts.empty() ? "" : Utf8FromUtf16(texts.front());
   return true;
 }
 
-void AddUnits(std::vector<uint8_t>& bytes, const std::wstring& text) {
-  for (wchar_t unit : text) {
+void AddUnits(std::vector<uint8_t>& bytes, const std::u16string& text) {
+  for (char16_t unit : text) {
     bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
     bytes.push_back(static_cast<uint8_t>((unit >> 8) & 0xFF));
   }
@@ -79,9 +124,9 @@ PlayerSettings SettingsFrom(const StoredValues& values) {
   if (Text(values, "Folder", text)) settings.folder = text;
   settings.editor = EditorPlaceFrom(values);
   if (const StoredValue* files = Find(values, "RecentFiles", TextListType))
-    for (const std::wstring& file : Texts(files->bytes))
+    for (const std::u16string& file : Texts(files->bytes))
       if (settings.recentFiles.size() < MostRecentFiles)
-        settings.recentFiles.push_back(Utf8FromWide(file));
+        settings.recentFiles.push_back(Utf8FromUtf16(file));
   return settings;
 }
 
@@ -93,15 +138,15 @@ StoredValue NumberValue(uint32_t number) {
 
 StoredValue TextValue(const std::string& utf8) {
   StoredValue value = {TextType, {}};
-  AddUnits(value.bytes, WideFromUtf8(utf8));
+  AddUnits(value.bytes, Utf16FromUtf8(utf8));
   return value;
 }
 
 // Each name ended by a null, and one more after the last.
 StoredValue TextListValue(const std::vector<std::string>& utf8) {
   StoredValue value = {TextListType, {}};
-  for (const std::string& text : utf8) AddUnits(value.bytes, WideFromUtf8(text));
-  AddUnits(value.bytes, L"");
+  for (const std::string& text : utf8) AddUnits(value.bytes, Utf16FromUtf8(text));
+  AddUnits(value.bytes, u"");
   return value;
 }
 
