@@ -490,8 +490,10 @@ void TogglePause() {
   ShowPlaying(LoadField(ExposureState.running) == 1);
 }
 
+// Before the list is filled, the pattern kept from the last run.
 VisualMode PatternChosen() {
-  return static_cast<VisualMode>(SendMessageW(patternList, CB_GETCURSEL, 0, 0));
+  const LRESULT chosen = SendMessageW(patternList, CB_GETCURSEL, 0, 0);
+  return static_cast<VisualMode>(chosen == CB_ERR ? static_cast<LRESULT>(settings.pattern) : chosen);
 }
 
 // The panel's captions, for the player's Unicode button; Pause is offered
