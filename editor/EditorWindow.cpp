@@ -146,13 +146,23 @@ POINT StartCorner(const EditorPlace& place) {
   return {GetSystemMetrics(SM_CXSCREEN) / 2 - frame.cx / 2, EditorTop};
 }
 
-// Where the window is now, its size at 96 DPI; a maximised or minimised
-// window by its normal place.
+// Where the window is now, its size at 96 DPI. A maximised or minimised
+// window by its normal place, which Windows gives relative to the work area
+// (beside a taskbar at the left or the top): brought back to the screen's.
 void KeepPlace() {
   WINDOWPLACEMENT placement = {};
   placement.length = sizeof placement;
-  if (!GetWindowPlacement(Editor.window, &placement)) return;
-  const RECT& r = placement.rcNormalPosition;
+  RECT r;
+  if (!GetWindowRect(Editor.window, &r)) return;
+  if ((IsZoomed(Editor.window) || IsIconic(Editor.window)) &&
+      GetWindowPlacement(Editor.window, &placement)) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Editor.window, MONITOR_DEFAULTTONEAREST), &monitor);
+    r = placement.rcNormalPosition;
+    OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
+               monitor.rcWork.top - monitor.rcMonitor.top);
+  }
   const auto at96 = [](LONG pixels) { return MulDiv(pixels, DefaultDpi, Editor.dpi); };
   Editor.place = {r.left, r.top, at96(r.right - r.left), at96(r.bottom - r.top)};
 }
