@@ -1,5 +1,6 @@
 #include "editor/EditorFields.h"
 
+#include "editor/EditorLayout.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
 #include "language/Language.h"
@@ -48,6 +49,47 @@ const Field SessionFields[] = {
     {MusicFileId, &MusicLabel, {190, 398, 320, 22}, false, false, {}, SessionField::MusicFile},
     {MusicLevelId, &MusicLevelLabel, {640, 398, 90, 22}, false, false, {}, SessionField::MusicLevel},
 };
+
+// The lines and the button beside the fields: the problem lines as wide as
+// the window lets them be.
+struct Extra {
+  int id;
+  EditorBand band;
+  int stretch;
+  ChildPlace place;
+};
+const Extra SegmentExtras[] = {{SegmentProblemId, EditorBand::Segment, GrowsWide, {10, 300, 620, 28}}};
+const Extra SessionExtras[] = {{BrowseId, EditorBand::Session, Stays, {520, 397, 100, 24}},
+                               {SessionProblemId, EditorBand::Session, GrowsWide, {10, 426, 760, 28}}};
+
+template <size_t N>
+void PlaceFields(const EditorLayout& layout, EditorBand band, const Field (&fields)[N]) {
+  for (const Field& field : fields) {
+    const ChildPlace& at = field.place;
+    const ChildPlace label =
+        PlaceInEditor(layout, band, Stays, {at.x, at.y - LabelGap, at.width, LabelHeight});
+    const ChildPlace place = PlaceInEditor(layout, band, Stays, at);
+    MoveWindow(Control(field.id + LabelOffset), label.x, label.y, label.width, label.height, FALSE);
+    MoveWindow(Control(field.id), place.x, place.y, place.width, place.height, FALSE);
+  }
+}
+
+template <size_t N>
+void PlaceExtras(const EditorLayout& layout, const Extra (&extras)[N]) {
+  for (const Extra& extra : extras) {
+    const ChildPlace place = PlaceInEditor(layout, extra.band, extra.stretch, extra.place);
+    MoveWindow(Control(extra.id), place.x, place.y, place.width, place.height, FALSE);
+  }
+}
+
+template <size_t N>
+void CreateExtras(HINSTANCE instance, HWND parent, const Extra (&extras)[N]) {
+  for (const Extra& extra : extras) {
+    const bool button = extra.id == BrowseId;
+    CreateChildW(instance, parent, button ? L"BUTTON" : L"STATIC", L"",
+                 button ? WS_TABSTOP : SS_NOPREFIX, 0, extra.place, extra.id);
+  }
+}
 
 template <size_t N>
 const Field* Find(const Field (&fields)[N], int id) {
@@ -130,18 +172,22 @@ std::string WholeSessionProblem(int& id) {
 
 void CreateSegmentFields(HINSTANCE instance, HWND parent) {
   for (const Field& field : SegmentFields) CreateField(instance, parent, field);
-  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, {10, 300, 620, 28},
-               SegmentProblemId);
+  CreateExtras(instance, parent, SegmentExtras);
 }
 
+// Browse follows the music's field, in Tab's order too.
 void CreateSessionFields(HINSTANCE instance, HWND parent) {
   for (const Field& field : SessionFields) {
     CreateField(instance, parent, field);
-    if (field.id == MusicFileId)
-      CreateChildW(instance, parent, L"BUTTON", L"", WS_TABSTOP, 0, {520, 397, 100, 24}, BrowseId);
+    if (field.id == MusicFileId) CreateExtras(instance, parent, SessionExtras);
   }
-  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, {10, 426, 760, 28},
-               SessionProblemId);
+}
+
+void PlaceFields(const EditorLayout& layout) {
+  PlaceFields(layout, EditorBand::Segment, SegmentFields);
+  PlaceExtras(layout, SegmentExtras);
+  PlaceFields(layout, EditorBand::Session, SessionFields);
+  PlaceExtras(layout, SessionExtras);
 }
 
 void NameFields() {

@@ -10,9 +10,14 @@
 #include <cstddef>
 #include <string>
 
+#include "editor/EditorLayout.h"
+
 // In the order of the Tab key, after the table and its buttons.
 void CreateSegmentFields(HINSTANCE instance, HWND parent);
 void CreateSessionFields(HINSTANCE instance, HWND parent);
+
+// Every field, label, problem line and Browse where the layout puts them.
+void PlaceFields(const EditorLayout& layout);
 
 // The labels and the lists' items in the current language.
 void NameFields();

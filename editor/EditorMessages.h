@@ -15,3 +15,7 @@ constexpr UINT EditorSavedFileMessage = WM_APP + 30;
 // once, stopping what plays. The owner keeps a share of it for as long as it
 // plays.
 constexpr UINT EditorPlaySessionMessage = WM_APP + 31;
+
+// lParam: const EditorPlace*, where the editor's window was when it closed,
+// for the owner to keep and give back through SetEditorPlace.
+constexpr UINT EditorClosedMessage = WM_APP + 32;

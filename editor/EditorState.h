@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "editor/EditorLayout.h"
 #include "session_format/document/SessionDocument.h"
 
 // How the editor names what it edits in its title: a file by its name, a
@@ -68,6 +69,11 @@ struct EditorRecord {
   std::map<int, SessionError> wrong;
   HACCEL windowKeys;
   HACCEL tableKeys;
+  int dpi;     // the window's, which its layout and font are made for
+  HFONT font;  // the message font at that DPI, which every control has
+  // Where the window was, or is to be, shown: its outer rectangle's left
+  // and top in pixels and its size at 96 DPI; zero size for the default.
+  EditorPlace place;
 };
 
 extern EditorRecord Editor;

@@ -8,6 +8,7 @@
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
 #include "editor/EditorFields.h"
+#include "editor/EditorLayout.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
 
@@ -61,6 +62,17 @@ void SetCell(size_t row, int column, const std::wstring& text) {
 }
 
 }  // namespace
+
+void PlaceTable(const EditorLayout& layout) {
+  const ChildPlace place =
+      PlaceInEditor(layout, EditorBand::Table, GrowsWide | GrowsTall, {10, 10, 620, 190});
+  MoveWindow(Editor.table, place.x, place.y, place.width, place.height, TRUE);
+}
+
+void ScaleColumns(int dpi) {
+  for (int i = 0; i < ColumnCount; i++)
+    SendMessageW(Editor.table, LVM_SETCOLUMNWIDTH, i, ScaledForDpi(Columns[i].width, dpi));
+}
 
 HWND CreateTable(HINSTANCE instance, HWND parent) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};

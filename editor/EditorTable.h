@@ -6,7 +6,14 @@
 
 #include <cstddef>
 
+#include "editor/EditorLayout.h"
+
 HWND CreateTable(HINSTANCE instance, HWND parent);
+
+// The table where the layout puts it; its columns as wide as they are at
+// 96 DPI, scaled to dpi (a user's own widths are kept until the DPI changes).
+void PlaceTable(const EditorLayout& layout);
+void ScaleColumns(int dpi);
 
 // The column headers in the current language.
 void NameColumns();

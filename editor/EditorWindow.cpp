@@ -1,5 +1,7 @@
 #include "editor/EditorWindow.h"
 
+#include <algorithm>
+
 #include "editor/EditorActions.h"
 #include "editor/EditorFields.h"
 #include "editor/EditorState.h"
@@ -9,35 +11,39 @@
 #include "editor/PictureWindow.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
+#include "platform/WindowDpi.h"
 #include "platform/WindowKeys.h"
 #include "sound/SessionSound.h"
 
 namespace {
 
 const wchar_t EditorClass[] = L"TessovantEditorWindow";
-const DWORD EditorStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-const int ClientWidth = 780;
-const int ClientHeight = 648;
+const DWORD EditorStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
 const int EditorTop = 40;
 const int IconResource = 101;
 
 struct Button {
   int id;
   const TextPair* caption;
+  EditorBand band;
   ChildPlace place;
 };
 
-// Right of the table, and right of the fields below it.
-const Button RowButtons[] = {{AddId, &AddCaption, {640, 10, 130, 26}},
-                             {InsertId, &InsertCaption, {640, 40, 130, 26}},
-                             {DuplicateId, &DuplicateCaption, {640, 70, 130, 26}},
-                             {RemoveId, &RemoveCaption, {640, 100, 130, 26}},
-                             {UpId, &UpCaption, {640, 130, 130, 26}},
-                             {DownId, &DownCaption, {640, 160, 130, 26}}};
-const Button ActionButtons[] = {{PlayId, &PlayCaption, {640, 224, 130, 26}},
-                                {PlayFromId, &PlayFromCaption, {640, 254, 130, 26}},
-                                {SaveId, &SaveCaption, {640, 300, 130, 26}},
-                                {SaveAsId, &SaveAsCaption, {640, 330, 130, 26}}};
+// Right of the table, and right of the fields below it, at the window's
+// right edge.
+const Button RowButtons[] = {{AddId, &AddCaption, EditorBand::Table, {640, 10, 130, 26}},
+                             {InsertId, &InsertCaption, EditorBand::Table, {640, 40, 130, 26}},
+                             {DuplicateId, &DuplicateCaption, EditorBand::Table, {640, 70, 130, 26}},
+                             {RemoveId, &RemoveCaption, EditorBand::Table, {640, 100, 130, 26}},
+                             {UpId, &UpCaption, EditorBand::Table, {640, 130, 130, 26}},
+                             {DownId, &DownCaption, EditorBand::Table, {640, 160, 130, 26}}};
+const Button ActionButtons[] = {{PlayId, &PlayCaption, EditorBand::Segment, {640, 224, 130, 26}},
+                                {PlayFromId, &PlayFromCaption, EditorBand::Segment, {640, 254, 130, 26}},
+                                {SaveId, &SaveCaption, EditorBand::Segment, {640, 300, 130, 26}},
+                                {SaveAsId, &SaveAsCaption, EditorBand::Segment, {640, 330, 130, 26}}};
+const ChildPlace PicturePlace = {10, 458, 760, 160};
+const ChildPlace PictureLinePlace = {10, 624, 760, 18};
 
 // Anywhere in the editor: Ctrl+N adds, Ctrl+D duplicates, Ctrl+S saves,
 // Ctrl+Shift+S saves as, F5 plays, Shift+F5 plays from the chosen segment.
@@ -58,6 +64,13 @@ void CreateButtons(HINSTANCE instance, HWND parent, const Button* buttons, size_
     CreateChildW(instance, parent, L"BUTTON", L"", WS_TABSTOP, 0, buttons[i].place, buttons[i].id);
 }
 
+void PlaceButtons(const EditorLayout& layout, const Button* buttons, size_t count) {
+  for (size_t i = 0; i < count; i++) {
+    const ChildPlace place = PlaceInEditor(layout, buttons[i].band, MovesRight, buttons[i].place);
+    MoveWindow(Control(buttons[i].id), place.x, place.y, place.width, place.height, FALSE);
+  }
+}
+
 void NameButtons(const Button* buttons, size_t count) {
   for (size_t i = 0; i < count; i++)
     SetControlText(buttons[i].id, InCurrentLanguage(*buttons[i].caption));
@@ -72,9 +85,33 @@ void NameControls() {
   NameFields();
 }
 
-BOOL CALLBACK SetDialogFont(HWND child, LPARAM font) {
-  SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-  return TRUE;
+// Every control where the window's size and DPI put it, redrawn once.
+void PlaceControls() {
+  RECT client;
+  GetClientRect(Editor.window, &client);
+  const EditorLayout layout = LayOutEditor(client.right, client.bottom, Editor.dpi);
+  PlaceTable(layout);
+  PlaceButtons(layout, RowButtons, sizeof RowButtons / sizeof RowButtons[0]);
+  PlaceFields(layout);
+  PlaceButtons(layout, ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
+  const ChildPlace picture =
+      PlaceInEditor(layout, EditorBand::Picture, GrowsWide | GrowsTall, PicturePlace);
+  MoveWindow(Editor.picture, picture.x, picture.y, picture.width, picture.height, FALSE);
+  const ChildPlace line = PlaceInEditor(layout, EditorBand::PictureLine, GrowsWide, PictureLinePlace);
+  MoveWindow(Control(PictureLineId), line.x, line.y, line.width, line.height, FALSE);
+  InvalidateRect(Editor.window, nullptr, TRUE);
+}
+
+// The window's DPI taken up: the message font at it, the columns' widths
+// and every place.
+void TakeDpi(int dpi) {
+  Editor.dpi = dpi;
+  HFONT old = Editor.font;
+  Editor.font = CreateMessageFont(dpi);
+  SetChildrenFont(Editor.window, Editor.font);
+  if (old) DeleteObject(old);
+  ScaleColumns(dpi);
+  PlaceControls();
 }
 
 // Tab follows the order of creation: the table and its buttons, the
@@ -85,10 +122,49 @@ void CreateControls(HINSTANCE instance, HWND window) {
   CreateSegmentFields(instance, window);
   CreateSessionFields(instance, window);
   CreateButtons(instance, window, ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
-  Editor.picture = CreatePictureWindow(instance, window, {10, 458, 760, 160}, PictureId);
-  CreateChildW(instance, window, L"STATIC", L"", SS_NOPREFIX, 0, {10, 624, 760, 18}, PictureLineId);
-  EnumChildWindows(window, SetDialogFont,
-                   reinterpret_cast<LPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
+  Editor.picture = CreatePictureWindow(instance, window, PicturePlace, PictureId);
+  CreateChildW(instance, window, L"STATIC", L"", SS_NOPREFIX, 0, PictureLinePlace, PictureLineId);
+}
+
+// The outer size of the smallest window, or of one of `place`'s size, at
+// the DPI.
+SIZE FrameSize(int dpi, const EditorPlace& place) {
+  const bool kept = place.width > 0 && place.height > 0;
+  const SIZE smallest =
+      FrameSizeForClient(EditorMinimumWidth(dpi), EditorMinimumHeight(dpi), EditorStyle, 0, dpi);
+  if (!kept) return smallest;
+  return {std::max<LONG>(smallest.cx, ScaledForDpi(place.width, dpi)),
+          std::max<LONG>(smallest.cy, ScaledForDpi(place.height, dpi))};
+}
+
+// The place kept from the last time, if a monitor still shows its top left
+// corner; else centred across the screen near its top.
+POINT StartCorner(const EditorPlace& place) {
+  const POINT corner = {place.left, place.top};
+  if (place.width > 0 && MonitorFromPoint(corner, MONITOR_DEFAULTTONULL)) return corner;
+  const SIZE frame = FrameSize(DefaultDpi, {0, 0, 0, 0});
+  return {GetSystemMetrics(SM_CXSCREEN) / 2 - frame.cx / 2, EditorTop};
+}
+
+// Where the window is now, its size at 96 DPI. A maximised or minimised
+// window by its normal place, which Windows gives relative to the work area
+// (beside a taskbar at the left or the top): brought back to the screen's.
+void KeepPlace() {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  RECT r;
+  if (!GetWindowRect(Editor.window, &r)) return;
+  if ((IsZoomed(Editor.window) || IsIconic(Editor.window)) &&
+      GetWindowPlacement(Editor.window, &placement)) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Editor.window, MONITOR_DEFAULTTONEAREST), &monitor);
+    r = placement.rcNormalPosition;
+    OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
+               monitor.rcWork.top - monitor.rcMonitor.top);
+  }
+  const auto at96 = [](LONG pixels) { return MulDiv(pixels, DefaultDpi, Editor.dpi); };
+  Editor.place = {r.left, r.top, at96(r.right - r.left), at96(r.bottom - r.top)};
 }
 
 LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -97,15 +173,18 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 bool CreateEditorWindow(HINSTANCE instance) {
   RegisterProgramClassW(instance, EditorClass, EditorWindowProc, IconResource,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  RECT frame = {0, 0, ClientWidth, ClientHeight};
-  AdjustWindowRectEx(&frame, EditorStyle, FALSE, 0);
-  const int width = frame.right - frame.left;
-  Editor.window = CreateWindowExW(0, EditorClass, L"", EditorStyle,
-                                  GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2, EditorTop, width,
-                                  frame.bottom - frame.top, Editor.owner, nullptr,
-                                  instance, nullptr);
+  // Made where it goes, then sized for the DPI of the monitor there.
+  const POINT corner = StartCorner(Editor.place);
+  const SIZE first = FrameSize(DefaultDpi, Editor.place);
+  Editor.window = CreateWindowExW(0, EditorClass, L"", EditorStyle, corner.x, corner.y, first.cx,
+                                  first.cy, Editor.owner, nullptr, instance, nullptr);
   if (Editor.window == nullptr) return false;
+  Editor.dpi = WindowDpi(Editor.window);
+  const SIZE frame = FrameSize(Editor.dpi, Editor.place);
+  SetWindowPos(Editor.window, nullptr, 0, 0, frame.cx, frame.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CreateControls(instance, Editor.window);
+  TakeDpi(Editor.dpi);
   if (!Editor.windowKeys) Editor.windowKeys = CreateAcceleratorTableW(WindowKeys, sizeof WindowKeys / sizeof WindowKeys[0]);
   if (!Editor.tableKeys) Editor.tableKeys = CreateAcceleratorTableW(TableKeys, sizeof TableKeys / sizeof TableKeys[0]);
   return true;
@@ -233,11 +312,35 @@ bool KeepKeyboard(WPARAM wParam) {
   return true;
 }
 
+// The window's place is told to its owner, which keeps it for next time.
 void ForgetEditor() {
+  KeepPlace();
+  SendMessageW(Editor.owner, EditorClosedMessage, 0, reinterpret_cast<LPARAM>(&Editor.place));
+  if (Editor.font) DeleteObject(Editor.font);
+  Editor.font = nullptr;
   Editor.window = nullptr;
   Editor.lastFocus = nullptr;
   Editor.document.modified = false;
   HoldEndOfSessionWhileUnsaved();
+}
+
+// No smaller than today's editor at the window's DPI. Asked before the
+// window has a DPI of its own, too.
+void KeepSmallestSize(MINMAXINFO* limits) {
+  const int dpi = Editor.dpi > 0 ? Editor.dpi : DefaultDpi;
+  const SIZE smallest = FrameSize(dpi, {0, 0, 0, 0});
+  limits->ptMinTrackSize.x = smallest.cx;
+  limits->ptMinTrackSize.y = smallest.cy;
+}
+
+// Moved to a monitor of another scaling: Windows suggests the place that
+// keeps the window's size in the eye, and the layout follows.
+void TakeSuggestedPlace(const RECT* suggested, int dpi) {
+  Editor.dpi = dpi;
+  SetWindowPos(Editor.window, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left, suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  TakeDpi(dpi);
 }
 
 LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -255,7 +358,25 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       if (KeepKeyboard(wParam)) return 0;
       break;
     case WM_SYSCOLORCHANGE:
+      InvalidateRect(Editor.picture, nullptr, FALSE);
+      break;
     case WM_SETTINGCHANGE:
+      // The message font may have changed with the rest.
+      TakeDpi(Editor.dpi);
+      InvalidateRect(Editor.picture, nullptr, FALSE);
+      break;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) PlaceControls();
+      break;
+    case WM_GETMINMAXINFO:
+      KeepSmallestSize(reinterpret_cast<MINMAXINFO*>(lParam));
+      break;
+    case DpiChangedMessage:
+      TakeSuggestedPlace(reinterpret_cast<const RECT*>(lParam), HIWORD(wParam));
+      return 0;
+    case WM_EXITSIZEMOVE:
+    case WM_DISPLAYCHANGE:
+      // Another monitor may show another refresh rate.
       InvalidateRect(Editor.picture, nullptr, FALSE);
       break;
     case WM_CLOSE:
@@ -290,6 +411,8 @@ bool OpenInEditor(HWND owner, const SessionDocument& document, const std::string
   SetFocus(Editor.table);
   return true;
 }
+
+void SetEditorPlace(const EditorPlace& place) { Editor.place = place; }
 
 bool EditorLetsGo() {
   if (!Editor.window || !Editor.document.modified) return true;

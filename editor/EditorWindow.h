@@ -20,6 +20,9 @@
 bool OpenInEditor(HWND owner, const SessionDocument& document, const std::string& name,
                   EditedName kind);
 
+// Where the editor's window is to come up the next time it is made.
+void SetEditorPlace(const EditorPlace& place);
+
 // Before the editor or the player closes: unsaved changes are saved, given
 // up or kept as the user answers; false when the user cancels.
 bool EditorLetsGo();

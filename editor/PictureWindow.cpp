@@ -3,6 +3,9 @@
 #include <string>
 
 #include "platform/FileNames.h"
+#include "platform/Monitors.h"
+#include "platform/WindowDpi.h"
+#include "visual/display_rate/DisplayFlicker.h"
 #include "language/SessionStrings.h"
 #include "language/SessionTexts.h"
 #include "editor/SessionPicture.h"
@@ -12,30 +15,27 @@ namespace {
 
 const wchar_t PictureClass[] = L"TessovantSessionPicture";
 
-// The picture's rows from the top: the frequency, a gap, the levels, a gap,
-// the light between two edges, then the time scale's words; the left margin
-// holds the frequency scale's. 156 rows in all, the window's inside its
-// edge.
-const int Top = 8;
-const int FrequencyHeight = 90;
-const int LevelsTop = Top + FrequencyHeight + 3;
-const int LevelsHeight = 26;
-const int LightTop = LevelsTop + LevelsHeight + 3;
-const int LightHeight = 10;
-const int TimeWordsTop = LightTop + LightHeight + 3;
-const int Left = 40;
-const int Right = 4;
-
 // The noise colours of the library's pictures (grey for white noise), the
 // music's blue.
 const COLORREF NoiseColours[] = {0, RGB(200, 200, 200), RGB(236, 128, 168), RGB(160, 96, 48)};
 const COLORREF MusicColour = RGB(96, 200, 255);
+// Under the frequency where the display cannot show the flicker.
+const COLORREF UnseenColour = RGB(255, 176, 176);
 
 Session pictured;
 bool hasSession;
 bool trackingLeave;
+HFONT pictureFont;  // the editor's, which it gives its children
 
-int PlotWidth(int width) { return width - Left - Right; }
+// How one picture of the window's size is drawn.
+struct Canvas {
+  HDC dc;
+  int width;
+  PictureRows rows;
+  uint32_t refreshHz;  // of the monitor the picture is on
+};
+
+int PlotWidth(const Canvas& canvas) { return canvas.width - canvas.rows.left - canvas.rows.right; }
 
 void Fill(HDC dc, int x, int y, int width, int height, COLORREF colour) {
   SetDCBrushColor(dc, colour);
@@ -57,59 +57,71 @@ void Words(HDC dc, int x, int y, const std::string& utf8, UINT align) {
   TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
-void DrawScales(HDC dc, int width, uint32_t top, uint64_t blocks) {
+void DrawScales(const Canvas& canvas, uint32_t top, uint64_t blocks) {
+  const PictureRows& r = canvas.rows;
   const COLORREF line = GetSysColor(COLOR_GRAYTEXT);
+  TEXTMETRICW font = {};
+  GetTextMetricsW(canvas.dc, &font);
   for (uint32_t f = 0; f <= top; f += FrequencyGridStep(top)) {
-    const int y = Top + FrequencyRow(f, top, FrequencyHeight);
-    Fill(dc, Left, y, PlotWidth(width), 1, line);
+    const int y = r.top + FrequencyRow(f, top, r.frequencyHeight);
+    Fill(canvas.dc, r.left, y, PlotWidth(canvas), 1, line);
     const std::string unit = f == top ? std::string(" ") + InCurrentLanguage(HertzUnit) : "";
-    Words(dc, Left - 3, y - 6, std::to_string(f / 100) + unit, TA_RIGHT | TA_TOP);
+    Words(canvas.dc, r.left - r.right, y - font.tmHeight / 2, std::to_string(f / 100) + unit,
+          TA_RIGHT | TA_TOP);
   }
   if (blocks == 0) return;
   const uint64_t step = TimeGridBlocks(blocks);
   for (uint64_t block = 0; block <= blocks; block += step) {
-    const int x = Left + static_cast<int>(block * static_cast<uint64_t>(PlotWidth(width) - 1) / blocks);
-    Fill(dc, x, Top, 1, FrequencyHeight, line);
-    Fill(dc, x, LevelsTop, 1, LevelsHeight, line);
+    const int x =
+        r.left + static_cast<int>(block * static_cast<uint64_t>(PlotWidth(canvas) - 1) / blocks);
+    Fill(canvas.dc, x, r.top, 1, r.frequencyHeight, line);
+    Fill(canvas.dc, x, r.levelsTop, 1, r.levelsHeight, line);
     const UINT align = block == 0 ? TA_LEFT : block + step > blocks ? TA_RIGHT : TA_CENTER;
-    Words(dc, x, TimeWordsTop, MinutesSeconds(block / 4), align | TA_TOP);
+    Words(canvas.dc, x, r.timeWordsTop, MinutesSeconds(block / 4), align | TA_TOP);
   }
 }
 
-int LevelRow(uint32_t level, uint32_t fade) {
-  return LevelsTop + LevelsHeight - 1 -
-         static_cast<int>(level * fade * static_cast<uint32_t>(LevelsHeight - 1) / (100 * 255));
+int LevelRow(const PictureRows& r, uint32_t level, uint32_t fade) {
+  return r.levelsTop + r.levelsHeight - 1 -
+         static_cast<int>(level * fade * static_cast<uint32_t>(r.levelsHeight - 1) / (100 * 255));
 }
 
-void DrawColumn(HDC dc, int x, const PictureColumn& c, uint32_t top) {
-  const int high = Top + FrequencyRow(c.highest, top, FrequencyHeight);
-  const int low = Top + FrequencyRow(c.lowest, top, FrequencyHeight);
-  Fill(dc, x, low + 1, 1, Top + FrequencyHeight - low - 1, Dimmed(c.fade));
+void DrawColumn(const Canvas& canvas, int x, const PictureColumn& c, uint32_t top) {
+  const PictureRows& r = canvas.rows;
+  HDC dc = canvas.dc;
+  const int high = r.top + FrequencyRow(c.highest, top, r.frequencyHeight);
+  const int low = r.top + FrequencyRow(c.lowest, top, r.frequencyHeight);
+  // A flicker this display cannot show is marked from the top of the band.
+  if (c.lit && DisplayCannotShow(c.highest, canvas.refreshHz))
+    Fill(dc, x, r.top, 1, high - 1 - r.top, UnseenColour);
+  Fill(dc, x, low + 1, 1, r.top + r.frequencyHeight - low - 1, Dimmed(c.fade));
   Fill(dc, x, high - 1, 1, low - high + 2, GetSysColor(COLOR_HIGHLIGHT));
-  const int bottom = LevelsTop + LevelsHeight;
+  const int bottom = r.levelsTop + r.levelsHeight;
   if (c.noise != NoiseColour::None) {
-    const int y = LevelRow(c.noiseLevel, c.fade);
+    const int y = LevelRow(r, c.noiseLevel, c.fade);
     Fill(dc, x, y, 1, bottom - y, NoiseColours[static_cast<int>(c.noise)]);
   }
-  if (c.musicLevel > 0) Fill(dc, x, LevelRow(c.musicLevel, c.fade), 1, 1, MusicColour);
-  Fill(dc, x, LevelRow(c.volume, c.fade), 1, 1, GetSysColor(COLOR_WINDOWTEXT));
+  if (c.musicLevel > 0) Fill(dc, x, LevelRow(r, c.musicLevel, c.fade), 1, 1, MusicColour);
+  Fill(dc, x, LevelRow(r, c.volume, c.fade), 1, 1, GetSysColor(COLOR_WINDOWTEXT));
   // As the screen shows it: black without light.
-  Fill(dc, x, LightTop + 1, 1, LightHeight - 2, c.lit ? c.light : RGB(0, 0, 0));
+  Fill(dc, x, r.lightTop + 1, 1, r.lightHeight - 2, c.lit ? c.light : RGB(0, 0, 0));
 }
 
-void Draw(HDC dc, int width, int height) {
-  Fill(dc, 0, 0, width, height, GetSysColor(COLOR_WINDOW));
+void Draw(const Canvas& canvas, int height) {
+  const PictureRows& r = canvas.rows;
+  Fill(canvas.dc, 0, 0, canvas.width, height, GetSysColor(COLOR_WINDOW));
   const uint32_t top = hasSession ? PictureTopFrequency(pictured) : 2400;
   const uint64_t blocks = hasSession ? SessionBlocks(pictured) : 0;
   if (blocks > 0) {
-    const std::vector<PictureColumn> columns = PictureColumns(pictured, PlotWidth(width));
-    for (size_t x = 0; x < columns.size(); x++) DrawColumn(dc, Left + static_cast<int>(x), columns[x], top);
+    const std::vector<PictureColumn> columns = PictureColumns(pictured, PlotWidth(canvas));
+    for (size_t x = 0; x < columns.size(); x++)
+      DrawColumn(canvas, r.left + static_cast<int>(x), columns[x], top);
   }
-  DrawScales(dc, width, top, blocks);
+  DrawScales(canvas, top, blocks);
   const COLORREF edge = GetSysColor(COLOR_WINDOWTEXT);
-  Fill(dc, Left - 1, Top, 1, LevelsTop + LevelsHeight - Top, edge);
-  Fill(dc, Left, LightTop, PlotWidth(width), 1, edge);
-  Fill(dc, Left, LightTop + LightHeight - 1, PlotWidth(width), 1, edge);
+  Fill(canvas.dc, r.left - 1, r.top, 1, r.levelsTop + r.levelsHeight - r.top, edge);
+  Fill(canvas.dc, r.left, r.lightTop, PlotWidth(canvas), 1, edge);
+  Fill(canvas.dc, r.left, r.lightTop + r.lightHeight - 1, PlotWidth(canvas), 1, edge);
 }
 
 // Drawn into a bitmap of the window's size, then copied in one piece.
@@ -122,10 +134,13 @@ void Paint(HWND window) {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
   HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
   HGDIOBJ oldBrush = SelectObject(memory, GetStockObject(DC_BRUSH));
-  HGDIOBJ oldFont = SelectObject(memory, GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont =
+      SelectObject(memory, pictureFont ? pictureFont : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(memory, TRANSPARENT);
   SetTextColor(memory, GetSysColor(COLOR_WINDOWTEXT));
-  Draw(memory, client.right, client.bottom);
+  const Canvas canvas = {memory, client.right, PictureRowsAt(client.bottom, WindowDpi(window)),
+                         UsableRefreshHz(ReportedRefreshHz(window))};
+  Draw(canvas, client.bottom);
   BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, oldFont);
   SelectObject(memory, oldBrush);
@@ -142,10 +157,12 @@ void Point(HWND window, LPARAM lParam) {
   }
   RECT client;
   GetClientRect(window, &client);
-  const int x = static_cast<short>(LOWORD(lParam)) - Left;
+  const PictureRows rows = PictureRowsAt(client.bottom, WindowDpi(window));
+  const int x = static_cast<short>(LOWORD(lParam)) - rows.left;
+  const int plotWidth = client.right - rows.left - rows.right;
   const uint64_t blocks = hasSession ? SessionBlocks(pictured) : 0;
-  const bool over = blocks > 0 && x >= 0 && x < PlotWidth(client.right);
-  const uint64_t block = over ? ColumnBlock(blocks, x, PlotWidth(client.right)) : 0;
+  const bool over = blocks > 0 && x >= 0 && x < plotWidth;
+  const uint64_t block = over ? ColumnBlock(blocks, x, plotWidth) : 0;
   SendMessageW(GetParent(window), PicturePointedMessage, over ? static_cast<WPARAM>(block + 1) : 0, 0);
 }
 
@@ -184,6 +201,13 @@ LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPA
       break;
     case WM_MOUSELEAVE:
       Leave(window);
+      break;
+    case WM_SETFONT:
+      pictureFont = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) InvalidateRect(window, nullptr, FALSE);
+      return 0;
+    case WM_SIZE:
+      InvalidateRect(window, nullptr, FALSE);  // every column moves
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/DpiScale.h"
 #include "session_format/SessionTime.h"
 #include "visual/Patterns.h"
 
@@ -72,6 +73,23 @@ uint32_t FrequencyGridStep(uint32_t topFrequency) { return topFrequency > LowTop
 int FrequencyRow(uint32_t frequency, uint32_t topFrequency, int height) {
   return height - 1 -
          static_cast<int>(uint64_t{frequency} * static_cast<uint64_t>(height - 1) / topFrequency);
+}
+
+PictureRows PictureRowsAt(int height, int dpi) {
+  auto at = [dpi](int length) { return ScaledForDpi(length, dpi); };
+  PictureRows rows;
+  rows.top = at(8);
+  rows.levelsHeight = at(26);
+  rows.lightHeight = at(10);
+  rows.left = at(40);
+  rows.right = at(4);
+  const int gap = at(3), timeWords = at(13);
+  const int others = rows.top + 3 * gap + rows.levelsHeight + rows.lightHeight + timeWords;
+  rows.frequencyHeight = std::max(at(20), height - others);
+  rows.levelsTop = rows.top + rows.frequencyHeight + gap;
+  rows.lightTop = rows.levelsTop + rows.levelsHeight + gap;
+  rows.timeWordsTop = rows.lightTop + rows.lightHeight + gap;
+  return rows;
 }
 
 uint64_t TimeGridBlocks(uint64_t blocks) {

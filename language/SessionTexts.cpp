@@ -67,6 +67,25 @@ std::string SessionProgress(const Session& session, uint32_t elapsedMs) {
          Word(HertzUnit);
 }
 
+std::string DisplayFlickerWarning(const std::vector<UnseenSegment>& unseen, uint32_t refreshHz) {
+  if (unseen.empty()) return "";
+  const UnseenSegment& first = unseen.front();
+  const std::string hertz = " " + Word(HertzUnit);
+  std::string text = Word(DisplayAtWord) + " " + std::to_string(refreshHz) + hertz + " " +
+                     Word(DisplayShowsWords) + " " + Frequency(first.frequency) + hertz + " " +
+                     Word(OfSegmentWords) + " " + std::to_string(first.segment + 1) + " " +
+                     Word(AsFlickerWord) + " ";
+  // Russian says "как мигание 18,33 Гц", English "as a 18,33 Hz flicker".
+  if (IsEnglish(LoadField(ExposureState.language)))
+    text += Frequency(first.seen) + hertz + " " + Word(FlickerWord) + ".";
+  else
+    text += Word(FlickerWord) + " " + Frequency(first.seen) + hertz + ".";
+  if (unseen.size() == 1) return text;
+  text += " " + Word(unseen.size() == 2 ? AlsoSegmentWord : AlsoSegmentsWord) + " ";
+  for (size_t i = 1; i < unseen.size(); i++)
+    text += (i > 1 ? ", " : "") + std::to_string(unseen[i].segment + 1);
+  return text + ".";
+}
 
 std::string LineProblem(const SessionError& error) {
   const std::string line =

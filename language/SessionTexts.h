@@ -9,6 +9,7 @@
 
 #include "language/TextPair.h"
 #include "session_format/SessionFile.h"
+#include "visual/display_rate/DisplayFlicker.h"
 
 // "m:ss" of whole seconds; minutes are not wrapped into hours.
 std::string MinutesSeconds(uint64_t seconds);
@@ -20,6 +21,11 @@ std::string DescribeSession(const Session& session);
 // "1:05 / 15:00, segment 2 of 3, 9,40 Hz": the time since Start (at most the
 // length), the segment and the frequency of the block playing then.
 std::string SessionProgress(const Session& session, uint32_t elapsedMs);
+
+// What the display cannot show of a session, before it is started: "At 60
+// Hz this display shows the 40,00 Hz of segment 2 as a 18,33 Hz flicker.",
+// and the other such segments by their numbers; "" when there are none.
+std::string DisplayFlickerWarning(const std::vector<UnseenSegment>& unseen, uint32_t refreshHz);
 
 // The line of the file (if the problem has one) and what is wrong there.
 std::string LineProblem(const SessionError& error);

@@ -15,5 +15,10 @@
 bool AskForFile(HWND owner, bool save, const std::string& filter, const std::string& folder,
                 const wchar_t* defaultExtension, std::string& path);
 
+// The folder the dialogs start in when asked for none: the one given at
+// start (kept from the last run), then that of the last file chosen.
+void StartDialogsIn(const std::string& folder);
+std::string DialogsFolder();
+
 // A message box with an OK button; icon is MB_ICONWARNING, MB_ICONERROR ...
 void TellUser(HWND owner, const std::string& title, const std::string& text, UINT icon);

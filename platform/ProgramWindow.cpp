@@ -2,7 +2,6 @@
 
 namespace {
 
-const DWORD ProgramWindowStyle = WS_OVERLAPPED | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX;
 const int ProgramWindowTop = 50;
 
 HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }

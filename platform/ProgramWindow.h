@@ -9,10 +9,7 @@
 
 #include <cstdint>
 
-// Where a child goes in its parent's client area.
-struct ChildPlace {
-  int x, y, width, height;
-};
+#include "platform/DpiScale.h"
 
 // A visible child control of parent, with the id that its notifications carry.
 HWND CreateChildA(HINSTANCE instance, HWND parent, const char* className, const char* text,
@@ -26,6 +23,11 @@ void RegisterProgramClassA(HINSTANCE instance, const char* className, WNDPROC pr
                            int iconResource, HBRUSH background);
 void RegisterProgramClassW(HINSTANCE instance, const wchar_t* className, WNDPROC procedure,
                            int iconResource, HBRUSH background);
+
+// The programs' top-level windows: visible, with a title bar (an overlapped
+// window has one whether asked for or not), minimisable, not resizable.
+constexpr DWORD ProgramWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // The program's visible top-level window, width x height, centred across the
 // screen 50 pixels from its top; it can be minimised but not resized.

@@ -14,20 +14,27 @@
 #include "language/SessionTexts.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
+#include "platform/Monitors.h"
+#include "platform/Paths.h"
 #include "platform/ProgramWindow.h"
+#include "platform/WindowDpi.h"
 #include "platform/WindowKeys.h"
 #include "player/PlayerStrings.h"
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
+#include "player/SettingsStore.h"
 #include "sound/AudioThread.h"
 #include "sound/SessionClock.h"
+#include "visual/display_rate/DisplayFlicker.h"
+#include "visual/window/StimulationWindow.h"
 
 namespace {
 
 const wchar_t PlayerClass[] = L"TessovantSessionWindow";
 const int IconResource = 101;
-const int PlayerWidth = 470;
-const int PlayerHeight = 390;
+// The client area at 96 DPI; every length is scaled to the window's DPI.
+const int PlayerClientWidth = 460;
+const int PlayerClientHeight = 386;
 const UINT_PTR ProgressTimerId = 1;
 // Four times a second, so the shown second is never more than a quarter late.
 const UINT ProgressPeriodMs = 250;
@@ -49,6 +56,11 @@ HWND volumeSlider;
 HWND volumeReadout;
 HWND progressLine;
 HWND warningLine;
+HWND displayLine;
+HFONT playerFont;  // the message font at the window's DPI
+int playerDpi = DefaultDpi;
+// As read at start, and as each setting was last written.
+PlayerSettings settings;
 // What the progress line says once no session plays, or nullptr while one
 // plays or before the first: it follows a language switch.
 const TextPair* endOfSession;
@@ -56,52 +68,90 @@ const TextPair* endOfSession;
 // exposure's workers hold their own shares of it.
 std::shared_ptr<const Session> playing;
 
-HWND CreatePlayerControl(HINSTANCE instance, const wchar_t* className, DWORD style,
-                         DWORD extendedStyle, ChildPlace place, int id) {
-  return CreateChildW(instance, playerWindow, className, L"", style, extendedStyle, place, id);
-}
+struct PlayerControl {
+  HWND* handle;
+  const wchar_t* className;
+  DWORD style;
+  DWORD extendedStyle;
+  ChildPlace place;  // at 96 DPI; a list's holds its dropped-down height
+  int id;
+};
 
-// The listener's level, 0..100 %, by a slider that the arrow keys, Page Up
-// and Page Down, Home and End move too.
-void CreateVolumeSlider(HINSTANCE instance) {
-  volumeLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 218, 220, 18}, 0);
-  volumeSlider = CreatePlayerControl(instance, TRACKBAR_CLASSW, WS_TABSTOP | TBS_NOTICKS, 0,
-                                     {235, 215, 170, 24}, VolumeSliderId);
-  volumeReadout =
-      CreatePlayerControl(instance, L"STATIC", SS_RIGHT, 0, {410, 218, 40, 18}, VolumeReadoutId);
+// Tab follows the z-order, which is the order of creation: the window's
+// order from top to bottom, left to right. Pause is offered only while a
+// session plays. The display's line has room for two lines of text.
+const PlayerControl Controls[] = {
+    {&sessionsLabel, L"STATIC", 0, 0, {10, 10, 260, 18}, 0},
+    {&sessionList, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE,
+     {10, 30, 260, 120}, SessionListId},
+    {&openButton, L"BUTTON", WS_TABSTOP, 0, {285, 30, 165, 28}, OpenButtonId},
+    {&newButton, L"BUTTON", WS_TABSTOP, 0, {285, 65, 80, 28}, NewButtonId},
+    {&editButton, L"BUTTON", WS_TABSTOP, 0, {370, 65, 80, 28}, EditButtonId},
+    {&languageButton, L"BUTTON", WS_TABSTOP, 0, {285, 122, 165, 28}, PlayerLanguageButtonId},
+    {&descriptionLine, L"STATIC", 0, 0, {10, 158, 440, 18}, DescriptionLineId},
+    {&displayLine, L"STATIC", SS_NOPREFIX, 0, {10, 180, 440, 34}, DisplayLineId},
+    {&patternLabel, L"STATIC", 0, 0, {10, 224, 220, 18}, 0},
+    {&patternList, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
+     {235, 221, 215, 200}, PatternListId},
+    // The listener's level, 0..100 %, by a slider that the arrow keys, Page
+    // Up and Page Down, Home and End move too.
+    {&volumeLabel, L"STATIC", 0, 0, {10, 254, 220, 18}, 0},
+    {&volumeSlider, TRACKBAR_CLASSW, WS_TABSTOP | TBS_NOTICKS, 0, {235, 251, 170, 24},
+     VolumeSliderId},
+    {&volumeReadout, L"STATIC", SS_RIGHT, 0, {410, 254, 40, 18}, VolumeReadoutId},
+    {&startButton, L"BUTTON", WS_TABSTOP, 0, {10, 286, 90, 30}, PlayerStartButtonId},
+    {&pauseButton, L"BUTTON", WS_TABSTOP | WS_DISABLED, 0, {110, 286, 90, 30}, PauseButtonId},
+    {&progressLine, L"STATIC", 0, 0, {10, 328, 440, 18}, ProgressLineId},
+    {&warningLine, L"STATIC", 0, 0, {10, 358, 440, 18}, 0},
+};
+
+void CreateControls(HINSTANCE instance) {
+  for (const PlayerControl& control : Controls)
+    *control.handle = CreateChildW(instance, playerWindow, control.className, L"", control.style,
+                                   control.extendedStyle, control.place, control.id);
   SendMessageW(volumeSlider, TBM_SETRANGE, TRUE, MAKELPARAM(0, FullListenerLevel));
   SendMessageW(volumeSlider, TBM_SETPAGESIZE, 0, 10);
   SendMessageW(volumeSlider, TBM_SETPOS, TRUE, FullListenerLevel);
 }
 
-// Tab follows the z-order, which is the order of creation: the window's
-// order from top to bottom, left to right. Pause is offered only while a
-// session plays.
-void CreateControls(HINSTANCE instance) {
-  sessionsLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 10, 260, 18}, 0);
-  sessionList = CreatePlayerControl(instance, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
-                                    WS_EX_CLIENTEDGE, {10, 30, 260, 120}, SessionListId);
-  openButton =
-      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 30, 165, 28}, OpenButtonId);
-  newButton =
-      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 65, 80, 28}, NewButtonId);
-  editButton =
-      CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {370, 65, 80, 28}, EditButtonId);
-  languageButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {285, 122, 165, 28},
-                                       PlayerLanguageButtonId);
-  descriptionLine =
-      CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 158, 440, 18}, DescriptionLineId);
-  patternLabel = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 188, 220, 18}, 0);
-  patternList =
-      CreatePlayerControl(instance, L"COMBOBOX", WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0,
-                          {235, 185, 215, 200}, PatternListId);
-  CreateVolumeSlider(instance);
-  startButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP, 0, {10, 250, 90, 30},
-                                    PlayerStartButtonId);
-  pauseButton = CreatePlayerControl(instance, L"BUTTON", WS_TABSTOP | WS_DISABLED, 0,
-                                    {110, 250, 90, 30}, PauseButtonId);
-  progressLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 292, 440, 18}, ProgressLineId);
-  warningLine = CreatePlayerControl(instance, L"STATIC", 0, 0, {10, 322, 440, 18}, 0);
+// Every control at the DPI, in the message font made for it.
+void TakeDpi(int dpi) {
+  playerDpi = dpi;
+  for (const PlayerControl& control : Controls) {
+    const ChildPlace at = ScaledPlace(control.place, dpi);
+    MoveWindow(*control.handle, at.x, at.y, at.width, at.height, FALSE);
+  }
+  HFONT old = playerFont;
+  playerFont = CreateMessageFont(dpi);
+  SetChildrenFont(playerWindow, playerFont);
+  if (old) DeleteObject(old);
+  InvalidateRect(playerWindow, nullptr, TRUE);
+}
+
+SIZE PlayerFrameSize(int dpi) {
+  return FrameSizeForClient(ScaledForDpi(PlayerClientWidth, dpi),
+                            ScaledForDpi(PlayerClientHeight, dpi), ProgramWindowStyle, 0, dpi);
+}
+
+// Made at 96 DPI, then sized, still centred, for the DPI of its monitor.
+void SizeForItsDpi() {
+  const int dpi = WindowDpi(playerWindow);
+  RECT made;
+  GetWindowRect(playerWindow, &made);
+  const SIZE frame = PlayerFrameSize(dpi);
+  const int centre = (made.left + made.right) / 2;
+  SetWindowPos(playerWindow, nullptr, centre - frame.cx / 2, made.top, frame.cx, frame.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  TakeDpi(dpi);
+}
+
+// Moved to a monitor of another scaling: the place Windows suggests, the
+// layout and the font anew, and what that monitor can show.
+void HandleDpiChanged(WPARAM wParam, const RECT* suggested) {
+  SetWindowPos(playerWindow, nullptr, suggested->left, suggested->top,
+               suggested->right - suggested->left, suggested->bottom - suggested->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  TakeDpi(HIWORD(wParam));
 }
 
 void SetText(HWND control, const std::string& utf8) {
@@ -115,15 +165,61 @@ void SetPanelText(HWND control, const char* windows1251) {
 
 void FillPatternList() {
   LRESULT chosen = SendMessageW(patternList, CB_GETCURSEL, 0, 0);
-  if (chosen == CB_ERR) chosen = static_cast<LRESULT>(VisualMode::SmoothStrobe);
+  if (chosen == CB_ERR) chosen = static_cast<LRESULT>(settings.pattern);
   FillModeListW(patternList, VisualModeNames, static_cast<int>(chosen));
 }
 
 const ListedSession* ChosenListed();
 
+// What the monitor the player is on cannot show of the chosen session with
+// the chosen pattern, said before it is started.
+void ShowDisplayWarning() {
+  const ListedSession* listed = ChosenListed();
+  const uint32_t refreshHz = UsableRefreshHz(ReportedRefreshHz(playerWindow));
+  SetText(displayLine,
+          listed ? DisplayFlickerWarning(
+                       SegmentsDisplayCannotShow(*listed->session, PatternChosen(), refreshHz),
+                       refreshHz)
+                 : "");
+}
+
 void ShowDescription() {
   const ListedSession* listed = ChosenListed();
   SetText(descriptionLine, listed ? DescribeSession(*listed->session) : "");
+  ShowDisplayWarning();
+}
+
+// A setting is written when it differs from what is stored.
+void KeepNumber(const char* name, uint32_t& stored, uint32_t now) {
+  if (stored == now) return;
+  stored = now;
+  StoreSetting(name, NumberValue(now));
+}
+
+void KeepText(const char* name, std::string& stored, const std::string& now) {
+  if (stored == now) return;
+  stored = now;
+  StoreSetting(name, TextValue(now));
+}
+
+// A file opened or saved joins the list of the next start.
+void KeepRecentFile(const std::string& path) {
+  if (RememberFile(settings.recentFiles, path))
+    StoreSetting("RecentFiles", TextListValue(settings.recentFiles));
+}
+
+void KeepFolder() { KeepText("Folder", settings.folder, DialogsFolder()); }
+
+void KeepEditorPlace(const EditorPlace& place) {
+  const EditorPlace& was = settings.editor;
+  if (was.left == place.left && was.top == place.top && was.width == place.width &&
+      was.height == place.height)
+    return;
+  settings.editor = place;
+  StoreSetting("EditorLeft", NumberValue(static_cast<uint32_t>(place.left)));
+  StoreSetting("EditorTop", NumberValue(static_cast<uint32_t>(place.top)));
+  StoreSetting("EditorWidth", NumberValue(static_cast<uint32_t>(place.width)));
+  StoreSetting("EditorHeight", NumberValue(static_cast<uint32_t>(place.height)));
 }
 
 // Each item holds the index of its session in ListedSessions, where the
@@ -161,10 +257,12 @@ void SelectLast() {
   ShowDescription();
 }
 
+// A file opened, from the command line too, is chosen and remembered.
 void LoadFile(const wchar_t* path) {
-  if (!LoadSessionFile(path, playerWindow)) return;
+  if (!LoadSessionFile(path, playerWindow, true)) return;
   AddToList(ListedSessions.size() - 1);
   SelectLast();
+  KeepRecentFile(ListedSessions.back().path);
 }
 
 // The session played is let go: an editor's lives no longer than the
@@ -199,11 +297,13 @@ void UpdateProgress() {
                             (musicFailed ? InCurrentLanguage(MusicFailedNote) : ""));
 }
 
-// The slider moved: the blocks made from now on take the new level.
-void HandleVolumeScroll() {
+// The slider moved: the blocks made from now on take the new level; once
+// it is let go, the level is kept for the next start.
+void HandleVolumeScroll(WPARAM wParam) {
   const uint32_t level = LowWord(SendMessageW(volumeSlider, TBM_GETPOS, 0, 0));
   StoreField(ExposureState.listenerLevel, level);
   SetText(volumeReadout, std::to_string(level) + " %");
+  if (LOWORD(wParam) == TB_ENDTRACK) KeepNumber("Volume", settings.volume, level);
 }
 
 void ShowProgress() {
@@ -212,9 +312,11 @@ void ShowProgress() {
   UpdateProgress();
 }
 
-// The session is given to the exposure, whose workers share it.
+// The session is given to the exposure, whose workers share it; its light
+// covers the monitor the player is on, at that monitor's own pixels.
 void StartSession(const std::shared_ptr<const Session>& session) {
   playing = session;
+  PlaceStimulationWindow(MonitorArea(playerWindow));
   if (StartExposure(session))
     ShowProgress();
   else
@@ -231,8 +333,10 @@ void HandleStartStop() {
 
 void HandleOpen() {
   std::string path;
-  if (AskForFile(playerWindow, false, FileFilter(SessionFilesFilter, "*.txt"), "", nullptr, path))
-    LoadFile(WideFromUtf8(path).c_str());
+  if (!AskForFile(playerWindow, false, FileFilter(SessionFilesFilter, "*.txt"), "", nullptr, path))
+    return;
+  KeepFolder();
+  LoadFile(WideFromUtf8(path).c_str());
 }
 
 void EditNew() { OpenInEditor(playerWindow, NewDocument(), "", EditedName::New); }
@@ -258,9 +362,17 @@ void PlayEditedSession(const std::shared_ptr<const Session>& session) {
 // now, chosen, in place of what it showed of it before.
 void ListSavedSession(const std::wstring& path) {
   SupersedeListed(path);
-  const bool listed = LoadSessionFile(path.c_str(), playerWindow);
+  const bool listed = LoadSessionFile(path.c_str(), playerWindow, true);
   FillSessionList();
-  if (listed) SelectLast();
+  KeepFolder();
+  if (!listed) return;
+  SelectLast();
+  KeepRecentFile(ListedSessions.back().path);
+}
+
+void HandlePatternChosen() {
+  ShowDisplayWarning();
+  KeepNumber("Pattern", settings.pattern, static_cast<uint32_t>(PatternChosen()));
 }
 
 // Buttons act on a click (code 0); the list on a new selection, by the
@@ -269,11 +381,14 @@ void HandleCommand(WPARAM wParam) {
   const int id = CommandId(playerWindow, wParam);
   const int code = HIWORD(wParam);
   if (id == SessionListId && code == LBN_SELCHANGE) ShowDescription();
+  if (id == PatternListId && code == CBN_SELCHANGE) HandlePatternChosen();
   if (code != 0) return;
   if (id == PlayerStartButtonId) HandleStartStop();
   if (id == PlayerLanguageButtonId) {
     ToggleLanguage();
     ApplyPlayerLanguage();
+    KeepText("Language", settings.language,
+             IsEnglish(LoadField(ExposureState.language)) ? "en" : "ru");
   }
   if (id == OpenButtonId) HandleOpen();
   if (id == PauseButtonId) TogglePause();
@@ -288,12 +403,28 @@ bool CreatePlayerWindow(HINSTANCE instance) {
   InitCommonControlsEx(&controls);
   RegisterProgramClassW(instance, PlayerClass, PlayerWindowProc, IconResource,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  playerWindow = CreateProgramWindowW(instance, PlayerClass, PlayerWidth, PlayerHeight);
+  const SIZE frame = PlayerFrameSize(DefaultDpi);
+  playerWindow = CreateProgramWindowW(instance, PlayerClass, frame.cx, frame.cy);
   if (playerWindow == nullptr) return false;
   ExposureState.ProgramWindow = playerWindow;
   CreateControls(instance);
-  HandleVolumeScroll();
+  SizeForItsDpi();
   return true;
+}
+
+void UsePlayerSettings(const PlayerSettings& kept) {
+  settings = kept;
+  SendMessageW(volumeSlider, TBM_SETPOS, TRUE, static_cast<LPARAM>(settings.volume));
+  HandleVolumeScroll(0);
+  StartDialogsIn(settings.folder);
+  SetEditorPlace(settings.editor);
+}
+
+void ListRecentFiles() {
+  for (const std::string& path : settings.recentFiles) {
+    if (!LoadSessionFile(WideFromUtf8(path).c_str(), playerWindow, false)) continue;
+    AddToList(ListedSessions.size() - 1);
+  }
 }
 
 HWND PlayerWindow() { return playerWindow; }
@@ -316,10 +447,34 @@ void ApplyPlayerLanguage() {
   ApplyEditorLanguage();
 }
 
+namespace {
+
+// A file listed already (from the last start) is chosen, not listed twice.
+bool ChooseListedFile(const wchar_t* path) {
+  wchar_t whole[MAX_PATH * 4] = L"";
+  const DWORD length = GetFullPathNameW(path, MAX_PATH * 4, whole, nullptr);
+  if (length == 0 || length >= MAX_PATH * 4) return false;
+  const std::string utf8 = Utf8FromWide(whole);
+  const LRESULT count = SendMessageW(sessionList, LB_GETCOUNT, 0, 0);
+  for (LRESULT item = 0; item < count; item++) {
+    const LRESULT index = SendMessageW(sessionList, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
+    const ListedSession& listed = ListedSessions[static_cast<size_t>(index)];
+    if (listed.path.empty() || !SameWindowsName(listed.path, utf8)) continue;
+    SendMessageW(sessionList, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    ShowDescription();
+    KeepRecentFile(listed.path);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void LoadCommandLineSessions() {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  for (int i = 1; arguments != nullptr && i < count; i++) LoadFile(arguments[i]);
+  for (int i = 1; arguments != nullptr && i < count; i++)
+    if (!ChooseListedFile(arguments[i])) LoadFile(arguments[i]);
   LocalFree(arguments);
   if (SendMessageW(sessionList, LB_GETCURSEL, 0, 0) == LB_ERR && !ListedSessions.empty()) {
     SendMessageW(sessionList, LB_SETCURSEL, 0, 0);
@@ -335,8 +490,10 @@ void TogglePause() {
   ShowPlaying(LoadField(ExposureState.running) == 1);
 }
 
+// Before the list is filled, the pattern kept from the last run.
 VisualMode PatternChosen() {
-  return static_cast<VisualMode>(SendMessageW(patternList, CB_GETCURSEL, 0, 0));
+  const LRESULT chosen = SendMessageW(patternList, CB_GETCURSEL, 0, 0);
+  return static_cast<VisualMode>(chosen == CB_ERR ? static_cast<LRESULT>(settings.pattern) : chosen);
 }
 
 // The panel's captions, for the player's Unicode button; Pause is offered
@@ -371,7 +528,22 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       UpdateProgress();
       break;
     case WM_HSCROLL:
-      HandleVolumeScroll();
+      HandleVolumeScroll(wParam);
+      break;
+    case DpiChangedMessage:
+      HandleDpiChanged(wParam, reinterpret_cast<const RECT*>(lParam));
+      ShowDisplayWarning();
+      return 0;
+    case WM_EXITSIZEMOVE:
+    case WM_DISPLAYCHANGE:
+      // Another monitor, or another refresh rate.
+      ShowDisplayWarning();
+      break;
+    case WM_SETTINGCHANGE:
+      TakeDpi(playerDpi);  // the message font may have changed
+      break;
+    case EditorClosedMessage:
+      KeepEditorPlace(*reinterpret_cast<const EditorPlace*>(lParam));
       break;
     case SessionPlayedOutMessage:
       HandlePlayedOut(wParam);
@@ -390,6 +562,8 @@ LRESULT CALLBACK PlayerWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_DESTROY:
       EndExposureOnClose();
+      if (playerFont) DeleteObject(playerFont);
+      playerFont = nullptr;
       PostQuitMessage(0);
       break;
   }

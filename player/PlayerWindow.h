@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "exposure/Modes.h"
+#include "player/PlayerSettings.h"
 
 constexpr int PlayerLanguageButtonId = 9;  // as on the panel
 constexpr int PlayerStartButtonId = 10;
@@ -20,11 +21,21 @@ constexpr int VolumeSliderId = 26;
 constexpr int VolumeReadoutId = 27;
 constexpr int NewButtonId = 28;
 constexpr int EditButtonId = 29;
+constexpr int DisplayLineId = 30;
 
 // The window and its controls, without texts: ApplyPlayerLanguage sets them.
 // False when there is no window, which would leave the program running
 // unseen.
 bool CreatePlayerWindow(HINSTANCE instance);
+
+// The settings read at start: the volume, the pattern, the folder of the
+// file dialogs and the editor's place; each is written again when it
+// changes.
+void UsePlayerSettings(const PlayerSettings& settings);
+
+// The session files of the last runs, after the library; one that is gone
+// or no longer reads is left out quietly.
+void ListRecentFiles();
 
 // The player's window, which owns the full-screen window and the editor.
 HWND PlayerWindow();

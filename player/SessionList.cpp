@@ -58,11 +58,11 @@ void LoadLibrarySessions(HINSTANCE instance) {
   }
 }
 
-bool LoadSessionFile(const wchar_t* path, HWND owner) {
+bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems) {
   const std::string utf8Path = Utf8FromWide(WholePath(path));
   std::string text;
   if (!ReadWholeFile(WideFromUtf8(utf8Path).c_str(), text, LargestSessionFile)) {
-    ShowSessionFileProblem(owner, UnreadableFileMessage(utf8Path));
+    if (tellProblems) ShowSessionFileProblem(owner, UnreadableFileMessage(utf8Path));
     return false;
   }
   const std::string fileName = WindowsFileNameOf(utf8Path);
@@ -73,7 +73,7 @@ bool LoadSessionFile(const wchar_t* path, HWND owner) {
   const bool read = ParseSession(text, fileName, session, error);
   if (read) FindSessionMusic(session, utf8Path);
   if (!read || !CheckSessionMusic(session, fileName, error)) {
-    ShowSessionFileProblem(owner, BadFileMessage(utf8Path, error));
+    if (tellProblems) ShowSessionFileProblem(owner, BadFileMessage(utf8Path, error));
     return false;
   }
   ListedSessions.push_back(

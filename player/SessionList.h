@@ -30,9 +30,9 @@ extern std::deque<ListedSession> ListedSessions;
 void LoadLibrarySessions(HINSTANCE instance);
 
 // Reads and checks the file. A good one joins the list and true is returned;
-// for a bad one a message in the current language names the file, the line
-// and what is wrong.
-bool LoadSessionFile(const wchar_t* path, HWND owner);
+// for a bad one, when told, a message in the current language names the
+// file, the line and what is wrong.
+bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems);
 
 // The file of this whole path has been saved: the sessions read from it
 // before are superseded.

@@ -133,6 +133,8 @@ player_shot() {
   shot "$out/.screen.png"
   /usr/bin/convert "$out/.screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$1"
 }
+# The player as it first comes up: no settings kept from an earlier run.
+"$WINE" reg delete 'HKCU\Software\Tessovant' /f >/dev/null 2>&1 || true
 HOME="$home" PULSE_SERVER=unix:/nonexistent LC_ALL=ru_RU.UTF-8 "$WINE" "$player_exe" \
   "Z:$(printf '%s' "$session" | tr / '\\')" >/dev/null 2>&1 &
 program_pid=$!

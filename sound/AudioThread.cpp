@@ -1,5 +1,6 @@
 #include "sound/AudioThread.h"
 
+#include "sound/DeviceWatch.h"
 #include "sound/FillAudioBlock.h"
 #include "sound/SessionClock.h"
 #include "sound/StreamClock.h"
@@ -14,9 +15,11 @@ const DWORD WaitSliceMs = 100;
 // that is playing, plus a margin. A device that stays silent longer than
 // this has stopped answering.
 const DWORD StopGraceMs = 500;
-// While the exposure runs, a device that has finished no block for this long
-// has stopped playing (a frozen sound server, a headset pulled out): it is
-// given up and the default device opened anew.
+// While the exposure runs, a device that has finished no block for this long,
+// and for a session has not played on either, has stopped playing (a frozen
+// sound server, a headset pulled out): it is given up and the default device
+// opened anew. A device whose position moves plays, however late its
+// notifications come on a busy machine (DeviceWatch).
 const DWORD SilentDeviceMs = 2000;
 // A new stream, or one that ran dry, may take longer to start: a sound server
 // buffers before it plays (measured up to 2.2 s under Wine with PulseAudio on
@@ -56,40 +59,54 @@ void DescribeBlocks(WaveOutOpening& opening) {
   }
 }
 
-// Waits for the device's next notification, in slices, so that a stop, a
-// pause and the device's position are seen within one. Once the stop signal
-// is seen, the playing block may still finish within the grace period (none
-// is playing while paused); while the exposure runs, a device silent for
-// silentLimitMs, not counting a pause, is reported as such; after a pause a
-// device may hand its blocks back as much later as it was paused (seen under
-// Wine, which plays on all the while). Time is counted in slices waited, so
-// that a worker held up by a busy machine does not take its own delay for
-// the device's silence.
-DeviceAnswer WaitForDevice(const WaveOutOpening& opening, StreamClock& clock,
-                           DWORD silentLimitMs) {
-  DWORD waitedWhilePlaying = 0, waitedSinceStop = 0;
-  for (;;) {
-    const DWORD sliceMs = StreamSliceMs(clock);
-    const bool notified = WaitForSingleObject(opening.deviceEvent, sliceMs) == WAIT_OBJECT_0;
-    if (Plays(clock.exposure)) FollowPause(clock, opening.waveDevice);
-    ReportPosition(clock, opening.waveDevice);
-    if (notified) return DeviceAnswer::Notified;
-    if (Plays(clock.exposure)) {
-      if (clock.paused) clock.pausedMs += sliceMs;
-      if (!clock.paused) waitedWhilePlaying += sliceMs;
-      if (waitedWhilePlaying >= silentLimitMs + clock.pausedMs) return DeviceAnswer::Silent;
-      continue;
-    }
-    waitedSinceStop += sliceMs;
-    if (clock.paused || waitedSinceStop >= StopGraceMs) return DeviceAnswer::Stopped;
-  }
-}
-
 // The device has played the block and handed its header back; it writes the
 // flags from its own thread.
 bool Finished(const WaveOutOpening& opening, int block) {
   const volatile DWORD& flags = opening.blockHeaders[block].dwFlags;
   return (flags & WHDR_DONE) != 0;
+}
+
+// A block queued and finished waits to be refilled, whether or not its
+// notification has come: the flag is the device's own word on it.
+bool RefillDue(const WaveOutOpening& opening) {
+  return (opening.queued[0] && Finished(opening, 0)) || (opening.queued[1] && Finished(opening, 1));
+}
+
+// Waits for the device's next notification, in slices, so that a stop, a
+// pause, the device's position and a finished block are seen within one.
+// Once the stop signal is seen, the playing block may still finish within the
+// grace period (none is playing while paused); while the exposure runs, a
+// device silent for silentLimitMs, not counting a pause, is reported as such
+// (the watch, which a notification starts anew, goes on across the calls
+// that a finished block ends without one); after a pause a device may hand
+// its blocks back as much later as it was paused (seen under Wine, which
+// plays on all the while). Time is counted in slices waited, so that a
+// worker held up by a busy machine does not take its own delay for the
+// device's silence.
+DeviceAnswer WaitForDevice(const WaveOutOpening& opening, StreamClock& clock, DeviceWatch& watch,
+                           DWORD silentLimitMs) {
+  DWORD waitedSinceStop = 0;
+  for (;;) {
+    const DWORD sliceMs = StreamSliceMs(clock);
+    const bool notified = WaitForSingleObject(opening.deviceEvent, sliceMs) == WAIT_OBJECT_0;
+    if (Plays(clock.exposure)) FollowPause(clock, opening.waveDevice);
+    const bool playedOn = ReportPosition(clock, opening.waveDevice);
+    if (notified) {
+      watch = DeviceWatch{0, 0};
+      return DeviceAnswer::Notified;
+    }
+    if (Plays(clock.exposure)) {
+      if (clock.paused) clock.pausedMs += sliceMs;
+      if (!clock.paused) NoteSilentSlice(watch, sliceMs, playedOn);
+      if (DeviceStandsStill(watch, silentLimitMs + clock.pausedMs, clock.clocked))
+        return DeviceAnswer::Silent;
+      if (RefillDue(opening)) return DeviceAnswer::Notified;
+      continue;
+    }
+    if (RefillDue(opening)) return DeviceAnswer::Notified;
+    waitedSinceStop += sliceMs;
+    if (clock.paused || waitedSinceStop >= StopGraceMs) return DeviceAnswer::Stopped;
+  }
 }
 
 // The program ends the exposure on the user-interface thread, which owns the
@@ -125,12 +142,14 @@ bool PlayedOut(const WaveOutOpening& opening) {
 // Keeps both blocks queued while the exposure runs, or until a session's
 // last block has played. False when the device is given up: it refused a
 // block, or it has finished none for SilentDeviceMs (FirstCompletionMs for
-// its first, and for the first after it ran dry). playedOut tells that a
+// its first, and for the first after it ran dry) and, for a session, not
+// played on either. playedOut tells that a
 // session has been heard to its last frame.
 bool Stream(WaveOutOpening& opening, StreamClock& clock, bool& playedOut) {
   const uint32_t exposure = clock.exposure;
   // The open notification.
-  if (WaitForDevice(opening, clock, FirstCompletionMs) == DeviceAnswer::Silent) return false;
+  DeviceWatch watch = {0, 0};
+  if (WaitForDevice(opening, clock, watch, FirstCompletionMs) == DeviceAnswer::Silent) return false;
   SetStreamStart(clock, opening.stream->nextBlock * FramesPerBlock);
   for (int block = 0; block < 2; block++) {
     if (Plays(exposure) && !QueueBlock(opening, block)) return false;
@@ -138,7 +157,7 @@ bool Stream(WaveOutOpening& opening, StreamClock& clock, bool& playedOut) {
   int olderBlock = 0;
   DWORD silentLimitMs = FirstCompletionMs;
   while (Plays(exposure) && !PlayedOut(opening)) {
-    const DeviceAnswer answer = WaitForDevice(opening, clock, silentLimitMs);
+    const DeviceAnswer answer = WaitForDevice(opening, clock, watch, silentLimitMs);
     if (answer == DeviceAnswer::Silent) return false;
     if (answer == DeviceAnswer::Stopped) return true;
     // A device that has run dry (the worker was held up) starts again as a

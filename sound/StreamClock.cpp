@@ -43,15 +43,18 @@ void FollowPause(StreamClock& clock, HWAVEOUT device) {
   if (result == MMSYSERR_NOERROR) clock.paused = !clock.paused;
 }
 
-void ReportPosition(StreamClock& clock, HWAVEOUT device) {
+bool ReportPosition(StreamClock& clock, HWAVEOUT device) {
   uint32_t reported = 0;
   bool inBytes = false;
-  if (!clock.clocked || !ReadDeviceCount(device, reported, inBytes)) return;
+  if (!clock.clocked || !ReadDeviceCount(device, reported, inBytes)) return false;
   const uint32_t readingMs = timeGetTime();
   const uint64_t played = FramesPlayed(clock.count, reported, inBytes);
+  const bool moved = played > clock.played;
+  clock.played = played;
   if (played > 0) clock.heard = true;
-  if (!clock.heard) return;
+  if (!clock.heard) return moved;
   PublishSoundPosition({clock.exposure, clock.firstFrame + played, readingMs, !clock.paused});
+  return moved;
 }
 
 void KeepClockWithoutDevice(uint32_t exposure) {

@@ -18,6 +18,7 @@ struct StreamClock {
   bool heard;         // the device has reported a frame played
   bool paused;        // the device is paused
   DWORD pausedMs;     // how long it has been paused, all told
+  uint64_t played;    // the frames it had played at the last reading
 };
 
 StreamClock NewStreamClock(uint32_t exposure, bool clocked);
@@ -33,8 +34,10 @@ DWORD StreamSliceMs(const StreamClock& clock);
 void FollowPause(StreamClock& clock, HWAVEOUT device);
 
 // Reads what the device has played and publishes the session's frame heard;
-// nothing before the first frame has been heard.
-void ReportPosition(StreamClock& clock, HWAVEOUT device);
+// nothing before the first frame has been heard. True when the device has
+// played on since the last reading (never for a stream without a clock,
+// which reads no position).
+bool ReportPosition(StreamClock& clock, HWAVEOUT device);
 
 // While no device plays a session: its time goes on by the wall clock from
 // the last reading (from now, if there was none), and stands still while paused.

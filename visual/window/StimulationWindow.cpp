@@ -32,6 +32,11 @@ void CreateStimulationWindow(HINSTANCE instance) {
       GetSystemMetrics(SM_CYSCREEN), ExposureState.ProgramWindow, nullptr, instance, nullptr);
 }
 
+void PlaceStimulationWindow(RECT area) {
+  SetWindowPos(ExposureState.StimulationWindow, nullptr, area.left, area.top,
+               area.right - area.left, area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK StimulationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:

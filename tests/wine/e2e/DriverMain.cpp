@@ -21,11 +21,14 @@
 //   player-message [ms] [answer-id] | editor-wait [ms] | editor-state
 //   locale                          the code page and interface language Wine gives
 //   sample-screen MS PERIOD_MS X Y   "t red green blue" lines of one pixel
+//   layout player|editor            places of the controls and texts cut
+//   resize-editor WIDTH HEIGHT
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "DriverActions.h"
+#include "DriverLayout.h"
 #include "DriverPlayer.h"
 #include "DriverReport.h"
 
@@ -64,6 +67,9 @@ int RunWithArguments(int argc, char** argv) {
   if (strcmp(command, "player-click") == 0 && argc > 2) return ClickPlayerButton(atoi(argv[2]));
   if (strcmp(command, "player-pattern") == 0 && argc > 2) return ChoosePlayerPattern(atoi(argv[2]));
   if (strcmp(command, "player-volume") == 0 && argc > 2) return SetPlayerVolume(atoi(argv[2]));
+  if (strcmp(command, "layout") == 0 && argc > 2) return PrintLayout(argv[2]);
+  if (strcmp(command, "resize-editor") == 0 && argc > 3)
+    return ResizeEditor(atoi(argv[2]), atoi(argv[3]));
   if (strcmp(command, "player-session") == 0 && argc > 2) return ChoosePlayerSession(atoi(argv[2]));
   if (strcmp(command, "sample-screen") == 0 && argc > 5)
     return SampleScreen(TimeoutArgument(argc, argv, 2, 1000), TimeoutArgument(argc, argv, 3, 5),

@@ -102,6 +102,9 @@ int ChoosePlayerPattern(int index) {
   HWND list = Player() ? FindWindowExA(Player(), nullptr, "COMBOBOX", nullptr) : nullptr;
   if (!list) return 1;
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  // As a choice with the mouse or the keys tells the player.
+  SendMessageW(Player(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
   return 0;
 }
 

@@ -75,9 +75,16 @@ player_speaks_russian_at_start() {
 # and the files (Unix paths) on its command line.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
+# Each test starts the player as a new user would: what an earlier test
+# left in the shared prefix's registry is forgotten.
+forget_player_settings() {
+  "$WINE" reg delete 'HKCU\Software\Tessovant' /f >/dev/null 2>&1 || true
+}
+
 start_player() {
   local capture=$1 home file args=()
   shift
+  [ "${E2E_KEEP_SETTINGS:-0}" = 1 ] || forget_player_settings
   for file in "$@"; do args+=("$(windows_path "$file")"); done
   home=$(mktemp -d "$E2E_WORK/home.XXXXXX")
   capture_home "$home" "$capture"

@@ -13,3 +13,5 @@ tessovant_add_wine_test(NAME wine.e2e.demo SCRIPT ${e2e_dir}/demo_test.sh TIMEOU
 tessovant_add_wine_test(NAME wine.e2e.frozen_sound SCRIPT ${e2e_dir}/frozen_sound_test.sh TIMEOUT 120)
 tessovant_add_wine_test(NAME wine.e2e.player SCRIPT ${e2e_dir}/player_test.sh TIMEOUT 240)
 tessovant_add_wine_test(NAME wine.e2e.editor SCRIPT ${e2e_dir}/editor_test.sh TIMEOUT 180)
+tessovant_add_wine_test(NAME wine.e2e.dpi SCRIPT ${e2e_dir}/dpi_test.sh TIMEOUT 180)
+tessovant_add_wine_test(NAME wine.e2e.settings SCRIPT ${e2e_dir}/settings_test.sh TIMEOUT 120)

@@ -1,4 +1,4 @@
-// sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS | outage | old-worker]
+// sound-play MODE FREQUENCY PLAY_MS [STALL_AT_MS | outage | old-worker | late]
 // Runs the real audio worker for PLAY_MS milliseconds in one sound mode, then
 // clears running and times how long the worker takes to close the device and
 // end. Prints one line:
@@ -17,7 +17,11 @@
 // suspended until the device has finished them (at least StallMs), as a
 // stalled machine would hold it, for H ms; R is the time from its resumption
 // until both blocks are queued again, "none" when that does not happen within
-// QueueWatchMs. No H when the worker never had both blocks queued.
+// QueueWatchMs. No H when the worker never had both blocks queued. "late"
+// plays the session "60s MODE FREQUENCY/100" instead (a session's worker
+// reads the device's position) with the device's notifications held back
+// for LateForMs from LateFromMs after it opens, while it plays on; it adds
+// held=N, the notifications held back.
 #include <windows.h>
 
 #include <cctype>
@@ -26,6 +30,7 @@
 #include <cstring>
 
 #include "exposure/ExposureState.h"
+#include "session_format/SessionReader.h"
 #include "sound/AudioThread.h"
 #include "sound/FillAudioBlock.h"
 #include "sound/Synthesis.h"
@@ -34,6 +39,10 @@
 namespace {
 
 StereoFrame scratchBlock[FramesPerBlock];
+// Longer than the 2 s after which a device that neither notifies nor plays
+// on is given up, from when the stream is well under way.
+const DWORD LateFromMs = 2500;
+const DWORD LateForMs = 3000;
 const DWORD StallMs = 600;
 const double DeviceDrainWatchMs = 2000;
 const double QueueWatchMs = 3000;
@@ -100,12 +109,25 @@ Stall StallWhileStreaming(HANDLE worker, DWORD streamMs, double limitMs) {
   return stall;
 }
 
-HANDLE StartAudioExposure(DWORD* threadId = nullptr) {
+HANDLE StartAudioExposure(DWORD* threadId = nullptr,
+                          std::shared_ptr<const Session> session = nullptr) {
   const uint32_t exposure = LoadField(ExposureState.exposureNumber) + 1;
   StoreField(ExposureState.exposureNumber, exposure);
   ExposureState.running.store(1);
-  return CreateThread(nullptr, 0, AudioThread, new AudioWork{exposure, nullptr, nullptr}, 0,
-                      threadId);
+  return CreateThread(nullptr, 0, AudioThread, new AudioWork{exposure, std::move(session), nullptr},
+                      0, threadId);
+}
+
+// One segment of a minute in the exposure's mode and at its frequency.
+std::shared_ptr<const Session> OneSegmentSession(SoundMode mode) {
+  const uint32_t frequency = LoadField(ExposureState.frequency);
+  char text[64];
+  std::snprintf(text, sizeof text, "60s %d %u.%02u\n", static_cast<int>(mode), frequency / 100,
+                frequency % 100);
+  Session session;
+  SessionError error;
+  if (!ParseSession(text, "late.txt", session, error)) return nullptr;
+  return std::make_shared<const Session>(session);
 }
 
 // A Stop and a Start that waits for the old worker as the exposure control does.
@@ -156,8 +178,12 @@ int main(int argc, char** argv) {
     RefuseWrite(6);
   }
 
+  const bool late = std::strcmp(scenario, "late") == 0;
+  if (late) DelayNotices(LateFromMs, LateForMs);
+  StoreField(ExposureState.listenerLevel, FullListenerLevel);  // as the player's slider starts
   HANDLE worker = std::strcmp(scenario, "old-worker") == 0 ? PlayPastHeldWorker(mode, playMs)
-                                                           : StartAudioExposure();
+                  : late ? StartAudioExposure(nullptr, OneSegmentSession(mode))
+                         : StartAudioExposure();
   const double started = NowMs();
   const Stall held = stall ? StallWhileStreaming(worker, stallAtMs, playMs) : Stall();
   const double played = NowMs() - started;
@@ -175,6 +201,7 @@ int main(int argc, char** argv) {
   if (held.heldMs > 0) std::printf(" stalled_ms=%.1f", held.heldMs);
   if (stall && held.requeuedMs >= 0) std::printf(" requeued_ms=%.1f", held.requeuedMs);
   if (stall && held.requeuedMs < 0) std::printf(" requeued_ms=none");
+  if (late) std::printf(" held=%d", NoticesHeld());
   std::printf("\n");
   std::fflush(stdout);
   return waited == WAIT_OBJECT_0 ? 0 : 1;

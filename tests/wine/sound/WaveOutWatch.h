@@ -23,6 +23,13 @@ void HoldWrite(int call);
 bool WaitUntilWriteHeld(DWORD limitMs);
 void ReleaseHeldWrite();
 
+// The notifications of the devices opened from now on (their CALLBACK_EVENT)
+// come late: from fromMs after each opening, for forMs, every one is held
+// back and handed on at the end of that time, while the device plays on, as
+// a busy machine held them back. NoticesHeld counts those held.
+void DelayNotices(DWORD fromMs, DWORD forMs);
+int NoticesHeld();
+
 struct WaveOutCount {
   int opened;              // devices opened
   uint32_t resumedBlock;   // samplePosition / FramesPerBlock at the last opening

@@ -1,7 +1,8 @@
 # The audio worker under Wine: bit-exact captures of every sound mode, the
 # stop latency with a device, the end without one, the return to double
 # buffering after a stall, the sound back on a new device after an outage, an
-# old worker silent in a later exposure; and the build's render-sound against
+# old worker silent in a later exposure, a device kept while its notifications
+# come late; and the build's render-sound against
 # the host's.
 set(sound_tests ${CMAKE_CURRENT_LIST_DIR})
 # Mode and frequency: the default, both carrier multiples, and the noise
@@ -24,3 +25,4 @@ tessovant_add_wine_test(NAME wine.sound.render_compare SCRIPT ${sound_tests}/ren
                         TIMEOUT 120 WIN64)
 tessovant_add_wine_test(NAME wine.sound.outage SCRIPT ${sound_tests}/outage.sh TIMEOUT 150)
 tessovant_add_wine_test(NAME wine.sound.old_worker SCRIPT ${sound_tests}/old_worker.sh TIMEOUT 60)
+tessovant_add_wine_test(NAME wine.sound.late_notices SCRIPT ${sound_tests}/late.sh TIMEOUT 90)
