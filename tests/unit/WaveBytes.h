@@ -2,6 +2,8 @@
 // mix: whatever the reader is given, the test wrote it here.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -34,8 +36,9 @@ inline std::string PcmWave(uint32_t channels, const std::vector<int16_t>& sample
   return Wave(Chunk("fmt ", Format(1, channels, 44100, 16)) + Chunk("data", data));
 }
 
+// The process's own name, so that test runs side by side never share a file.
 inline std::string WrittenFile(const std::string& name, const std::string& bytes) {
-  const std::string path = ::testing::TempDir() + name;
+  const std::string path = ::testing::TempDir() + std::to_string(getpid()) + " " + name;
   FILE* file = std::fopen(path.c_str(), "wb");
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::fclose(file);
