@@ -109,9 +109,10 @@ void NameVoiceFields() {
                    WideFromUtf8(InCurrentLanguage(*field.label)).c_str());
 }
 
-void FillVoiceFields(const Voice* voice) {
+void FillVoiceFields(const Voice* voice, int kept) {
   Voices.filling = true;
   for (const Field& field : Fields) {
+    if (field.id == kept) continue;
     Voices.wrong.erase(field.id);
     Fill(field, voice);
   }
@@ -134,7 +135,7 @@ bool TakeVoiceField(SessionDocument& document, int id) {
   Voices.wrong.erase(id);
   // Another kind has other values, and other words in its lists.
   const Voice& voice = SegmentAt(document, Voices.row).voices[Voices.chosen];
-  if (voice.kind != kind) FillVoiceFields(&voice);
+  if (voice.kind != kind) FillVoiceFields(&voice, id);
   return true;
 }
 

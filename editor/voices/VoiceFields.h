@@ -17,8 +17,9 @@ void AddVoiceFieldPlaces(std::vector<VoicePlace>& places);
 void NameVoiceFields();
 
 // The voice's values in the fields; for none, every field empty. The wrong
-// values of the fields are dropped.
-void FillVoiceFields(const Voice* voice);
+// values of the fields are dropped. `kept` (a field's id, or 0) is left as
+// it is: the kind's list while its choice is being made.
+void FillVoiceFields(const Voice* voice, int kept = 0);
 
 bool IsVoiceField(int id);
 // The field's text or choice taken into the chosen voice, or kept out of it

@@ -14,7 +14,8 @@ extern const TextPair ShapeColumn;
 // What the list holds, where a problem of the list is named.
 extern const TextPair VoicesWord;
 
-// The buttons beside a list, the table's of segments as the voices'.
+// The captions of the buttons beside the table of segments and beside the
+// list of voices alike.
 extern const TextPair AddCaption;
 extern const TextPair RemoveCaption;
 extern const TextPair UpCaption;
