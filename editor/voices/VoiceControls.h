@@ -15,34 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/DpiScale.h"
+#include "editor/voices/VoiceIds.h"
 #include "session_format/document/SessionDocument.h"
 
-// Control ids, a range of their own among the editor's; a field's label has
-// its field's id plus VoiceLabelOffset.
-enum VoiceControl : int {
-  VoiceListId = 170,
-  AddVoiceId = 171,
-  RemoveVoiceId = 172,
-  UpVoiceId = 173,
-  DownVoiceId = 174,
-  VoiceKindId = 175,
-  VoiceCarrierId = 176,
-  VoiceBeatId = 177,
-  VoiceLevelId = 178,
-  VoiceShapeId = 179,
-};
-constexpr int VoiceLabelOffset = 1000;
-
-// Where a control goes at 96 DPI in the smallest editor, in the voices'
-// band, and whether it takes the window's extra width or keeps to its
-// right edge.
-struct VoicePlace {
-  int id;
-  bool growsWide;
-  bool movesRight;
-  ChildPlace at;
-};
+// Every control's place and its label's, for the editor to lay out.
 std::vector<VoicePlace> VoicePlaces();
 
 // In the order of the Tab key: the list, its buttons, the fields.

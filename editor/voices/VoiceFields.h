@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/voices/VoiceControls.h"
+#include "editor/voices/VoiceIds.h"
+#include "session_format/document/SessionDocument.h"
 
 void CreateVoiceFields(HINSTANCE instance, HWND parent);
 void AddVoiceFieldPlaces(std::vector<VoicePlace>& places);
