@@ -68,7 +68,9 @@ void PlaceTable(const EditorLayout& layout) {
   MoveWindow(Editor.table, place.x, place.y, place.width, place.height, TRUE);
 }
 
-void FitColumns() { FitColumnsToHeaders(Editor.table, Widths, ColumnCount, Editor.dpi, Editor.font); }
+void FitColumns() {
+  FitColumnsToHeaders(Editor.table, Widths, ColumnCount, Editor.dpi, Editor.font);
+}
 
 HWND CreateTable(HINSTANCE instance, HWND parent) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};

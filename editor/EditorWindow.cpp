@@ -194,7 +194,8 @@ void KeepBottomOnScreen() {
   const LONG top =
       std::max(monitor.rcWork.top, std::min(r.top, monitor.rcWork.bottom - (r.bottom - r.top)));
   if (top != r.top)
-    SetWindowPos(Editor.window, nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Editor.window, nullptr, r.left, top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

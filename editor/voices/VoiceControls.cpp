@@ -113,7 +113,8 @@ bool EditVoices(SessionDocument& document, int id) {
   if (Voices.row >= SegmentCount(document)) return false;
   if (id == AddVoiceId) return AddVoiceHere(document);
   if (Voices.chosen >= Voices.count) return false;
-  if (id == RemoveVoiceId) FillVoiceList(document, RemoveVoice(document, Voices.row, Voices.chosen));
+  if (id == RemoveVoiceId)
+    FillVoiceList(document, RemoveVoice(document, Voices.row, Voices.chosen));
   if (id == UpVoiceId || id == DownVoiceId)
     FillVoiceList(document, MoveVoice(document, Voices.row, Voices.chosen, id == UpVoiceId));
   return true;
@@ -156,8 +157,10 @@ void NameVoiceControls() {
     SendMessageW(Voices.list, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
   if (Voices.font) FitColumnsToHeaders(Voices.list, Widths, ColumnCount, Voices.dpi, Voices.font);
-  for (const Button& button : Buttons)
-    SetWindowTextW(VoiceWindow(button.id), WideFromUtf8(InCurrentLanguage(*button.caption)).c_str());
+  for (const Button& button : Buttons) {
+    const std::wstring caption = WideFromUtf8(InCurrentLanguage(*button.caption));
+    SetWindowTextW(VoiceWindow(button.id), caption.c_str());
+  }
   NameVoiceFields();
 }
 
@@ -194,7 +197,8 @@ void HandleVoiceNotice(const SessionDocument& document, const NMHDR* notice) {
 }
 
 bool TranslateVoiceKeys(HWND window, MSG* message) {
-  if (!Voices.keys) Voices.keys = CreateAcceleratorTableW(ListKeys, sizeof ListKeys / sizeof ListKeys[0]);
+  if (!Voices.keys)
+    Voices.keys = CreateAcceleratorTableW(ListKeys, sizeof ListKeys / sizeof ListKeys[0]);
   return GetFocus() == Voices.list && TranslateAcceleratorW(window, Voices.keys, message);
 }
 

@@ -40,7 +40,9 @@ VoiceField ValueOf(const Field& field, VoiceKind kind) {
   return colour ? VoiceField::Colour : field.field;
 }
 
-ChildPlace LabelPlace(const ChildPlace& at) { return {at.x, at.y - LabelGap, at.width, LabelHeight}; }
+ChildPlace LabelPlace(const ChildPlace& at) {
+  return {at.x, at.y - LabelGap, at.width, LabelHeight};
+}
 
 std::string ListText(HWND list) {
   const LRESULT chosen = SendMessageW(list, CB_GETCURSEL, 0, 0);
@@ -75,7 +77,8 @@ void Fill(const Field& field, const Voice* voice) {
   const bool has = voice && VoiceTakes(voice->kind, value);
   const std::string text = has ? VoiceFieldText(*voice, value) : "";
   if (field.list)
-    FillList(control, has ? VoiceFieldChoices(voice->kind, value) : std::vector<std::string>(), text);
+    FillList(control, has ? VoiceFieldChoices(voice->kind, value) : std::vector<std::string>(),
+             text);
   else
     SetWindowTextW(control, WideFromUtf8(text).c_str());
   EnableWindow(control, has);
@@ -88,8 +91,8 @@ void CreateVoiceFields(HINSTANCE instance, HWND parent) {
     CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, LabelPlace(field.place),
                  field.id + VoiceLabelOffset);
     if (field.list)
-      CreateChildW(instance, parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                   field.place, field.id);
+      CreateChildW(instance, parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                   0, field.place, field.id);
     else
       CreateChildW(instance, parent, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                    field.place, field.id);

@@ -104,7 +104,8 @@ bool TextFits(HWND child, const std::wstring& text, HFONT font) {
 std::wstring HeaderText(HWND list, int column) {
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return L"";
   struct Remote {
     LVCOLUMNW column;
@@ -144,7 +145,8 @@ int CutHeaders(HWND list, HFONT font) {
   int cut = 0;
   for (int i = 0; i < count; i++) {
     const std::wstring text = HeaderText(list, i);
-    const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+    const int width =
+        static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
     if (text.empty() || TextWidth(text, font) <= width - 2 * margin) continue;
     cut++;
     std::printf("cut.%d.%d=%s\n", GetDlgCtrlID(list), i, Utf8(text).c_str());

@@ -162,7 +162,8 @@ int PrintEditorState() {
   std::printf("focus=%d\n", GetDlgCtrlID(info.hwndFocus));
   // The segment's voices: their count and the one chosen.
   HWND voices = GetDlgItem(editor, 170);
-  std::printf("voices=%ld\nvoice=%ld\n", static_cast<long>(SendMessageW(voices, LVM_GETITEMCOUNT, 0, 0)),
+  std::printf("voices=%ld\nvoice=%ld\n",
+              static_cast<long>(SendMessageW(voices, LVM_GETITEMCOUNT, 0, 0)),
               static_cast<long>(SendMessageW(voices, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                              LVNI_SELECTED)));
   // The segment's fields, its voice's, the session's, and the problem and

@@ -2,11 +2,11 @@
 # Catches a session editor that the keyboard alone cannot use to build a
 # session (Tab, typing, the lists' arrows, Ctrl+N, a voice added with
 # Insert in the voices' list, the Save dialog), whose table keys act in a
-# field, that lets a voice's wrong value in or does not name it, that saves other bytes than were built, does
-# not list what it saved, plays other sound than the saved file's, does not
-# follow the player's language or name a wrong value, or lets unsaved
-# changes go without asking, on closing or at the end of the Windows
-# session.
+# field, that lets a voice's wrong value in or does not name it, that saves
+# other bytes than were built, does not list what it saved, plays other
+# sound than the saved file's, does not follow the player's language or
+# name a wrong value, or lets unsaved changes go without asking, on closing
+# or at the end of the Windows session.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
