@@ -3,6 +3,7 @@
 #include "editor/EditorLayout.h"
 #include "editor/EditorState.h"
 #include "editor/EditorStrings.h"
+#include "editor/voices/VoiceControls.h"
 #include "language/Language.h"
 #include "language/RussianSessionProblems.h"
 #include "language/SessionTexts.h"
@@ -29,25 +30,25 @@ struct Field {
 
 // A list's place holds its dropped-down height.
 const Field SegmentFields[] = {
-    {DurationId, &DurationColumn, {10, 226, 80, 22}, false, true, SegmentField::Duration, {}},
-    {ModeId, &SoundColumn, {100, 226, 190, 200}, true, true, SegmentField::Mode, {}},
-    {FromId, &FromColumn, {300, 226, 80, 22}, false, true, SegmentField::From, {}},
-    {ToId, &ToColumn, {390, 226, 80, 22}, false, true, SegmentField::To, {}},
-    {VolumeId, &VolumeColumn, {480, 226, 90, 22}, false, true, SegmentField::Volume, {}},
-    {NoiseColourId, &NoiseColumn, {10, 274, 120, 200}, true, true, SegmentField::Noise, {}},
-    {NoiseLevelId, &NoiseLevelLabel, {140, 274, 80, 22}, false, true, SegmentField::Noise, {}},
-    {LightId, &LightColumn, {230, 274, 190, 200}, true, true, SegmentField::Light, {}},
-    {BrightnessId, &BrightnessColumn, {430, 274, 90, 22}, false, true, SegmentField::Brightness, {}},
-    {ColourId, &ColourColumn, {530, 274, 90, 22}, false, true, SegmentField::Colour, {}},
+    {DurationId, &DurationColumn, {10, 186, 86, 22}, false, true, SegmentField::Duration, {}},
+    {ModeId, &SoundColumn, {100, 186, 190, 200}, true, true, SegmentField::Mode, {}},
+    {FromId, &FromColumn, {300, 186, 80, 22}, false, true, SegmentField::From, {}},
+    {ToId, &ToColumn, {390, 186, 80, 22}, false, true, SegmentField::To, {}},
+    {VolumeId, &VolumeColumn, {480, 186, 90, 22}, false, true, SegmentField::Volume, {}},
+    {NoiseColourId, &NoiseColumn, {10, 234, 120, 200}, true, true, SegmentField::Noise, {}},
+    {NoiseLevelId, &NoiseLevelLabel, {140, 234, 80, 22}, false, true, SegmentField::Noise, {}},
+    {LightId, &LightColumn, {230, 234, 190, 200}, true, true, SegmentField::Light, {}},
+    {BrightnessId, &BrightnessColumn, {430, 234, 90, 22}, false, true, SegmentField::Brightness, {}},
+    {ColourId, &ColourColumn, {530, 234, 90, 22}, false, true, SegmentField::Colour, {}},
 };
 
 const Field SessionFields[] = {
-    {EnglishTitleId, &EnglishTitleLabel, {10, 350, 300, 22}, false, false, {}, SessionField::EnglishTitle},
-    {RussianTitleId, &RussianTitleLabel, {320, 350, 300, 22}, false, false, {}, SessionField::RussianTitle},
-    {FadeInId, &FadeInLabel, {10, 398, 80, 22}, false, false, {}, SessionField::FadeIn},
-    {FadeOutId, &FadeOutLabel, {100, 398, 80, 22}, false, false, {}, SessionField::FadeOut},
-    {MusicFileId, &MusicLabel, {190, 398, 320, 22}, false, false, {}, SessionField::MusicFile},
-    {MusicLevelId, &MusicLevelLabel, {640, 398, 90, 22}, false, false, {}, SessionField::MusicLevel},
+    {EnglishTitleId, &EnglishTitleLabel, {10, 454, 300, 22}, false, false, {}, SessionField::EnglishTitle},
+    {RussianTitleId, &RussianTitleLabel, {320, 454, 300, 22}, false, false, {}, SessionField::RussianTitle},
+    {FadeInId, &FadeInLabel, {10, 502, 80, 22}, false, false, {}, SessionField::FadeIn},
+    {FadeOutId, &FadeOutLabel, {100, 502, 80, 22}, false, false, {}, SessionField::FadeOut},
+    {MusicFileId, &MusicLabel, {190, 502, 320, 22}, false, false, {}, SessionField::MusicFile},
+    {MusicLevelId, &MusicLevelLabel, {640, 502, 90, 22}, false, false, {}, SessionField::MusicLevel},
 };
 
 // The lines and the button beside the fields: the problem lines as wide as
@@ -58,9 +59,10 @@ struct Extra {
   int stretch;
   ChildPlace place;
 };
-const Extra SegmentExtras[] = {{SegmentProblemId, EditorBand::Segment, GrowsWide, {10, 300, 620, 28}}};
-const Extra SessionExtras[] = {{BrowseId, EditorBand::Session, Stays, {520, 397, 100, 24}},
-                               {SessionProblemId, EditorBand::Session, GrowsWide, {10, 426, 760, 28}}};
+// The segment's problem line is under its voices, whose values it names too.
+const Extra SegmentExtras[] = {{SegmentProblemId, EditorBand::Voices, GrowsWide, {10, 404, 680, 28}}};
+const Extra SessionExtras[] = {{BrowseId, EditorBand::Session, Stays, {520, 501, 100, 24}},
+                               {SessionProblemId, EditorBand::Session, GrowsWide, {10, 530, 820, 28}}};
 
 template <size_t N>
 void PlaceFields(const EditorLayout& layout, EditorBand band, const Field (&fields)[N]) {
@@ -210,6 +212,7 @@ void ChooseRow(size_t row) {
   for (const Field& field : SegmentFields) Editor.wrong.erase(field.id);
   const bool any = row < SegmentCount(Editor.document);
   for (const Field& field : SegmentFields) EnableWindow(Control(field.id), any);
+  ShowVoices(Editor.document, row);
   if (!any) return ShowProblems();
   const SessionSegment& segment = SegmentAt(Editor.document, row);
   Editor.filling = true;
@@ -254,7 +257,8 @@ void CheckMusic() {
 
 void ShowProblems() {
   int ignored = 0;
-  SetControlText(SegmentProblemId, FirstWrong(SegmentFields, ignored));
+  const std::string segment = FirstWrong(SegmentFields, ignored);
+  SetControlText(SegmentProblemId, segment.empty() ? VoiceProblem(ignored) : segment);
   std::string session = FirstWrong(SessionFields, ignored);
   SetControlText(SessionProblemId, session.empty() ? WholeSessionProblem(ignored) : session);
 }
@@ -262,6 +266,7 @@ void ShowProblems() {
 std::string FirstProblem(int& id) {
   id = 0;
   std::string problem = FirstWrong(SegmentFields, id);
+  if (problem.empty()) problem = VoiceProblem(id);
   if (problem.empty()) problem = FirstWrong(SessionFields, id);
   return problem.empty() ? WholeSessionProblem(id) : problem;
 }

@@ -22,7 +22,8 @@ void PlaceFields(const EditorLayout& layout);
 // The labels and the lists' items in the current language.
 void NameFields();
 
-// The row's values in the segment's fields; its wrong values are dropped.
+// The row's values in the segment's fields and its voices under them; its
+// wrong values are dropped.
 void ChooseRow(size_t row);
 void FillSessionFields();
 

@@ -1,18 +1,19 @@
 // Where the editor's controls go, window-free. Each control has a place at
-// 96 DPI in the smallest window, today's 780 x 648 client area, within one
-// of the bands below, from the top down. A larger window gives its extra
+// 96 DPI in the smallest window, an 840 x 732 client area, within one of
+// the bands below, from the top down. A larger window gives its extra
 // width to the controls that grow wide or move right with its edge, and its
 // extra height to the table and the picture, half each; the fields between
 // them keep their places, moved down by what the table has grown.
 //
-// A new band (a list under the segment's fields, say) takes its place in
-// the enum, in order, and BandShift moves the bands after it down by its
-// height, as it moves them by the table's growth.
+// A band's places are written where it lies in the smallest window, below
+// the bands above it; the bands below the table move down by the table's
+// growth, and those below the picture by the picture's too.
 #pragma once
 
 #include "platform/DpiScale.h"
 
-enum class EditorBand { Table, Segment, Session, Picture, PictureLine };
+// The segment's voices and their fields lie under its own fields.
+enum class EditorBand { Table, Segment, Voices, Session, Picture, PictureLine };
 
 // How a control takes the window's extra size.
 enum EditorStretch : int {
@@ -23,8 +24,8 @@ enum EditorStretch : int {
 };
 
 // The smallest client area at 96 DPI.
-constexpr int EditorClientWidth = 780;
-constexpr int EditorClientHeight = 648;
+constexpr int EditorClientWidth = 840;
+constexpr int EditorClientHeight = 732;
 
 struct EditorLayout {
   int dpi;

@@ -34,6 +34,7 @@ enum EditorControl : int {
   BrightnessId = 118,
   ColourId = 119,
   SegmentProblemId = 120,
+  // 170 to 179: the voices' (editor/voices/VoiceControls.h).
   EnglishTitleId = 130,
   RussianTitleId = 131,
   FadeInId = 132,

@@ -15,12 +15,8 @@ const TextPair BrightnessColumn = {"Яркость, %", "Brightness, %"};
 const TextPair ColourColumn = {"Цвет", "Colour"};
 const TextPair NoiseLevelLabel = {"Шум, %", "Noise, %"};
 
-const TextPair AddCaption = {"Добавить", "Add"};
 const TextPair InsertCaption = {"Вставить", "Insert"};
 const TextPair DuplicateCaption = {"Дублировать", "Duplicate"};
-const TextPair RemoveCaption = {"Удалить", "Remove"};
-const TextPair UpCaption = {"Выше", "Move up"};
-const TextPair DownCaption = {"Ниже", "Move down"};
 const TextPair PlayCaption = {"Играть", "Play"};
 const TextPair PlayFromCaption = {"Играть с сегмента", "Play from segment"};
 const TextPair SaveCaption = {"Сохранить", "Save"};

@@ -1,9 +1,11 @@
 // The session editor's own texts in both languages, in UTF-8 as the
-// player's; the sound mode and pattern names are the panel's.
+// player's; the sound mode and pattern names are the panel's, the buttons
+// beside the table the voices' (editor/voices/VoiceStrings.h).
 #pragma once
 
 #include "language/Strings.h"
 #include "language/TextPair.h"
+#include "editor/voices/VoiceStrings.h"
 
 extern const TextPair EditorTitle;
 extern const TextPair NewSessionName;
@@ -21,12 +23,8 @@ extern const TextPair BrightnessColumn;
 extern const TextPair ColourColumn;
 extern const TextPair NoiseLevelLabel;
 
-extern const TextPair AddCaption;
 extern const TextPair InsertCaption;
 extern const TextPair DuplicateCaption;
-extern const TextPair RemoveCaption;
-extern const TextPair UpCaption;
-extern const TextPair DownCaption;
 extern const TextPair PlayCaption;
 extern const TextPair PlayFromCaption;
 extern const TextPair SaveCaption;

@@ -6,6 +6,7 @@
 
 #include "language/Strings.h"
 #include "platform/FileNames.h"
+#include "platform/ListColumns.h"
 #include "platform/ProgramWindow.h"
 #include "editor/EditorFields.h"
 #include "editor/EditorLayout.h"
@@ -14,16 +15,14 @@
 
 namespace {
 
-struct Column {
-  const TextPair* header;
-  int width;
-};
-
-// In the order of a segment's values; 612 pixels in all, within the table.
-const Column Columns[] = {{&DurationColumn, 62}, {&SoundColumn, 110}, {&FromColumn, 52},
-                          {&ToColumn, 52},       {&VolumeColumn, 60}, {&NoiseColumn, 72},
-                          {&LightColumn, 82},    {&BrightnessColumn, 60}, {&ColourColumn, 62}};
-const int ColumnCount = sizeof Columns / sizeof Columns[0];
+// In the order of a segment's values, each at least this wide at 96 DPI,
+// wider where its header needs it: within the table, beside its scroll
+// bar, in either language.
+const TextPair* const Headers[] = {&DurationColumn, &SoundColumn,      &FromColumn,
+                                   &ToColumn,       &VolumeColumn,     &NoiseColumn,
+                                   &LightColumn,    &BrightnessColumn, &ColourColumn};
+const int Widths[] = {62, 90, 52, 52, 60, 62, 70, 60, 62};
+const int ColumnCount = sizeof Widths / sizeof Widths[0];
 
 std::wstring PanelName(const TextPair& name) { return WideFromCodePage1251(InCurrentLanguage(name)); }
 
@@ -65,13 +64,12 @@ void SetCell(size_t row, int column, const std::wstring& text) {
 
 void PlaceTable(const EditorLayout& layout) {
   const ChildPlace place =
-      PlaceInEditor(layout, EditorBand::Table, GrowsWide | GrowsTall, {10, 10, 620, 190});
+      PlaceInEditor(layout, EditorBand::Table, GrowsWide | GrowsTall, {10, 10, 680, 150});
   MoveWindow(Editor.table, place.x, place.y, place.width, place.height, TRUE);
 }
 
-void ScaleColumns(int dpi) {
-  for (int i = 0; i < ColumnCount; i++)
-    SendMessageW(Editor.table, LVM_SETCOLUMNWIDTH, i, ScaledForDpi(Columns[i].width, dpi));
+void FitColumns() {
+  FitColumnsToHeaders(Editor.table, Widths, ColumnCount, Editor.dpi, Editor.font);
 }
 
 HWND CreateTable(HINSTANCE instance, HWND parent) {
@@ -79,13 +77,13 @@ HWND CreateTable(HINSTANCE instance, HWND parent) {
   InitCommonControlsEx(&classes);
   HWND table = CreateChildW(instance, parent, WC_LISTVIEWW, L"",
                             WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                            WS_EX_CLIENTEDGE, {10, 10, 620, 190}, TableId);
+                            WS_EX_CLIENTEDGE, {10, 10, 680, 150}, TableId);
   SendMessageW(table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   for (int i = 0; i < ColumnCount; i++) {
     LVCOLUMNW column = {};
     column.mask = LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = Columns[i].width;
+    column.cx = Widths[i];
     column.iSubItem = i;
     SendMessageW(table, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
@@ -94,12 +92,13 @@ HWND CreateTable(HINSTANCE instance, HWND parent) {
 
 void NameColumns() {
   for (int i = 0; i < ColumnCount; i++) {
-    const std::wstring header = WideFromUtf8(InCurrentLanguage(*Columns[i].header));
+    const std::wstring header = WideFromUtf8(InCurrentLanguage(*Headers[i]));
     LVCOLUMNW column = {};
     column.mask = LVCF_TEXT;
     column.pszText = const_cast<wchar_t*>(header.c_str());
     SendMessageW(Editor.table, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+  FitColumns();
 }
 
 void FillTable() {

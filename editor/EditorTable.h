@@ -10,12 +10,15 @@
 
 HWND CreateTable(HINSTANCE instance, HWND parent);
 
-// The table where the layout puts it; its columns as wide as they are at
-// 96 DPI, scaled to dpi (a user's own widths are kept until the DPI changes).
+// The table where the layout puts it.
 void PlaceTable(const EditorLayout& layout);
-void ScaleColumns(int dpi);
 
-// The column headers in the current language.
+// The columns as wide as their headers in the window's font at its DPI (a
+// user's own widths are kept until the DPI, the font or the language
+// changes).
+void FitColumns();
+
+// The column headers in the current language, the columns fitted to them.
 void NameColumns();
 
 // Every row again; ShowRow one row's cells.

@@ -9,6 +9,7 @@
 #include "editor/EditorTable.h"
 #include "editor/EditorText.h"
 #include "editor/PictureWindow.h"
+#include "editor/voices/VoiceControls.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramWindow.h"
 #include "platform/WindowDpi.h"
@@ -32,18 +33,18 @@ struct Button {
 
 // Right of the table, and right of the fields below it, at the window's
 // right edge.
-const Button RowButtons[] = {{AddId, &AddCaption, EditorBand::Table, {640, 10, 130, 26}},
-                             {InsertId, &InsertCaption, EditorBand::Table, {640, 40, 130, 26}},
-                             {DuplicateId, &DuplicateCaption, EditorBand::Table, {640, 70, 130, 26}},
-                             {RemoveId, &RemoveCaption, EditorBand::Table, {640, 100, 130, 26}},
-                             {UpId, &UpCaption, EditorBand::Table, {640, 130, 130, 26}},
-                             {DownId, &DownCaption, EditorBand::Table, {640, 160, 130, 26}}};
-const Button ActionButtons[] = {{PlayId, &PlayCaption, EditorBand::Segment, {640, 224, 130, 26}},
-                                {PlayFromId, &PlayFromCaption, EditorBand::Segment, {640, 254, 130, 26}},
-                                {SaveId, &SaveCaption, EditorBand::Segment, {640, 300, 130, 26}},
-                                {SaveAsId, &SaveAsCaption, EditorBand::Segment, {640, 330, 130, 26}}};
-const ChildPlace PicturePlace = {10, 458, 760, 160};
-const ChildPlace PictureLinePlace = {10, 624, 760, 18};
+const Button RowButtons[] = {{AddId, &AddCaption, EditorBand::Table, {700, 10, 130, 24}},
+                             {InsertId, &InsertCaption, EditorBand::Table, {700, 35, 130, 24}},
+                             {DuplicateId, &DuplicateCaption, EditorBand::Table, {700, 60, 130, 24}},
+                             {RemoveId, &RemoveCaption, EditorBand::Table, {700, 85, 130, 24}},
+                             {UpId, &UpCaption, EditorBand::Table, {700, 110, 130, 24}},
+                             {DownId, &DownCaption, EditorBand::Table, {700, 135, 130, 24}}};
+const Button ActionButtons[] = {{PlayId, &PlayCaption, EditorBand::Segment, {700, 185, 130, 24}},
+                                {PlayFromId, &PlayFromCaption, EditorBand::Segment, {700, 213, 130, 24}},
+                                {SaveId, &SaveCaption, EditorBand::Segment, {700, 251, 130, 24}},
+                                {SaveAsId, &SaveAsCaption, EditorBand::Segment, {700, 279, 130, 24}}};
+const ChildPlace PicturePlace = {10, 562, 820, 140};
+const ChildPlace PictureLinePlace = {10, 708, 820, 18};
 
 // Anywhere in the editor: Ctrl+N adds, Ctrl+D duplicates, Ctrl+S saves,
 // Ctrl+Shift+S saves as, F5 plays, Shift+F5 plays from the chosen segment.
@@ -83,6 +84,16 @@ void NameControls() {
   NameButtons(ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
   NameColumns();
   NameFields();
+  NameVoiceControls();
+}
+
+// The voices' controls in their band.
+void PlaceVoiceControls(const EditorLayout& layout) {
+  for (const VoicePlace& control : VoicePlaces()) {
+    const int stretch = control.growsWide ? GrowsWide : control.movesRight ? MovesRight : Stays;
+    const ChildPlace place = PlaceInEditor(layout, EditorBand::Voices, stretch, control.at);
+    MoveWindow(Control(control.id), place.x, place.y, place.width, place.height, FALSE);
+  }
 }
 
 // Every control where the window's size and DPI put it, redrawn once.
@@ -93,6 +104,7 @@ void PlaceControls() {
   PlaceTable(layout);
   PlaceButtons(layout, RowButtons, sizeof RowButtons / sizeof RowButtons[0]);
   PlaceFields(layout);
+  PlaceVoiceControls(layout);
   PlaceButtons(layout, ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
   const ChildPlace picture =
       PlaceInEditor(layout, EditorBand::Picture, GrowsWide | GrowsTall, PicturePlace);
@@ -110,16 +122,18 @@ void TakeDpi(int dpi) {
   Editor.font = CreateMessageFont(dpi);
   SetChildrenFont(Editor.window, Editor.font);
   if (old) DeleteObject(old);
-  ScaleColumns(dpi);
+  FitColumns();
+  FitVoiceColumns(Editor.font, dpi);
   PlaceControls();
 }
 
 // Tab follows the order of creation: the table and its buttons, the
-// segment's fields, the session's, then play and save.
+// segment's fields, its voices, the session's fields, then play and save.
 void CreateControls(HINSTANCE instance, HWND window) {
   Editor.table = CreateTable(instance, window);
   CreateButtons(instance, window, RowButtons, sizeof RowButtons / sizeof RowButtons[0]);
   CreateSegmentFields(instance, window);
+  CreateVoiceControls(instance, window);
   CreateSessionFields(instance, window);
   CreateButtons(instance, window, ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
   Editor.picture = CreatePictureWindow(instance, window, PicturePlace, PictureId);
@@ -167,6 +181,23 @@ void KeepPlace() {
   Editor.place = {r.left, r.top, at96(r.right - r.left), at96(r.bottom - r.top)};
 }
 
+// A window whose bottom would pass its monitor's work area is moved up, no
+// further than the work area's top, so that a screen of 768 rows shows it
+// whole.
+void KeepBottomOnScreen() {
+  RECT r;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetWindowRect(Editor.window, &r) ||
+      !GetMonitorInfoW(MonitorFromWindow(Editor.window, MONITOR_DEFAULTTONEAREST), &monitor))
+    return;
+  const LONG top =
+      std::max(monitor.rcWork.top, std::min(r.top, monitor.rcWork.bottom - (r.bottom - r.top)));
+  if (top != r.top)
+    SetWindowPos(Editor.window, nullptr, r.left, top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Owned by the player's window: above it, minimised and closed with it.
@@ -183,6 +214,7 @@ bool CreateEditorWindow(HINSTANCE instance) {
   const SIZE frame = FrameSize(Editor.dpi, Editor.place);
   SetWindowPos(Editor.window, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepBottomOnScreen();
   CreateControls(instance, Editor.window);
   TakeDpi(Editor.dpi);
   if (!Editor.windowKeys) Editor.windowKeys = CreateAcceleratorTableW(WindowKeys, sizeof WindowKeys / sizeof WindowKeys[0]);
@@ -275,6 +307,11 @@ void HandleFieldChange(int id) {
   ShowProblems();
 }
 
+void HandleVoiceCommand(int id, int code) {
+  if (TakeVoiceCommand(Editor.document, id, code)) DocumentChanged();
+  ShowProblems();
+}
+
 void Save(bool chooseName) {
   if (SaveEdited(chooseName)) ShowDocument(Editor.row);
 }
@@ -284,6 +321,7 @@ void Save(bool chooseName) {
 void HandleCommand(WPARAM wParam) {
   const int id = CommandId(Editor.window, wParam);
   const int code = HIWORD(wParam);
+  if (IsVoiceControl(id)) return HandleVoiceCommand(id, code);
   if (IsField(id) && (code == EN_CHANGE || code == CBN_SELCHANGE)) HandleFieldChange(id);
   if (IsField(id) || code > 1) return;
   if (id >= AddId && id <= DownId) EditRows(id);
@@ -350,6 +388,7 @@ LRESULT CALLBACK EditorWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_NOTIFY:
       HandleTableNotice(reinterpret_cast<const NMHDR*>(lParam));
+      HandleVoiceNotice(Editor.document, reinterpret_cast<const NMHDR*>(lParam));
       break;
     case PicturePointedMessage:
       ShowPictureLine(static_cast<int64_t>(wParam) - 1);
@@ -439,6 +478,7 @@ bool HandleEditorKeys(MSG* message) {
     return false;
   if (GetFocus() == Editor.table && TranslateAcceleratorW(Editor.window, Editor.tableKeys, message))
     return true;
+  if (TranslateVoiceKeys(Editor.window, message)) return true;
   if (TranslateAcceleratorW(Editor.window, Editor.windowKeys, message)) return true;
   return IsDialogMessageW(Editor.window, message) != 0;
 }

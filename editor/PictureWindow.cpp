@@ -16,9 +16,10 @@ namespace {
 const wchar_t PictureClass[] = L"TessovantSessionPicture";
 
 // The noise colours of the library's pictures (grey for white noise), the
-// music's blue.
+// music's blue, the voices' green.
 const COLORREF NoiseColours[] = {0, RGB(200, 200, 200), RGB(236, 128, 168), RGB(160, 96, 48)};
 const COLORREF MusicColour = RGB(96, 200, 255);
+const COLORREF VoiceColour = RGB(128, 224, 96);
 // Under the frequency where the display cannot show the flicker.
 const COLORREF UnseenColour = RGB(255, 176, 176);
 
@@ -81,9 +82,10 @@ void DrawScales(const Canvas& canvas, uint32_t top, uint64_t blocks) {
   }
 }
 
-int LevelRow(const PictureRows& r, uint32_t level, uint32_t fade) {
-  return r.levelsTop + r.levelsHeight - 1 -
-         static_cast<int>(level * fade * static_cast<uint32_t>(r.levelsHeight - 1) / (100 * 255));
+COLORREF MarkColour(const LevelMark& mark) {
+  if (mark.kind == LevelMarkKind::Noise) return NoiseColours[static_cast<int>(mark.colour)];
+  if (mark.kind == LevelMarkKind::Music) return MusicColour;
+  return mark.kind == LevelMarkKind::Voice ? VoiceColour : GetSysColor(COLOR_WINDOWTEXT);
 }
 
 void DrawColumn(const Canvas& canvas, int x, const PictureColumn& c, uint32_t top) {
@@ -96,13 +98,8 @@ void DrawColumn(const Canvas& canvas, int x, const PictureColumn& c, uint32_t to
     Fill(dc, x, r.top, 1, high - 1 - r.top, UnseenColour);
   Fill(dc, x, low + 1, 1, r.top + r.frequencyHeight - low - 1, Dimmed(c.fade));
   Fill(dc, x, high - 1, 1, low - high + 2, GetSysColor(COLOR_HIGHLIGHT));
-  const int bottom = r.levelsTop + r.levelsHeight;
-  if (c.noise != NoiseColour::None) {
-    const int y = LevelRow(r, c.noiseLevel, c.fade);
-    Fill(dc, x, y, 1, bottom - y, NoiseColours[static_cast<int>(c.noise)]);
-  }
-  if (c.musicLevel > 0) Fill(dc, x, LevelRow(r, c.musicLevel, c.fade), 1, 1, MusicColour);
-  Fill(dc, x, LevelRow(r, c.volume, c.fade), 1, 1, GetSysColor(COLOR_WINDOWTEXT));
+  for (const LevelMark& mark : LevelMarks(c, r.levelsHeight))
+    Fill(dc, x, r.levelsTop + mark.top, 1, mark.rows, MarkColour(mark));
   // As the screen shows it: black without light.
   Fill(dc, x, r.lightTop + 1, 1, r.lightHeight - 2, c.lit ? c.light : RGB(0, 0, 0));
 }

@@ -1,8 +1,9 @@
 // The editor's picture of a session, a child window: the frequency over
 // time with a fill that dims with the fades, the levels of the tones, the
-// noise and the music under it, and a band of the light, as the library's
-// pictures show them. Drawn with GDI off the screen and copied whole, so it
-// does not flicker; its ground, lines and words in the system's colours.
+// voices, the noise and the music under it, and a band of the light, as
+// the library's pictures show them. Drawn with GDI off the screen and
+// copied whole, so it does not flicker; its ground, lines and words in the
+// system's colours.
 #pragma once
 
 #include <windows.h>

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "platform/DpiScale.h"
+#include "session_format/SessionSchedule.h"
 #include "session_format/SessionTime.h"
+#include "sound/voices/VoiceSynthesis.h"
 #include "visual/Patterns.h"
 
 namespace {
@@ -21,16 +23,49 @@ void Widen(const SessionSegment& segment, uint64_t from, uint64_t to, PictureCol
   column.highest = std::max({column.highest, first, last});
 }
 
+const uint32_t WholeLevel = 10000;  // hundredths of a per cent
+
+// The segment's levels at one of its blocks: the voices' at the block's
+// first frame, as the full schedule gives them.
+void TakeLevels(const Session& session, const SessionSegment& s, uint32_t block,
+                PictureColumn& column) {
+  if (s.noise != NoiseColour::None) column.noises.push_back({s.noise, s.noiseLevel * 100});
+  bool musicVoices = false;
+  uint32_t music = 0;
+  for (const Voice& voice : s.voices) {
+    const uint32_t level = static_cast<uint32_t>(VoiceValuesAtBlock(s, voice, block).level);
+    if (voice.kind == VoiceKind::Noise) column.noises.push_back({voice.colour, level});
+    if (voice.kind == VoiceKind::Music) music += level;
+    musicVoices |= voice.kind == VoiceKind::Music;
+    if (voice.kind != VoiceKind::Noise && voice.kind != VoiceKind::Music)
+      column.voices.push_back(level);
+  }
+  const bool hasMusic = !session.musicFile.empty();
+  column.music = !hasMusic ? 0 : musicVoices ? music : session.musicLevel * 100;
+  column.modeSounds = s.mode != SoundMode::None;
+  column.volume = s.volume * 100;
+}
+
 PictureColumn ColumnAt(const Session& session, uint64_t block) {
   const uint64_t frame = block * FramesPerBlock;
-  const size_t index = ScheduleBlock(session, block).segment;
-  const SessionSegment& s = session.segments[index];
+  const ScheduledBlock scheduled = ScheduleBlock(session, block);
+  const SessionSegment& s = session.segments[scheduled.segment];
   const uint32_t white = TintedColour(White, s.colour, s.brightness);
-  return PictureColumn{MaximumFrequency, MinimumFrequency,
-                       static_cast<uint32_t>(FadedLevel(FullFade, session, frame)), index,
-                       s.volume, s.noise, s.noiseLevel, session.musicLevel,
-                       s.light != static_cast<int32_t>(VisualMode::None),
-                       FadedColour(white, session, frame)};
+  PictureColumn column = {MaximumFrequency, MinimumFrequency,
+                          static_cast<uint32_t>(FadedLevel(FullFade, session, frame)),
+                          scheduled.segment, {}, 0, false, 0, {},
+                          s.light != static_cast<int32_t>(VisualMode::None),
+                          FadedColour(white, session, frame)};
+  TakeLevels(session, s, scheduled.segmentBlock, column);
+  return column;
+}
+
+// The row of a level under the fade, 0 at the band's top, rounded to the
+// nearest row; above the top for levels that add up past 100 per cent.
+int LevelRow(uint64_t level, uint32_t fade, int height) {
+  const uint64_t whole = uint64_t{WholeLevel} * FullFade;
+  const uint64_t rows = (level * fade * static_cast<uint64_t>(height - 1) + whole / 2) / whole;
+  return height - 1 - static_cast<int>(rows);
 }
 
 }  // namespace
@@ -60,6 +95,27 @@ std::vector<PictureColumn> PictureColumns(const Session& session, int width) {
     columns.push_back(column);
   }
   return columns;
+}
+
+std::vector<LevelMark> LevelMarks(const PictureColumn& column, int height) {
+  std::vector<LevelMark> marks;
+  const uint32_t fade = column.fade;
+  // Each noise from the row of its top down to the row of the noises below
+  // it, the lowest down to the bottom row.
+  uint64_t below = 0;
+  for (const PictureNoise& noise : column.noises) {
+    const int top = std::max(0, LevelRow(below + noise.level, fade, height));
+    const int bottom = LevelRow(below, fade, height) + (below == 0 ? 1 : 0);
+    if (bottom > top) marks.push_back({LevelMarkKind::Noise, noise.colour, top, bottom - top});
+    below += noise.level;
+  }
+  const auto line = [&](LevelMarkKind kind, uint32_t level) {
+    marks.push_back({kind, NoiseColour::None, LevelRow(level, fade, height), 1});
+  };
+  if (column.music > 0) line(LevelMarkKind::Music, column.music);
+  if (column.modeSounds) line(LevelMarkKind::Volume, column.volume);
+  for (uint32_t level : column.voices) line(LevelMarkKind::Voice, level);
+  return marks;
 }
 
 uint32_t PictureTopFrequency(const Session& session) {

@@ -46,11 +46,11 @@ std::string BeatText(const Voice& voice) {
 // takes alone is NewVoice's (pink for a noise), what it does not take is
 // cleared, as the reader leaves it.
 bool ChangeKind(const std::string& text, Voice& voice, SessionError& error) {
-  VoiceKind kind = VoiceKind::Binaural;
-  while (text != VoiceKindWord(kind) && kind != VoiceKind::Music)
-    kind = static_cast<VoiceKind>(static_cast<int>(kind) + 1);
-  if (text != VoiceKindWord(kind))
+  size_t index = 0;
+  while (index < VoiceKindCount() && text != VoiceKindWord(static_cast<VoiceKind>(index))) index++;
+  if (index == VoiceKindCount())
     return Problem(error, SessionProblem::VoiceKindUnknown, "", OneLine(text));
+  const VoiceKind kind = static_cast<VoiceKind>(index);
   Voice changed = NewVoice();
   changed.kind = kind;
   changed.level = voice.level;
@@ -282,6 +282,42 @@ std::string VoiceFieldText(const Voice& voice, VoiceField field) {
       return voice.kind == VoiceKind::Noise ? NoiseWord(voice.colour) : "";
   }
   return "";
+}
+
+bool VoiceTakes(VoiceKind kind, VoiceField field) {
+  switch (field) {
+    case VoiceField::Carrier:
+      return TakesCarrier(kind);
+    case VoiceField::Beat:
+      return TakesBeat(kind);
+    case VoiceField::Shape:
+      return TakesShape(kind);
+    case VoiceField::Colour:
+      return kind == VoiceKind::Noise;
+    case VoiceField::Kind:
+    case VoiceField::Level:
+      break;
+  }
+  return true;
+}
+
+std::vector<std::string> VoiceFieldChoices(VoiceKind kind, VoiceField field) {
+  std::vector<std::string> words;
+  if (field == VoiceField::Kind)
+    for (size_t k = 0; k < VoiceKindCount(); k++)
+      words.push_back(VoiceKindWord(static_cast<VoiceKind>(k)));
+  // Each word offered is one the reader takes for this kind.
+  Voice voice = NewVoice();
+  voice.kind = kind;
+  SessionError ignored;
+  if (field == VoiceField::Shape && VoiceTakes(kind, field))
+    for (size_t s = 0; s < VoiceShapeCount(); s++)
+      if (ParseVoiceShape(kind, VoiceShapeWord(static_cast<VoiceShape>(s)), voice.shape, ignored))
+        words.push_back(VoiceShapeWord(static_cast<VoiceShape>(s)));
+  if (field == VoiceField::Colour && VoiceTakes(kind, field))
+    for (NoiseColour c : {NoiseColour::White, NoiseColour::Pink, NoiseColour::Brown})
+      words.push_back(NoiseWord(c));
+  return words;
 }
 
 bool ParseVoiceField(VoiceField field, const std::string& text, Voice& voice, SessionError& error) {

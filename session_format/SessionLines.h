@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "session_format/SessionFile.h"
 
@@ -68,6 +69,15 @@ Voice NewVoice();
 // A value as a voice line writes it; empty where the kind has none (a
 // tone's beat, a noise's carrier, a shape that is sine ... is "sine").
 std::string VoiceFieldText(const Voice& voice, VoiceField field);
+
+// Whether a voice of the kind has the value: a noise has no carrier, a
+// tone no beat, only a noise a colour, ...
+bool VoiceTakes(VoiceKind kind, VoiceField field);
+
+// The words an editor offers in a list for a voice's field: every kind the
+// reader knows for Kind, the shapes the kind takes for Shape, the noise
+// colours for Colour; none for a number, or for a value the kind lacks.
+std::vector<std::string> VoiceFieldChoices(VoiceKind kind, VoiceField field);
 
 // Sets one value from its text, read as the reader reads it on a voice
 // line; false with the reader's problem, the voice unchanged. A new kind

@@ -87,6 +87,10 @@ const char* VoiceKindWord(VoiceKind kind) { return Kinds[static_cast<int>(kind)]
 
 const char* VoiceShapeWord(VoiceShape shape) { return ShapeWords[static_cast<int>(shape)]; }
 
+size_t VoiceKindCount() { return sizeof Kinds / sizeof Kinds[0]; }
+
+size_t VoiceShapeCount() { return sizeof ShapeWords / sizeof ShapeWords[0]; }
+
 const char* VoiceValueWord(VoiceValue value) {
   const char* const words[] = {"carrier", "beat", "rate", "level"};
   return words[static_cast<int>(value)];

@@ -35,3 +35,8 @@ bool ParseVoiceShape(VoiceKind kind, const std::string& field, VoiceShape& shape
 // "binaural", "isochronic", ...; "sine", "square", "triangle", "saw", "smooth".
 const char* VoiceKindWord(VoiceKind kind);
 const char* VoiceShapeWord(VoiceShape shape);
+
+// How many kinds the reader knows (VoiceKind's values 0 up to it) and how
+// many shapes, so that a list of them follows the reader.
+size_t VoiceKindCount();
+size_t VoiceShapeCount();

@@ -27,6 +27,7 @@ ROOMS = [
     "visual/window",        # the full-screen window and its keys, which call the control
     "language",             # the texts both programs show, in both languages
     "panel",                # the control panel program
+    "editor/voices",        # the editor's list of a segment's voices and their fields
     "editor",               # the session editor's windows
     "player",               # the session player program
 ]

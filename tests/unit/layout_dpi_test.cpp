@@ -31,23 +31,24 @@ TEST(EditorLayout, TheSmallestWindowIsTodaysAtTheDpiAndTheExtraGoesToTableAndPic
     int clientWidth, clientHeight, dpi;
     ChildPlace expected;
   };
-  const ChildPlace table = {10, 10, 620, 190}, button = {640, 10, 130, 26},
-                   field = {10, 226, 80, 22}, picture = {10, 458, 760, 160},
-                   line = {10, 624, 760, 18};
+  const ChildPlace table = {10, 10, 680, 150}, button = {700, 10, 130, 24},
+                   field = {10, 186, 86, 22}, voiceField = {10, 378, 110, 22},
+                   picture = {10, 562, 820, 140}, line = {10, 708, 820, 18};
   const Case cases[] = {
-      {EditorBand::Table, GrowsWide | GrowsTall, table, 780, 648, 96, table},
-      {EditorBand::Table, GrowsWide | GrowsTall, table, 1170, 972, 144, {15, 15, 930, 285}},
+      {EditorBand::Table, GrowsWide | GrowsTall, table, 840, 732, 96, table},
+      {EditorBand::Table, GrowsWide | GrowsTall, table, 1260, 1098, 144, {15, 15, 1020, 225}},
       // Smaller than the smallest is laid out as the smallest.
       {EditorBand::Table, GrowsWide | GrowsTall, table, 600, 400, 96, table},
       // 100 pixels wider and 200 taller: half the height to each.
-      {EditorBand::Table, GrowsWide | GrowsTall, table, 880, 848, 96, {10, 10, 720, 290}},
-      {EditorBand::Table, MovesRight, button, 880, 848, 96, {740, 10, 130, 26}},
-      {EditorBand::Segment, Stays, field, 880, 848, 96, {10, 326, 80, 22}},
-      {EditorBand::Session, MovesRight, button, 880, 848, 96, {740, 110, 130, 26}},
-      {EditorBand::Picture, GrowsWide | GrowsTall, picture, 880, 848, 96, {10, 558, 860, 260}},
-      {EditorBand::PictureLine, GrowsWide, line, 880, 848, 96, {10, 824, 860, 18}},
+      {EditorBand::Table, GrowsWide | GrowsTall, table, 940, 932, 96, {10, 10, 780, 250}},
+      {EditorBand::Table, MovesRight, button, 940, 932, 96, {800, 10, 130, 24}},
+      {EditorBand::Segment, Stays, field, 940, 932, 96, {10, 286, 86, 22}},
+      {EditorBand::Voices, Stays, voiceField, 940, 932, 96, {10, 478, 110, 22}},
+      {EditorBand::Session, MovesRight, button, 940, 932, 96, {800, 110, 130, 24}},
+      {EditorBand::Picture, GrowsWide | GrowsTall, picture, 940, 932, 96, {10, 662, 920, 240}},
+      {EditorBand::PictureLine, GrowsWide, line, 940, 932, 96, {10, 908, 920, 18}},
       // An odd pixel of height goes to the picture.
-      {EditorBand::PictureLine, Stays, line, 780, 649, 96, {10, 625, 760, 18}},
+      {EditorBand::PictureLine, Stays, line, 840, 733, 96, {10, 709, 820, 18}},
   };
   for (const Case& c : cases) {
     const EditorLayout layout = LayOutEditor(c.clientWidth, c.clientHeight, c.dpi);
@@ -57,8 +58,8 @@ TEST(EditorLayout, TheSmallestWindowIsTodaysAtTheDpiAndTheExtraGoesToTableAndPic
     EXPECT_EQ(place.width, c.expected.width) << c.clientWidth << "x" << c.clientHeight;
     EXPECT_EQ(place.height, c.expected.height) << c.clientWidth << "x" << c.clientHeight;
   }
-  EXPECT_EQ(EditorMinimumWidth(144), 1170);
-  EXPECT_EQ(EditorMinimumHeight(144), 972);
+  EXPECT_EQ(EditorMinimumWidth(144), 1260);
+  EXPECT_EQ(EditorMinimumHeight(144), 1098);
 }
 
 // The frequency takes every row the others leave: 90 of the picture's 156 at

@@ -10,6 +10,7 @@
 #include "editor/SessionPicture.h"
 #include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
+#include "session_format/SessionVoices.h"
 
 namespace {
 
@@ -261,10 +262,10 @@ TEST(SessionPicture, ColumnsCoverTheirBlocks) {
     uint32_t lowest, highest, fade, volume;
     bool lit;
     uint32_t light;
-  } cases[] = {{0, 837, 1000, 0, 20, true, 0},  // blocks 0..3 of the slide, faded in from 0
-               {1, 564, 782, 255, 20, true, 0x0080FF},
-               {2, 400, 3000, 255, 20, true, 0x0080FF},  // blocks 9..13: the slide's end, then 30 Hz
-               {3, 3000, 3000, 255, 100, false, 0}};  // light 0: none
+  } cases[] = {{0, 837, 1000, 0, 2000, true, 0},  // blocks 0..3 of the slide, faded in from 0
+               {1, 564, 782, 255, 2000, true, 0x0080FF},
+               {2, 400, 3000, 255, 2000, true, 0x0080FF},  // blocks 9..13: the slide's end, then 30 Hz
+               {3, 3000, 3000, 255, 10000, false, 0}};  // light 0: none
   for (const auto& c : cases) {
     const PictureColumn& column = columns[static_cast<size_t>(c.x)];
     EXPECT_EQ(column.lowest, c.lowest) << c.x;
@@ -279,6 +280,43 @@ TEST(SessionPicture, ColumnsCoverTheirBlocks) {
   EXPECT_EQ(FrequencyRow(0, 5000, 101), 100);
   EXPECT_EQ(TimeGridBlocks(SessionBlocks(session)), 40u);
   EXPECT_EQ(TimeGridBlocks(1000000), 144000u);
+}
+
+// Catches a levels band that leaves a voice out or draws it otherwise than
+// the library's pictures: a noise voice not stacked on the segment's noise,
+// a music voice not in place of the music line's level, a tone's level not
+// the slide's at the column's first block, the silent mode's volume drawn.
+TEST(SessionPicture, LevelsShowTheVoices) {
+  Session session;
+  SessionError error;
+  ASSERT_TRUE(ParseSession("music m.wav 40\n4s 0 10 noise pink 20\n  binaural 200 10 30..10\n"
+                           "  noise brown 10\n  music 50\n  tone 300 5\n4s 1 8 volume 20\n",
+                           "t", session, error));
+  const std::vector<PictureColumn> columns = PictureColumns(session, 4);
+  ASSERT_EQ(columns.size(), 4u);
+  EXPECT_EQ(columns[1].voices, (std::vector<uint32_t>{2000, 500}));  // block 8 of 16: 30..10 half-way
+  const struct {
+    size_t column;
+    std::vector<LevelMark> marks;  // in a band of 26 rows, as the picture's at 96 DPI
+  } cases[] = {
+      {0, {{LevelMarkKind::Noise, NoiseColour::Pink, 20, 6},
+           {LevelMarkKind::Noise, NoiseColour::Brown, 17, 3},
+           {LevelMarkKind::Music, NoiseColour::None, 12, 1},
+           {LevelMarkKind::Voice, NoiseColour::None, 17, 1},
+           {LevelMarkKind::Voice, NoiseColour::None, 24, 1}}},
+      {2, {{LevelMarkKind::Music, NoiseColour::None, 15, 1},
+           {LevelMarkKind::Volume, NoiseColour::None, 20, 1}}},
+  };
+  for (const auto& c : cases) {
+    const std::vector<LevelMark> marks = LevelMarks(columns[c.column], 26);
+    ASSERT_EQ(marks.size(), c.marks.size()) << c.column;
+    for (size_t i = 0; i < marks.size(); i++) {
+      EXPECT_EQ(marks[i].kind, c.marks[i].kind) << c.column << " mark " << i;
+      EXPECT_EQ(marks[i].colour, c.marks[i].colour) << c.column << " mark " << i;
+      EXPECT_EQ(marks[i].top, c.marks[i].top) << c.column << " mark " << i;
+      EXPECT_EQ(marks[i].rows, c.marks[i].rows) << c.column << " mark " << i;
+    }
+  }
 }
 
 // Catches a field that shows a value in another form than it reads back, or
@@ -450,4 +488,39 @@ TEST(SessionDocument, VoiceFieldsReadAsTheReader) {
   EXPECT_EQ(VoiceLine(voice), "  tone 200 15 triangle");
   ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "isochronic", voice, error));
   EXPECT_EQ(VoiceLine(voice), "  isochronic 200 f 15 triangle");
+}
+
+// Catches an editor's list of a voice's words out of step with the reader:
+// a kind it cannot take, a shape the kind refuses or one it leaves out, a
+// field the kind lacks offered, or one it has left out.
+TEST(SessionDocument, VoiceListsOfferWhatTheReaderTakes) {
+  using Words = std::vector<std::string>;
+  const Words kinds = VoiceFieldChoices(VoiceKind::Tone, VoiceField::Kind);
+  EXPECT_EQ(kinds.size(), VoiceKindCount());
+  for (const std::string& kind : kinds) {
+    Voice voice = NewVoice();
+    SessionError error;
+    EXPECT_TRUE(ParseVoiceField(VoiceField::Kind, kind, voice, error)) << kind;
+    EXPECT_EQ(VoiceFieldText(voice, VoiceField::Kind), kind);
+  }
+  const struct {
+    VoiceKind kind;
+    VoiceField field;
+    bool takes;
+    Words words;
+  } cases[] = {
+      {VoiceKind::Isochronic, VoiceField::Shape, true, {"sine", "square", "triangle", "saw", "smooth"}},
+      {VoiceKind::Tone, VoiceField::Shape, true, {"sine", "square", "triangle", "saw"}},
+      {VoiceKind::Binaural, VoiceField::Shape, false, {}},
+      {VoiceKind::Noise, VoiceField::Colour, true, {"white", "pink", "brown"}},
+      {VoiceKind::Tone, VoiceField::Colour, false, {}},
+      {VoiceKind::Tone, VoiceField::Beat, false, {}},
+      {VoiceKind::Music, VoiceField::Carrier, false, {}},
+      {VoiceKind::Monaural, VoiceField::Beat, true, {}},
+      {VoiceKind::Music, VoiceField::Level, true, {}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(VoiceTakes(c.kind, c.field), c.takes) << static_cast<int>(c.kind);
+    EXPECT_EQ(VoiceFieldChoices(c.kind, c.field), c.words) << static_cast<int>(c.kind);
+  }
 }

@@ -1,5 +1,7 @@
 #include "DriverLayout.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -97,6 +99,61 @@ bool TextFits(HWND child, const std::wstring& text, HFONT font) {
   return needed.right <= room.right - room.left && needed.bottom <= room.bottom - room.top;
 }
 
+// A list-view's column header, read through memory in the list's own
+// process: LVM_GETCOLUMNW takes a pointer, which does not cross processes.
+std::wstring HeaderText(HWND list, int column) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return L"";
+  struct Remote {
+    LVCOLUMNW column;
+    wchar_t text[128];
+  };
+  Remote* remote = static_cast<Remote*>(
+      VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+  Remote local = {};
+  local.column.mask = LVCF_TEXT;
+  local.column.pszText = remote->text;
+  local.column.cchTextMax = 128;
+  WriteProcessMemory(process, remote, &local, sizeof local, nullptr);
+  SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote));
+  ReadProcessMemory(process, remote, &local, sizeof local, nullptr);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  local.text[127] = L'\0';
+  return local.text;
+}
+
+int TextWidth(const std::wstring& text, HFONT font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return size.cx;
+}
+
+// Each column header of a list-view against the room its column gives it
+// between the header's margins; the cut ones are printed, and counted.
+int CutHeaders(HWND list, HFONT font) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  const int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+  int cut = 0;
+  for (int i = 0; i < count; i++) {
+    const std::wstring text = HeaderText(list, i);
+    const int width =
+        static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+    if (text.empty() || TextWidth(text, font) <= width - 2 * margin) continue;
+    cut++;
+    std::printf("cut.%d.%d=%s\n", GetDlgCtrlID(list), i, Utf8(text).c_str());
+  }
+  return cut;
+}
+
 }  // namespace
 
 int PrintLayout(const char* which) {
@@ -119,6 +176,7 @@ int PrintLayout(const char* which) {
     const int id = GetDlgCtrlID(child);
     std::printf("child.%d=%ld,%ld,%ld,%ld\n", id, place.left, place.top, place.right - place.left,
                 place.bottom - place.top);
+    if (IsClass(child, WC_LISTVIEWW)) cut += CutHeaders(child, font);
     const std::wstring text = TextOf(child);
     if (text.empty() || TextFits(child, text, font)) continue;
     cut++;

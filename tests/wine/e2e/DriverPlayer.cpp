@@ -160,9 +160,16 @@ int PrintEditorState() {
   info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &info);
   std::printf("focus=%d\n", GetDlgCtrlID(info.hwndFocus));
-  // The segment's fields, the session's, and the problem and picture lines.
-  for (int id : {110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 130, 131, 132, 133, 134,
-                 136, 140, 151})
+  // The segment's voices: their count and the one chosen.
+  HWND voices = GetDlgItem(editor, 170);
+  std::printf("voices=%ld\nvoice=%ld\n",
+              static_cast<long>(SendMessageW(voices, LVM_GETITEMCOUNT, 0, 0)),
+              static_cast<long>(SendMessageW(voices, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                             LVNI_SELECTED)));
+  // The segment's fields, its voice's, the session's, and the problem and
+  // picture lines.
+  for (int id : {110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 175, 176, 177, 178, 179,
+                 130, 131, 132, 133, 134, 136, 140, 151})
     std::printf("field.%d=%s\n", id, Text(GetDlgItem(editor, id)).c_str());
   RECT rect;
   GetWindowRect(editor, &rect);

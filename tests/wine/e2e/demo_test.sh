@@ -23,11 +23,11 @@ screen=$(xdpyinfo | awk '/dimensions:/ {print $2}' | tr x ,)
 check "panel screenshot is the panel" "$(size "$out/panel.png")" "500,200"
 check "English panel screenshot" "$(size "$out/panel-english.png")" "500,200"
 # The windows' client areas at 96 DPI (460 x 386, and the editor's smallest,
-# 780 x 648) with the frames Wine draws, the editor's a sizing one.
+# 840 x 732) with the frames Wine draws, the editor's a sizing one.
 check "player screenshots in Russian and English" \
   "$(size "$out/player.png") $(size "$out/player-english.png")" "466,411 466,411"
 check "editor screenshots in Russian and English" \
-  "$(size "$out/editor.png") $(size "$out/editor-english.png")" "788,675 788,675"
+  "$(size "$out/editor.png") $(size "$out/editor-english.png")" "848,759 848,759"
 for name in smooth-strobe discrete-strobe circles grid; do
   check "$name screenshot covers the screen" "$(size "$out/$name.png")" "$screen"
 done

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Catches a player or editor that does not scale with the display (its
-# window not 1.5 times as large at 144 DPI, a text cut in its control), an
-# editor whose table and picture do not grow with its window or whose fields
-# leave their places, a full-screen window that does not cover the screen at
+# window not 1.5 times as large at 144 DPI, a text cut in its control or a
+# column's header cut in its list), an editor whose table and picture do
+# not grow with its window or whose fields leave their places, a
+# full-screen window that does not cover the screen at
 # its size in pixels, and a flicker the display cannot show that is not
 # named before Start. At 96 DPI in the harness's own session, and at 144 in
 # a session of its own (Wine keeps the DPI its session's first program saw),
@@ -46,21 +47,30 @@ check_layout() {
   driver player-click 28 >/dev/null
   driver editor-wait 10000 >/dev/null
   driver layout editor >"$E2E_WORK/editor-$dpi.txt"
-  check "$dpi DPI: the editor opens at its smallest size, today's scaled" \
-    "$(value client "$E2E_WORK/editor-$dpi.txt")" "$(scaled 780 "$dpi"),$(scaled 648 "$dpi")"
+  check "$dpi DPI: the editor opens at its smallest size, 840 x 732 scaled" \
+    "$(value client "$E2E_WORK/editor-$dpi.txt")" "$(scaled 840 "$dpi"),$(scaled 732 "$dpi")"
   check "$dpi DPI: no text of the editor is cut $(grep '^cut\.' "$E2E_WORK/editor-$dpi.txt" | tr '\n' ' ')" \
     "$(value cut "$E2E_WORK/editor-$dpi.txt")" 0
-  # 200 pixels wider and 100 taller: the table and the picture take 50 each.
+  # The player's language is the editor's: its longer Russian words fit too.
+  driver player-click 9 >/dev/null
+  sleep 0.5
+  driver layout editor >"$E2E_WORK/russian-$dpi.txt"
+  check "$dpi DPI: nor in Russian $(grep '^cut\.' "$E2E_WORK/russian-$dpi.txt" | tr '\n' ' ')" \
+    "$(value cut "$E2E_WORK/russian-$dpi.txt")" 0
+  # 150 pixels wider and 20 taller (more would pass a screen of 1024 x 768):
+  # the table and the picture take 10 each.
   IFS=, read -r _ _ w h <<<"$(driver editor-state | tr -d '\r' | sed -n 's/^rect=//p')"
-  driver resize-editor $((w + 200)) $((h + 100))
+  driver resize-editor $((w + 150)) $((h + 20))
   sleep 0.5
   driver layout editor >"$E2E_WORK/grown-$dpi.txt"
   grown() { awk -F'[=,]' -v a="$(value "child.$1" "$E2E_WORK/editor-$dpi.txt")" -v b="$(value "child.$1" "$E2E_WORK/grown-$dpi.txt")" \
     'BEGIN { split(a, x, ","); split(b, y, ","); print y[1]-x[1], y[2]-x[2], y[3]-x[3], y[4]-x[4] }'; }
-  check "$dpi DPI: the table grows by 200 x 50" "$(grown 100)" "0 0 200 50"
-  check "$dpi DPI: a field keeps its place below it" "$(grown 110)" "0 50 0 0"
-  check "$dpi DPI: the buttons keep to the right edge" "$(grown 101)" "200 0 0 0"
-  check "$dpi DPI: the picture grows by 200 x 50" "$(grown 150)" "0 50 200 50"
+  check "$dpi DPI: the table grows by 150 x 10" "$(grown 100)" "0 0 150 10"
+  check "$dpi DPI: a field keeps its place below it" "$(grown 110)" "0 10 0 0"
+  check "$dpi DPI: so does a voice's" "$(grown 175)" "0 10 0 0"
+  check "$dpi DPI: the buttons keep to the right edge" "$(grown 101)" "150 0 0 0"
+  check "$dpi DPI: the voices' list grows wide" "$(grown 170)" "0 10 150 0"
+  check "$dpi DPI: the picture grows by 150 x 10" "$(grown 150)" "0 10 150 10"
   check "$dpi DPI: the grown editor cuts no text" "$(value cut "$E2E_WORK/grown-$dpi.txt")" 0
 
   driver player-pattern 1 >/dev/null

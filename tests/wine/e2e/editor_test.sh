@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Catches a session editor that the keyboard alone cannot use to build a
-# session (Tab, typing, the lists' arrows, Ctrl+N, the Save dialog), whose
-# table keys act in a field, that saves other bytes than were built, does
-# not list what it saved, plays other sound than the saved file's, does not
-# follow the player's language or name a wrong value, or lets unsaved
-# changes go without asking, on closing or at the end of the Windows
-# session.
+# session (Tab, typing, the lists' arrows, Ctrl+N, a voice added with
+# Insert in the voices' list, the Save dialog), whose table keys act in a
+# field, that lets a voice's wrong value in or does not name it, that saves
+# other bytes than were built, does not list what it saved, plays other
+# sound than the saved file's, does not follow the player's language or
+# name a wrong value, or lets unsaved changes go without asking, on closing
+# or at the end of the Windows session.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -48,7 +49,24 @@ type_in 112 6
 # Alt+Up and Delete belong to the table: in a field they move and remove
 # nothing, as the saved bytes show.
 press alt+Up
+# A voice under the third segment: Insert in the voices' list adds one, its
+# kind taking the keyboard; isochronic pulses (two down the list) at a
+# sliding carrier, their rate the light's (f, as a new voice has it), a
+# square gate. A carrier out of range is named and kept out.
 press Tab Tab Tab Tab Tab Tab Tab
+read_state_until focus 170
+press Insert
+read_state_until focus 175
+check_state "Insert in the voices' list adds a voice, its kind with the keyboard" voices 1
+press Down Down Tab
+type_in 176 20001
+read_state_until field.120 "Carrier, Hz: carrier 20001 is out of range 0..20000"
+check_state "a voice's wrong value is named" field.120 "Carrier, Hz: carrier 20001 is out of range 0..20000"
+press shift+Tab Tab
+type_in 176 300..250
+press Tab Tab
+type_in 178 12
+press Tab Down Tab
 type_in 130 "Made here"
 press Tab Tab
 type_in 132 1s
@@ -64,8 +82,8 @@ sleep 0.5
 xdotool type --delay 20 "$(windows_path "$saved")"
 press Return
 for _ in $(seq 100); do [ -s "$saved" ] && break; sleep 0.1; done
-check "the file holds the session as built, the title first" "$(od -An -c "$saved" | tr -s ' \n' ' ')" \
-  "$(printf 'title en Made here\r\nfade-in 1s\r\n2s 2 12 8 volume 20\r\n3s 1 8 volume 40\r\n1.5s 3 6 volume 20\r\n' |
+check "the file holds the session as built, the title first, the voice under its segment" "$(od -An -c "$saved" | tr -s ' \n' ' ')" \
+  "$(printf 'title en Made here\r\nfade-in 1s\r\n2s 2 12 8 volume 20\r\n3s 1 8 volume 40\r\n1.5s 3 6 volume 20\r\n  isochronic 300..250 f 12 square\r\n' |
     od -An -c | tr -s ' \n' ' ')"
 "$TESSOVANT_HOST_DIR/render-sound" --session "$saved" --raw --output "$E2E_WORK/reference.raw"
 check "render-sound reads it as 26 blocks" \
@@ -122,6 +140,6 @@ driver player-message 10000 7 >"$E2E_WORK/question.txt"
 check "closing the editor asks" "$(value title "$E2E_WORK/question.txt")" "Редактор сеанса"
 sleep 0.5
 check "No closes it" "$(driver editor-state >/dev/null; echo $?)" 1
-check "the file is as saved" "$(grep -c . "$saved")" 5
+check "the file is as saved" "$(grep -c . "$saved")" 6
 
 finish

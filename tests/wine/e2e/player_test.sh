@@ -3,7 +3,9 @@
 # code page, does not start in the user's language, lists a bad file or one
 # whose music is missing, or words it in the wrong language, loses a name
 # outside code page 1251, plays sound other than render-sound's (levels,
-# noise and music beside the session included) or light off the schedule,
+# noise and music beside the session included, and voices of every kind,
+# sliding, following the light and carried from one segment into the next,
+# at a volume below 100 through a pause) or light off the schedule,
 # the segments' colours and the fades, or does not end on time, also after a
 # sound outage.
 source "$(dirname "$0")/e2e.sh"
@@ -147,13 +149,27 @@ check "render-sound.exe in the same folder writes the same sound" \
 # sound goes on where it stopped, the captured sound is render-sound's at the
 # volume slider's level once the one run of silence at the pause is taken
 # out, and meanwhile the window stays up, dark, with Pause reading Resume.
+# The session is of voices, every kind of them beside the music: slides of
+# a carrier and of levels, an isochronic rate that is the light's (f), and
+# a binaural voice that goes on into the second segment from its phase.
 stop_program
-printf '6s 1 8\n' >"$E2E_WORK/pause.txt"
-"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.txt" --volume 40 --raw \
+cat >"$folder/voices.txt" <<'SESSION'
+music дождь.wav 30
+3s 1 8 volume 20
+  binaural 200..150 10 15
+  isochronic 300 f 10 smooth
+  noise brown 0..20
+  music 20
+3s 0 8 6
+  binaural 150 10 15..5
+  monaural 250 -4 10
+  tone 441 8 triangle
+SESSION
+"$TESSOVANT_HOST_DIR/render-sound" --session "$folder/voices.txt" --volume 40 --raw \
   --output "$E2E_WORK/reference.raw"
 rm -f "$capture"
 E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
-start_player "$capture" "$E2E_WORK/pause.txt"
+start_player "$capture" "$folder/voices.txt"
 driver player-pattern 2 >/dev/null
 driver player-volume 40 >/dev/null
 driver player-click 10 >/dev/null

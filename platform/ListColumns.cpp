@@ -1,0 +1,44 @@
+#include "platform/ListColumns.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/DpiScale.h"
+
+namespace {
+
+// The header's text between its margins and, at the right, its divider's
+// edge; the margin is the header's own where it tells it.
+int HeaderRoom(HWND list, int dpi) {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+  if (margin <= 0) margin = ScaledForDpi(6, dpi);
+  return 2 * margin + ScaledForDpi(2, dpi);
+}
+
+int TextWidth(HDC dc, const wchar_t* text) {
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+  return size.cx;
+}
+
+}  // namespace
+
+void FitColumnsToHeaders(HWND list, const int* widthsAt96, int count, int dpi, HFONT font) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  const int room = HeaderRoom(list, dpi);
+  for (int i = 0; i < count; i++) {
+    wchar_t text[128] = L"";
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = sizeof text / sizeof text[0];
+    SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    const int width = std::max(ScaledForDpi(widthsAt96[i], dpi), TextWidth(dc, text) + room);
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i), width);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+}
