@@ -35,6 +35,132 @@ const char MusicAccepted[] = "; подходят файлы WAV: 16-битный
 
 std::string MusicFileName(const SessionError& e) { return "файл музыки " + Quoted(e.field); }
 
+// The voices an .sbg tone-set may hold, said after a voice that is refused.
+const char SbgVoices[] = "-, C+B/A, C-B/A, C/A, C@P/A, pink/A, white/A, brown/A, bell+F/A, "
+                         "spin:W+B/A или mix/A";
+
+std::string SbgOptionTakes(const std::string& option) {
+  if (option == "-T") return "время суток, чч:мм или чч:мм:сс";
+  if (option == "-L") return "длительность, чч:мм или чч:мм:сс";
+  if (option == "-F") return "время перехода в миллисекундах, не больше 86400000";
+  if (option == "-q") return "целое число больше 0";
+  if (option == "-w") return "форма волны: sine, square, triangle или sawtooth";
+  if (option == "-m") return "файл";
+  return "целое число";
+}
+
+std::string SbgOptionValue(const SessionError& e) {
+  const std::string takes = "после " + e.word + " нужно указать " + SbgOptionTakes(e.word);
+  return e.field.empty() ? takes + ", а значения нет" : takes + "; " + Quoted(e.field) + " не подходит";
+}
+
+std::string SbgOptionRefused(const SessionError& e) {
+  if (e.word == "-p")
+    return Quoted(e.field) + ": встроенные программы (-p) не импортируются; запишите наборы тонов "
+                             "и строки времени программы";
+  if (e.word == "-i")
+    return Quoted(e.field) + ": тоны, заданные через -i, не импортируются; запишите их набором "
+                             "тонов и строкой времени";
+  std::string taken;
+  if (e.word == "-q") taken = "; подходит -q 1, то же, что -S";
+  if (e.word == "-r") taken = "; сеансы звучат с частотой 44100 кадров в секунду (-r 44100)";
+  if (e.word == "-b") taken = "; подходит -b 16";
+  if (e.word == "-V") taken = "; подходит -V 100";
+  if (e.word == "-w") taken = "; подходит -w sine (простой тон берёт другую форму как square:C/A)";
+  return Quoted(e.field) + " меняет звук так, как импорт повторить не может" + taken;
+}
+
+std::string SbgValueRange(const std::string& value) {
+  if (value == "carrier") return "несущая частота вне диапазона 0..20000 Гц";
+  if (value == "beat") return "частота биений вне диапазона -100..100 Гц";
+  if (value == "pulse") return "частота импульсов вне диапазона 0.10..100 Гц";
+  if (value == "spin") return "частота вращения вне диапазона -100..100 Гц";
+  if (value == "width") return "ширина вне диапазона -20000..20000 микросекунд";
+  if (value == "level") return "уровень вне диапазона 0..100";
+  return "значение " + value + " вне диапазона";
+}
+
+std::string SbgVoiceNotSupported(const SessionError& e) {
+  if (e.word == "waveNN")
+    return Quoted(e.field) + ": собственные формы волны файла (waveNN) не импортируются";
+  return Quoted(e.field) + ": голоса " + e.word + " не импортируются; голос — это " + SbgVoices;
+}
+
+// The .sbg reader's problems.
+std::string RussianSbgProblem(const SessionError& e) {
+  switch (e.problem) {
+    case SessionProblem::SbgOptionLate:
+      return "параметр " + Quoted(e.field) + " стоит после строки " + Number(e.count) +
+             ", первого набора тонов или строки времени; параметры пишутся в начале файла";
+    case SessionProblem::SbgOptionUnknown:
+      return Quoted(e.field) + " — не параметр, который берёт импорт: -S, -E, -T, -L, -F, -q 1, "
+                               "-r 44100, -m ФАЙЛ, а также -Q, -D, -W, -O, -o, -R и -N, которые "
+                               "не меняют звука";
+    case SessionProblem::SbgOptionValue:
+      return SbgOptionValue(e);
+    case SessionProblem::SbgOptionRefused:
+      return SbgOptionRefused(e);
+    case SessionProblem::SbgStartConflict:
+      return "-T (строка " + Number(e.count) +
+             ") и -S или -q одновременно задают начало сеанса; оставьте что-то одно";
+    case SessionProblem::SbgVoiceForm:
+      return Quoted(e.field) + " — не голос: " + SbgVoices;
+    case SessionProblem::SbgVoiceNotSupported:
+      return SbgVoiceNotSupported(e);
+    case SessionProblem::SbgWaveformPrefix:
+      return Quoted(e.field) + ": форма волны, отличная от sine, допустима только у простого тона "
+                               "C/A, например square:200/10";
+    case SessionProblem::SbgVoiceValue:
+      return Quoted(e.field) + ": " + SbgValueRange(e.word);
+    case SessionProblem::SbgTooManyVoices:
+      return "в наборе тонов голосов: " + Number(e.count) + ", а можно не больше " + Number(e.limit);
+    case SessionProblem::SbgBlockOpen:
+      return "блок " + e.word + " открывается одной { после имени: " + e.word + ": {";
+    case SessionProblem::SbgBlockLine:
+      return Quoted(e.field) + " в блоке: каждая его строка начинается с относительного времени, "
+                               "например +00:10 alpha, а заканчивается блок строкой из одной }";
+    case SessionProblem::SbgBlockEmpty:
+      return "в блоке " + e.word + " нет ни одной строки";
+    case SessionProblem::SbgBlockUnclosed:
+      return "блок " + e.word + " не закрыт строкой из одной }";
+    case SessionProblem::SbgBlockCallsItself:
+      return "блок " + e.word + " вызывает сам себя и никогда бы не кончился";
+    case SessionProblem::SbgBlocksTooDeep:
+      return "блок " + e.word + " вложен в другие блоки глубже, чем на " + Number(e.count);
+    case SessionProblem::SbgTimeForm:
+      return Quoted(e.field) + " — не время (чч:мм, чч:мм:сс или NOW, за ними, возможно, +чч:мм) "
+                               "и не определение (имя, двоеточие и пробел)";
+    case SessionProblem::SbgRelativeFirst:
+      return Quoted(e.field) + " отсчитывается от последнего абсолютного времени (NOW или чч:мм), "
+                               "а его выше нет";
+    case SessionProblem::SbgNowAndClock:
+      return Quoted(e.field) + " и строка " + Number(e.count) +
+             " смешивают NOW и время по часам (в том числе -T), и файл звучал бы по-разному в "
+             "зависимости от часа запуска; отсчитывайте всё от NOW или всё по часам";
+    case SessionProblem::SbgFadeForm:
+      return Quoted(e.field) +
+             " — не имя и не переходы: два знака, < - или =, а затем > - или =";
+    case SessionProblem::SbgUnknownName:
+      if (e.field.empty()) return "после времени не назван набор тонов или блок";
+      return Quoted(e.field) + " — не набор тонов и не блок, определённый выше этой строки";
+    case SessionProblem::SbgTrailing:
+      return Quoted(e.field) + " после имени; за ним может стоять только ->";
+    case SessionProblem::SbgLongerThanDay:
+      return "строки времени до этой охватывают больше 24 часов";
+    case SessionProblem::SbgTooManyTimeLines:
+      return "строк времени с раскрытыми блоками больше " + Number(e.count);
+    case SessionProblem::SbgNoTimeLine:
+      return "нет строки времени, например 00:00 alpha, которая говорит, когда звучит набор тонов";
+    case SessionProblem::SbgMixWithoutFile:
+      return "набор тонов " + e.word + " играет mix/, звук файла из -m, а файл не указан";
+    case SessionProblem::SbgEmpty:
+      if (e.word == "-L") return "сеанс пуст: -L не даёт ему длительности";
+      return "сеанс пуст: -E заканчивает его на последней строке времени, где он и начинается";
+    default:
+      return "";
+  }
+}
+
 }  // namespace
 
 std::string RussianSessionProblem(const SessionError& e) {
@@ -118,6 +244,8 @@ std::string RussianSessionProblem(const SessionError& e) {
       return MusicFileName(e) + " не содержит звука";
     case SessionProblem::MusicReadFailed:
       return "чтение файла музыки " + Quoted(e.field) + " не удалось";
+    default:
+      return RussianSbgProblem(e);
   }
   return "";
 }

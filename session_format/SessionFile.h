@@ -101,6 +101,34 @@ enum class SessionProblem {
   MusicEmpty,       // no frames
   // ... and while it plays: a read failed (render-sound stops).
   MusicReadFailed,
+  // SBaGen's .sbg files (session_format/sbg/):
+  SbgOptionLate,         // field: the option; count: the first line that is not one
+  SbgOptionUnknown,      // field: the option
+  SbgOptionValue,        // word: the option; field: its value, empty if missing
+  SbgOptionRefused,      // word: the option; field: as written
+  SbgStartConflict,      // count: the line of -T
+  SbgVoiceForm,          // field: the voice
+  SbgVoiceNotSupported,  // word: its kind, such as bspin or waveNN; field: the voice
+  SbgWaveformPrefix,     // field: the voice
+  SbgVoiceValue,         // word: carrier, beat, pulse, spin, width or level; field: the voice
+  SbgTooManyVoices,      // count: the voices; limit: 16
+  SbgBlockOpen,          // word: the block's name
+  SbgBlockLine,          // field: the line
+  SbgBlockEmpty,         // word: the block's name
+  SbgBlockUnclosed,      // word: the block's name
+  SbgBlockCallsItself,   // word: the block's name
+  SbgBlocksTooDeep,      // word: the block's name; count: the most blocks within blocks
+  SbgTimeForm,           // field: the time
+  SbgRelativeFirst,      // field: the time
+  SbgNowAndClock,        // field: the time; count: the line of the other kind of time
+  SbgFadeForm,           // field: the fades
+  SbgUnknownName,        // field: the name; empty where there is none
+  SbgTrailing,           // field: what follows the name
+  SbgLongerThanDay,
+  SbgTooManyTimeLines,   // count: the most
+  SbgNoTimeLine,
+  SbgMixWithoutFile,     // word: the tone-set's name
+  SbgEmpty,              // word: -E or -L, which ends the session where it starts
 };
 
 struct SessionError {

@@ -32,6 +32,134 @@ const char MusicAccepted[] = "; accepted: WAV files of 16-bit PCM at 44100 Hz, m
 
 std::string MusicFile(const SessionError& e) { return "music file '" + e.field + "'"; }
 
+// The voices an .sbg tone-set may hold, said after a voice that is refused.
+const char SbgVoices[] = "-, C+B/A, C-B/A, C/A, C@P/A, pink/A, white/A, brown/A, bell+F/A, "
+                         "spin:W+B/A or mix/A";
+
+std::string Quoted(const std::string& field) { return "'" + field + "'"; }
+
+std::string SbgOptionTakes(const std::string& option) {
+  if (option == "-T") return "a time of day, hh:mm or hh:mm:ss";
+  if (option == "-L") return "a length, hh:mm or hh:mm:ss";
+  if (option == "-F") return "a fade in milliseconds, up to 86400000";
+  if (option == "-q") return "a whole number above 0";
+  if (option == "-w") return "a waveform: sine, square, triangle or sawtooth";
+  if (option == "-m") return "a file";
+  return "a whole number";
+}
+
+std::string SbgOptionValue(const SessionError& e) {
+  const std::string takes = e.word + " takes " + SbgOptionTakes(e.word);
+  return e.field.empty() ? takes + ", and it is missing" : takes + "; not " + Quoted(e.field);
+}
+
+std::string SbgOptionRefused(const SessionError& e) {
+  if (e.word == "-p")
+    return Quoted(e.field) + ": built-in programs (-p) cannot be imported; write the program's "
+                             "tone-sets and time lines instead";
+  if (e.word == "-i")
+    return Quoted(e.field) + ": tones given with -i cannot be imported; write them as a tone-set "
+                             "and a time line";
+  std::string taken;
+  if (e.word == "-q") taken = "; taken: -q 1, the same as -S";
+  if (e.word == "-r") taken = "; sessions play at 44100 frames a second (-r 44100)";
+  if (e.word == "-b") taken = "; taken: -b 16";
+  if (e.word == "-V") taken = "; taken: -V 100";
+  if (e.word == "-w") taken = "; taken: -w sine (a plain tone takes another one as square:C/A)";
+  return Quoted(e.field) + " changes the sound in a way the import cannot follow" + taken;
+}
+
+std::string SbgValueRange(const std::string& value) {
+  if (value == "carrier") return "its carrier is out of range 0..20000 Hz";
+  if (value == "beat") return "its beat is out of range -100..100 Hz";
+  if (value == "pulse") return "its pulse rate is out of range 0.10..100 Hz";
+  if (value == "spin") return "its spin rate is out of range -100..100 Hz";
+  if (value == "width") return "its width is out of range -20000..20000 microseconds";
+  if (value == "level") return "its level is out of range 0..100";
+  return "its " + value + " is out of range";
+}
+
+std::string SbgVoiceNotSupported(const SessionError& e) {
+  if (e.word == "waveNN") return Quoted(e.field) + ": waveforms of a file's own (waveNN) cannot be imported";
+  return Quoted(e.field) + ": " + e.word + " voices cannot be imported; a voice is " + SbgVoices;
+}
+
+// The .sbg reader's problems.
+std::string EnglishSbgProblem(const SessionError& e) {
+  switch (e.problem) {
+    case SessionProblem::SbgOptionLate:
+      return "option " + Quoted(e.field) + " comes after line " + Number(e.count) +
+             ", the first tone-set or time line; options stand at the top of the file";
+    case SessionProblem::SbgOptionUnknown:
+      return Quoted(e.field) + " is not an option this import takes: -S, -E, -T, -L, -F, -q 1, "
+                               "-r 44100, -m FILE, and -Q, -D, -W, -O, -o, -R and -N, which "
+                               "change nothing heard";
+    case SessionProblem::SbgOptionValue:
+      return SbgOptionValue(e);
+    case SessionProblem::SbgOptionRefused:
+      return SbgOptionRefused(e);
+    case SessionProblem::SbgStartConflict:
+      return "-T (line " + Number(e.count) +
+             ") and -S or -q both say where the session starts; keep one of them";
+    case SessionProblem::SbgVoiceForm:
+      return Quoted(e.field) + " is not a voice: " + SbgVoices;
+    case SessionProblem::SbgVoiceNotSupported:
+      return SbgVoiceNotSupported(e);
+    case SessionProblem::SbgWaveformPrefix:
+      return Quoted(e.field) +
+             ": a waveform other than sine is taken on plain tones C/A only, such as square:200/10";
+    case SessionProblem::SbgVoiceValue:
+      return Quoted(e.field) + ": " + SbgValueRange(e.word);
+    case SessionProblem::SbgTooManyVoices:
+      return "a tone-set of " + Number(e.count) + " voices; at most " + Number(e.limit);
+    case SessionProblem::SbgBlockOpen:
+      return "block " + e.word + " opens with { alone after its name: " + e.word + ": {";
+    case SessionProblem::SbgBlockLine:
+      return Quoted(e.field) + " in a block: each of its lines starts with a relative time, such "
+                               "as +00:10 alpha, and a } alone ends it";
+    case SessionProblem::SbgBlockEmpty:
+      return "block " + e.word + " holds no lines";
+    case SessionProblem::SbgBlockUnclosed:
+      return "block " + e.word + " has no } on a line of its own to end it";
+    case SessionProblem::SbgBlockCallsItself:
+      return "block " + e.word + " calls itself and would never end";
+    case SessionProblem::SbgBlocksTooDeep:
+      return "block " + e.word + " lies more than " + Number(e.count) + " blocks deep within blocks";
+    case SessionProblem::SbgTimeForm:
+      return Quoted(e.field) + " is not a time (hh:mm, hh:mm:ss or NOW, then perhaps +hh:mm) "
+                               "nor a definition (a name, a colon and a space)";
+    case SessionProblem::SbgRelativeFirst:
+      return Quoted(e.field) +
+             " counts from the last absolute time (NOW or hh:mm), and none comes before it";
+    case SessionProblem::SbgNowAndClock:
+      return Quoted(e.field) + " and line " + Number(e.count) +
+             " mix NOW and clock times (-T among them), which would sound different at each "
+             "hour the file starts; time it all from NOW or all by the clock";
+    case SessionProblem::SbgFadeForm:
+      return Quoted(e.field) +
+             " is neither a name nor fades: two characters, < - or = and then > - or =";
+    case SessionProblem::SbgUnknownName:
+      if (e.field.empty()) return "the time names no tone-set or block to play";
+      return Quoted(e.field) + " is not a tone-set or block defined above this line";
+    case SessionProblem::SbgTrailing:
+      return Quoted(e.field) + " after the name; only -> may follow it";
+    case SessionProblem::SbgLongerThanDay:
+      return "the time lines up to this one go round more than 24 hours";
+    case SessionProblem::SbgTooManyTimeLines:
+      return "more than " + Number(e.count) + " time lines with the blocks written out";
+    case SessionProblem::SbgNoTimeLine:
+      return "no time line, such as 00:00 alpha, says when a tone-set plays";
+    case SessionProblem::SbgMixWithoutFile:
+      return "tone-set " + e.word + " plays mix/, the sound of the file that -m names, and the "
+                                    "file names none";
+    case SessionProblem::SbgEmpty:
+      if (e.word == "-L") return "the session is empty: -L gives it no length";
+      return "the session is empty: -E ends it at its last time line, where it starts";
+    default:
+      return "";
+  }
+}
+
 }  // namespace
 
 std::string EnglishSessionProblem(const SessionError& e) {
@@ -112,6 +240,8 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return MusicFile(e) + " holds no sound";
     case SessionProblem::MusicReadFailed:
       return "reading " + MusicFile(e) + " failed";
+    default:
+      return EnglishSbgProblem(e);
   }
   return "";
 }

@@ -118,6 +118,28 @@ TEST(PlayerText, EveryProblemHasRussianWordsNamingTheSameValues) {
       }
     }
   }
+  // The .sbg import's problems, with the words their wording depends on.
+  for (const char* word : {"-p", "-i", "-q", "-r", "-T", "-F", "-m", "-E", "-L", "waveNN", "bspin",
+                           "carrier", "beat", "pulse", "spin", "width", "level", "alpha"}) {
+    for (int kind = static_cast<int>(SessionProblem::SbgOptionLate);
+         kind <= static_cast<int>(SessionProblem::SbgEmpty); kind++) {
+      for (const char* field : {"x7", ""}) {
+        SessionError error{3, static_cast<SessionProblem>(kind), word, field, 123, 456, "", ""};
+        const std::string english = EnglishSessionProblem(error);
+        const std::string russian = RussianSessionProblem(error);
+        EXPECT_FALSE(english.empty()) << kind << " " << word;
+        EXPECT_TRUE(HasCyrillic(russian)) << kind << " " << word << ": " << russian;
+        // A voice's value is named by a key that each language words its own way.
+        const bool key = error.problem == SessionProblem::SbgVoiceValue;
+        for (const std::string& value : {std::string(key ? "" : word), std::string(field),
+                                         std::string("123"), std::string("456")}) {
+          if (!value.empty() && english.find(value) != std::string::npos) {
+            EXPECT_NE(russian.find(value), std::string::npos) << kind << ": " << russian;
+          }
+        }
+      }
+    }
+  }
 }
 
 // Catches a message about a bad file in the wrong language, or without its
