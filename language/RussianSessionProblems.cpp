@@ -42,7 +42,7 @@ const char SbgVoices[] = "-, C+B/A, C-B/A, C/A, C@P/A, pink/A, white/A, brown/A,
 std::string SbgOptionTakes(const std::string& option) {
   if (option == "-T") return "время суток, чч:мм или чч:мм:сс";
   if (option == "-L") return "длительность, чч:мм или чч:мм:сс";
-  if (option == "-F") return "время перехода в миллисекундах, не больше 86400000";
+  if (option == "-F") return "время перехода в миллисекундах";
   if (option == "-q") return "целое число больше 0";
   if (option == "-w") return "форма волны: sine, square, triangle или sawtooth";
   if (option == "-m") return "файл";
@@ -50,7 +50,8 @@ std::string SbgOptionTakes(const std::string& option) {
 }
 
 std::string SbgOptionValue(const SessionError& e) {
-  const std::string takes = "после " + e.word + " нужно указать " + SbgOptionTakes(e.word);
+  const std::string takes = "после " + e.word + " нужно указать " + SbgOptionTakes(e.word) +
+                            (e.limit ? ", не больше " + Number(e.limit) : "");
   return e.field.empty() ? takes + ", а значения нет" : takes + "; " + Quoted(e.field) + " не подходит";
 }
 
@@ -71,12 +72,13 @@ std::string SbgOptionRefused(const SessionError& e) {
 }
 
 std::string SbgValueRange(const std::string& value) {
-  if (value == "carrier") return "несущая частота вне диапазона 0..20000 Гц";
-  if (value == "beat") return "частота биений вне диапазона -100..100 Гц";
-  if (value == "pulse") return "частота импульсов вне диапазона 0.10..100 Гц";
-  if (value == "spin") return "частота вращения вне диапазона -100..100 Гц";
-  if (value == "width") return "ширина вне диапазона -20000..20000 микросекунд";
-  if (value == "level") return "уровень вне диапазона 0..100";
+  const std::string limits = " вне диапазона " + SbgValueLimits(value);
+  if (value == "carrier") return "несущая частота" + limits + " Гц";
+  if (value == "beat") return "частота биений" + limits + " Гц";
+  if (value == "pulse") return "частота импульсов" + limits + " Гц";
+  if (value == "spin") return "частота вращения" + limits + " Гц";
+  if (value == "width") return "ширина" + limits + " микросекунд";
+  if (value == "level") return "уровень" + limits;
   return "значение " + value + " вне диапазона";
 }
 

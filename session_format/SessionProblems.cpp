@@ -41,7 +41,7 @@ std::string Quoted(const std::string& field) { return "'" + field + "'"; }
 std::string SbgOptionTakes(const std::string& option) {
   if (option == "-T") return "a time of day, hh:mm or hh:mm:ss";
   if (option == "-L") return "a length, hh:mm or hh:mm:ss";
-  if (option == "-F") return "a fade in milliseconds, up to 86400000";
+  if (option == "-F") return "a fade in milliseconds";
   if (option == "-q") return "a whole number above 0";
   if (option == "-w") return "a waveform: sine, square, triangle or sawtooth";
   if (option == "-m") return "a file";
@@ -49,7 +49,8 @@ std::string SbgOptionTakes(const std::string& option) {
 }
 
 std::string SbgOptionValue(const SessionError& e) {
-  const std::string takes = e.word + " takes " + SbgOptionTakes(e.word);
+  const std::string takes = e.word + " takes " + SbgOptionTakes(e.word) +
+                            (e.limit ? ", up to " + Number(e.limit) : "");
   return e.field.empty() ? takes + ", and it is missing" : takes + "; not " + Quoted(e.field);
 }
 
@@ -70,12 +71,13 @@ std::string SbgOptionRefused(const SessionError& e) {
 }
 
 std::string SbgValueRange(const std::string& value) {
-  if (value == "carrier") return "its carrier is out of range 0..20000 Hz";
-  if (value == "beat") return "its beat is out of range -100..100 Hz";
-  if (value == "pulse") return "its pulse rate is out of range 0.10..100 Hz";
-  if (value == "spin") return "its spin rate is out of range -100..100 Hz";
-  if (value == "width") return "its width is out of range -20000..20000 microseconds";
-  if (value == "level") return "its level is out of range 0..100";
+  const std::string limits = " is out of range " + SbgValueLimits(value);
+  if (value == "carrier") return "its carrier" + limits + " Hz";
+  if (value == "beat") return "its beat" + limits + " Hz";
+  if (value == "pulse") return "its pulse rate" + limits + " Hz";
+  if (value == "spin") return "its spin rate" + limits + " Hz";
+  if (value == "width") return "its width" + limits + " microseconds";
+  if (value == "level") return "its level" + limits;
   return "its " + value + " is out of range";
 }
 

@@ -19,7 +19,8 @@ bool OptionValue(const std::vector<std::string>& words, size_t& i, size_t j, std
   } else if (i + 1 < words.size()) {
     value = words[++i];
   } else {
-    return Problem(error, SessionProblem::SbgOptionValue, option, "");
+    const uint64_t most = words[i][j] == 'F' ? SbgDayMs : 0;
+    return Problem(error, SessionProblem::SbgOptionValue, option, "", 0, most);
   }
   return true;
 }
@@ -66,7 +67,7 @@ bool ValueOption(char letter, const std::string& value, uint64_t line, SbgReadin
       return true;
     case 'F':
       if (!Digits(value, SbgDayMs, number))
-        return Problem(error, SessionProblem::SbgOptionValue, option, Printable(value));
+        return Problem(error, SessionProblem::SbgOptionValue, option, Printable(value), 0, SbgDayMs);
       file.fadeMs = static_cast<uint32_t>(number);
       return true;
     case 'q':

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "session_format/SessionFields.h"
+#include "session_format/SessionLimits.h"
 #include "session_format/TextFields.h"
 #include "session_format/sbg/SbgFile.h"
 
@@ -213,19 +214,20 @@ SbgWave Prefixed(std::string& word, bool& prefixed) {
 
 bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
-// Our voices' ranges, in hundredths: a carrier 0..20000 Hz, a beat or spin
-// rate -100..100 Hz, a pulse 0.10..100 Hz, a spin's width up to 20000 us
-// either way, a level 0..100.
+// What our voices can say (session_format/SessionLimits.h), in hundredths.
 bool CheckRanges(const SbgVoice& v, const std::string& word, SessionError& error) {
   const bool tone = v.type == SbgVoiceType::Binaural || v.type == SbgVoiceType::Isochronic ||
                     v.type == SbgVoiceType::Bell;
+  const bool spin = v.type == SbgVoiceType::Spin;
   const char* wrong = nullptr;
-  if (!InRange(v.amplitude, 0, 10000)) wrong = "level";
-  if (tone && !InRange(v.carrier, 0, 2000000)) wrong = "carrier";
-  if (v.type == SbgVoiceType::Binaural && !InRange(v.beat, -10000, 10000)) wrong = "beat";
-  if (v.type == SbgVoiceType::Isochronic && !InRange(v.beat, 10, 10000)) wrong = "pulse";
-  if (v.type == SbgVoiceType::Spin && !InRange(v.beat, -10000, 10000)) wrong = "spin";
-  if (v.type == SbgVoiceType::Spin && !InRange(v.width, -2000000, 2000000)) wrong = "width";
+  if (!InRange(v.amplitude, 0, static_cast<int32_t>(FullLevel * 100))) wrong = "level";
+  if (tone && !InRange(v.carrier, 0, MostSbgCarrier)) wrong = "carrier";
+  if (v.type == SbgVoiceType::Binaural && !InRange(v.beat, -MostSbgBeat, MostSbgBeat))
+    wrong = "beat";
+  if (v.type == SbgVoiceType::Isochronic && !InRange(v.beat, LeastSbgPulse, MostSbgPulse))
+    wrong = "pulse";
+  if (spin && !InRange(v.beat, -MostSbgBeat, MostSbgBeat)) wrong = "spin";
+  if (spin && !InRange(v.width, -MostSbgWidth, MostSbgWidth)) wrong = "width";
   if (wrong) return Problem(error, SessionProblem::SbgVoiceValue, wrong, Printable(word));
   return true;
 }
