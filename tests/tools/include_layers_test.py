@@ -17,6 +17,7 @@ ROOMS = [
     "platform",             # thin layers over Windows, window-free path arithmetic
     "resources",            # the images of the programs' resources
     "session_format",       # the session file format
+    "session_format/sbg",   # SBaGen's .sbg files, read and laid out as stretches
     "sound",                # synthesis, the mix of a session, the audio worker
     "sound/render_sound",   # the render-sound tool
     "visual",               # patterns, the visual worker and its tick
