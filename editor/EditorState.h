@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "session_format/SessionDocument.h"
+#include "session_format/document/SessionDocument.h"
 
 // How the editor names what it edits in its title: a file by its name, a
 // copy of a library session by the session's title, or a new session.

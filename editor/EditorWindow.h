@@ -10,7 +10,7 @@
 
 #include "editor/EditorMessages.h"
 #include "editor/EditorState.h"
-#include "session_format/SessionDocument.h"
+#include "session_format/document/SessionDocument.h"
 
 // Shows the document in the editor, made if it is not up, owned by owner,
 // which it tells what it wants by the messages of EditorMessages.h. Changes

@@ -30,6 +30,43 @@ std::string DirectiveTakes(const SessionError& e) {
   return e.word + " принимает одну ДЛИТЕЛЬНОСТЬ, например " + e.word + " 20s" + given;
 }
 
+// What each kind of voice takes after its word.
+std::string VoiceTakes(const std::string& kind) {
+  if (kind == "binaural" || kind == "monaural")
+    return "НЕСУЩАЯ БИЕНИЯ УРОВЕНЬ, например " + kind + " 200 10 15";
+  if (kind == "isochronic")
+    return "НЕСУЩАЯ ИМПУЛЬСЫ УРОВЕНЬ [ФОРМА], например isochronic 200 10 15 square";
+  if (kind == "tone") return "НЕСУЩАЯ УРОВЕНЬ [ФОРМА], например tone 200 15";
+  if (kind == "noise") return "ЦВЕТ УРОВЕНЬ, например noise pink 30";
+  return "УРОВЕНЬ, например music 40";
+}
+
+// A voice's value by its name in the file's messages; any other word as it is.
+std::string ValueName(const std::string& value) {
+  if (value == "carrier") return "несущая частота";
+  if (value == "beat") return "частота биений";
+  if (value == "rate") return "частота импульсов";
+  if (value == "level") return "уровень голоса";
+  return value;
+}
+
+std::string ValueForm(const std::string& value) {
+  if (value == "level") return "не проценты с не более чем двумя знаками, например 15 или 1.5";
+  const std::string hertz = "не число герц с не более чем двумя знаками, например 200 или 7.5";
+  return value == "carrier" ? hertz : hertz + ", и не f";
+}
+
+std::string SlideExample(const std::string& value) {
+  return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
+}
+
+std::string ValueRange(const std::string& value) {
+  if (value == "carrier") return "0..20000";
+  if (value == "beat") return "-100..100";
+  if (value == "rate") return "0.10..100";
+  return "0..100";
+}
+
 // What the player plays, said after every refused music file.
 const char MusicAccepted[] = "; подходят файлы WAV: 16-битный PCM, 44100 Гц, моно или стерео";
 
@@ -225,6 +262,30 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::ColourForm:
       return "colour " + Quoted(e.field) +
              " — не white, red, green, blue, amber, violet и не #RRGGBB";
+    case SessionProblem::VoiceBeforeSegment:
+      return e.word + " — голос, его строка пишется под строкой сегмента, а выше её сегмента нет";
+    case SessionProblem::VoiceKindUnknown:
+      return Quoted(e.field) +
+             " — не голос (binaural, monaural, isochronic, tone, noise или music), не директива "
+             "(fade-in, fade-out, title или music) и не длительность сегмента";
+    case SessionProblem::VoiceFieldCount:
+      return e.word + " принимает " + VoiceTakes(e.word) + "; задано значений: " + Number(e.count);
+    case SessionProblem::VoiceValueForm:
+      return ValueName(e.word) + " " + Quoted(e.field) + " — " + ValueForm(e.word) +
+             " и не переход ПЕРВОЕ..ПОСЛЕДНЕЕ";
+    case SessionProblem::VoiceSlideForm:
+      return ValueName(e.word) + " " + Quoted(e.field) +
+             " — не переход ПЕРВОЕ..ПОСЛЕДНЕЕ из двух чисел, например " + SlideExample(e.word);
+    case SessionProblem::VoiceValueRange:
+      return ValueName(e.word) + " " + e.field + " вне диапазона " + ValueRange(e.word);
+    case SessionProblem::VoiceShapeForm:
+      return "форма " + e.word + " " + Quoted(e.field) + " — не " +
+             (e.word == "tone" ? "sine, square, triangle и не saw"
+                               : "sine, square, triangle, saw и не smooth");
+    case SessionProblem::VoiceTooMany:
+      return "голос " + Number(e.count) + " одного сегмента; у сегмента не больше 16 голосов";
+    case SessionProblem::MusicVoiceAlone:
+      return "голос music играет музыку сеанса, а строки music в файле нет";
     case SessionProblem::TextNotWritable:
       return (e.word == "title" ? "в title " : "в имени файла music ") + Quoted(e.field) +
              " есть # или перенос строки: файл сеанса их в нём не сохранит";

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "session_format/SessionDocument.h"
+#include "session_format/document/SessionDocument.h"
 #include "session_format/SessionFile.h"
 
 struct ListedSession {

@@ -121,13 +121,18 @@ LEVEL_GAP = 3
 LEVEL_ROWS = 25
 # Palette: background, grid, curve, then the fill under the curve from silent
 # to full loudness, so that the fades show as the fill dims; then the noise
-# of each colour, the music and the tones' level.
+# of each colour, the music and the voices' tones.
 NOISE_COLOURS = {"white": (200, 200, 200), "pink": (236, 128, 168), "brown": (160, 96, 48)}
 SESSION_PALETTE = [(0, 0, 0), (56, 56, 56), (255, 196, 64)] + [
     (24 * i // (FILL_LEVELS - 1), 64 * i // (FILL_LEVELS - 1), 128 * i // (FILL_LEVELS - 1))
-    for i in range(FILL_LEVELS)] + list(NOISE_COLOURS.values()) + [(96, 200, 255)]
+    for i in range(FILL_LEVELS)] + list(NOISE_COLOURS.values()) + [(96, 200, 255), (128, 224, 96)]
 NOISE_INDEX = {name: 3 + FILL_LEVELS + i for i, name in enumerate(NOISE_COLOURS)}
 MUSIC_INDEX = 3 + FILL_LEVELS + len(NOISE_COLOURS)
+VOICE_INDEX = MUSIC_INDEX + 1
+# Each voice in the full schedule: KIND CARRIER BEAT LEVEL SHAPE, after the
+# block's eleven fields.
+BLOCK_FIELDS = 11
+VOICE_FIELDS = 5
 # Under the levels, the light: a gap, then rows of the light's colour between
 # two lines of the grid's colour.
 LIGHT_GAP = 3
@@ -142,17 +147,23 @@ def light_of(light, brightness, rgb):
     return bytes(255 * c * int(brightness) // 25500 for c in bytes.fromhex(rgb[1:]))
 
 
+def voices_of(fields):
+    """The voices of a block's line as (kind, level in per cent, shape or colour)."""
+    return [(fields[i], int(fields[i + 3]) / 100, fields[i + 4])
+            for i in range(BLOCK_FIELDS, len(fields), VOICE_FIELDS)]
+
+
 def schedule(tool, session):
-    """Per block its frequency and levels, and the fades, as render-sound plays them:
+    """Per block its frequency, levels and voices, and the fades, as render-sound plays them:
     "BLOCK SEGMENT MODE FREQUENCY VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT
-    BRIGHTNESS #RRGGBB"; then per block its light."""
+    BRIGHTNESS #RRGGBB [KIND CARRIER BEAT LEVEL SHAPE]..."; then per block its light."""
     text = subprocess.run([tool, "--session", session, "--schedule-full"], check=True,
                           capture_output=True, text=True).stdout.split("\n")
     header = text[0].split()
     blocks, fade_in, fade_out = int(header[1]), int(header[3]), int(header[5])
     rows = [line.split() for line in text[1:blocks + 1]]
-    return ([(int(r[3]), int(r[4]), r[5], int(r[6]), int(r[7])) for r in rows], fade_in, fade_out,
-            [light_of(*r[8:11]) for r in rows])
+    return ([(int(r[3]), int(r[4]), r[5], int(r[6]), int(r[7]), int(r[2]), voices_of(r))
+             for r in rows], fade_in, fade_out, [light_of(*r[8:11]) for r in rows])
 
 
 def loudness(block, blocks, fade_in, fade_out):
@@ -185,19 +196,32 @@ def light_rows(lights, width, fade_in, fade_out):
 
 
 def draw_levels(rows, x, top, block, fade):
-    """The noise as an area in its colour, the music and the tones' level as
-    lines, each scaled by the fade."""
-    _, volume, noise, noise_level, music_level = block
+    """The noise as an area in its colour (a noise voice's above the
+    segment's, as their levels add), the music, the sound mode's volume
+    (none for mode 0, which is silent) and each voice's tone as lines, each
+    scaled by the fade. A music voice plays the music at its level."""
+    _, volume, noise, noise_level, music_level, mode, voices = block
     bottom = top + LEVEL_ROWS - 1
 
     def row_of(level):
         return bottom - round(level * fade * (LEVEL_ROWS - 1) / 100)
-    if noise != "none":
-        for y in range(row_of(noise_level), bottom + 1):
-            rows[y][x] = NOISE_INDEX[noise]
+    noises = [(noise, noise_level)] if noise != "none" else []
+    noises += [(colour, level) for kind, level, colour in voices if kind == "noise"]
+    below = 0
+    for colour, level in noises:
+        for y in range(row_of(below + level), row_of(below) + (1 if below == 0 else 0)):
+            rows[y][x] = NOISE_INDEX[colour]
+        below += level
+    music_voices = [level for kind, level, _ in voices if kind == "music"]
+    if music_voices:
+        music_level = sum(music_voices)
     if music_level:
         rows[row_of(music_level)][x] = MUSIC_INDEX
-    rows[row_of(volume)][x] = 2
+    if mode != 0:
+        rows[row_of(volume)][x] = 2
+    for kind, level, _ in voices:
+        if kind not in ("noise", "music"):
+            rows[row_of(level)][x] = VOICE_INDEX
 
 
 def session_picture(blocks_played, fade_in, fade_out, lights):

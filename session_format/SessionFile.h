@@ -10,13 +10,17 @@
 //   music FILE LEVEL                        e.g.  music rain at night.wav 40
 //   DURATION MODE FREQUENCY [FREQUENCY] [WORDS]
 //                                           e.g.  20m 1 12 4 volume 20 noise brown 35
+//     KIND VALUES                           e.g.    binaural 200..150 f 15
 //
 // with the words, in any order, each at most once: volume LEVEL,
-// noise white|pink|brown LEVEL, light PATTERN, brightness LEVEL, colour COLOUR.
+// noise white|pink|brown LEVEL, light PATTERN, brightness LEVEL, colour COLOUR;
+// and under a segment up to 16 voice lines, each belonging to the nearest
+// segment line above it.
 // Here: a session as the programs hold it once read, and what can be wrong
 // with one; the reader is SessionReader.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +35,34 @@ constexpr int32_t ChosenPattern = -1;
 constexpr uint32_t FullLevel = 100;  // per cent
 constexpr uint32_t WhiteColour = 0xFFFFFF;
 
+// A voice: a sound of its own under a segment, one line each under the
+// segment's line, added to the segment's sound mode, noise and music.
+enum class VoiceKind : int32_t { Binaural, Monaural, Isochronic, Tone, Noise, Music };
+// An isochronic voice's gate, a tone's wave.
+enum class VoiceShape : int32_t { Sine, Square, Triangle, Saw, Smooth };
+// Hundredths (of a hertz, or of a per cent), moving linearly frame by frame
+// from the segment's first frame to its last; equal unless it slides.
+struct VoiceSlide {
+  int32_t first;
+  int32_t last;
+};
+struct Voice {
+  VoiceKind kind;
+  VoiceSlide carrier;         // 0..2000000; 0 for noise and music
+  VoiceSlide beat;            // -10000..10000, or an isochronic rate 10..10000; 0 where none
+  bool beatFollowsFrequency;  // the word f: the segment's frequency of the block
+  VoiceSlide level;           // 0..10000
+  VoiceShape shape;           // Sine unless written
+  NoiseColour colour;         // a noise voice's; None for the others
+  uint64_t line;              // the line it was written on, from 1
+};
+constexpr size_t MaximumVoices = 16;
+constexpr int32_t MaximumCarrier = 2000000;
+constexpr int32_t MaximumBeat = 10000;
+constexpr int32_t MinimumRate = 10;
+constexpr int32_t MaximumRate = 10000;
+constexpr int32_t MaximumVoiceLevel = 10000;
+
 struct SessionSegment {
   SoundMode mode;
   uint32_t blocks;
@@ -43,6 +75,9 @@ struct SessionSegment {
   uint32_t brightness;      // per cent
   uint32_t colour;          // COLORREF, 0x00BBGGRR
   uint64_t line;            // the line it was written on, from 1
+
+  // Its voices, in the order of their lines.
+  std::vector<Voice> voices;
 };
 
 struct Session {
@@ -87,6 +122,16 @@ enum class SessionProblem {
   PatternForm,       // field
   PatternRange,      // field
   ColourForm,        // field
+  // Voices (word: the kind, or the value: carrier, beat, rate or level):
+  VoiceBeforeSegment,  // word: the kind
+  VoiceKindUnknown,    // field: the first field of the line
+  VoiceFieldCount,     // word: the kind; count: the values given
+  VoiceValueForm,      // word: the value; field
+  VoiceSlideForm,      // word: the value; field
+  VoiceValueRange,     // word: the value; field: the number out of range
+  VoiceShapeForm,      // word: the kind; field
+  VoiceTooMany,        // count: the voices under the segment with this one
+  MusicVoiceAlone,     // a music voice in a session without a music line
   // A title or music file that cannot be written as a line (word: title or
   // music; field): a # in it would start a comment, a line break end it.
   TextNotWritable,

@@ -1,9 +1,11 @@
 #include "session_format/SessionLines.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "session_format/SessionFields.h"
+#include "session_format/SessionVoices.h"
 #include "session_format/SessionWords.h"
 #include "session_format/TextFields.h"
 
@@ -21,6 +23,96 @@ bool ParseWord(const std::string& word, const std::string& values, SessionSegmen
   std::vector<std::string> fields = SplitFields(values, KeptFields, count);
   fields.insert(fields.begin(), word);
   return ParseSegmentWords(fields, 0, segment, error);
+}
+
+bool TakesCarrier(VoiceKind kind) { return kind != VoiceKind::Noise && kind != VoiceKind::Music; }
+
+bool TakesBeat(VoiceKind kind) {
+  return kind == VoiceKind::Binaural || kind == VoiceKind::Monaural ||
+         kind == VoiceKind::Isochronic;
+}
+
+bool TakesShape(VoiceKind kind) { return kind == VoiceKind::Isochronic || kind == VoiceKind::Tone; }
+
+VoiceValue BeatValue(VoiceKind kind) {
+  return kind == VoiceKind::Isochronic ? VoiceValue::Rate : VoiceValue::Beat;
+}
+
+std::string BeatText(const Voice& voice) {
+  return voice.beatFollowsFrequency ? "f" : VoiceSlideText(voice.beat);
+}
+
+// The voice as another kind: what both take is kept, what the new kind
+// takes alone is NewVoice's (pink for a noise), what it does not take is
+// cleared, as the reader leaves it.
+bool ChangeKind(const std::string& text, Voice& voice, SessionError& error) {
+  VoiceKind kind = VoiceKind::Binaural;
+  while (text != VoiceKindWord(kind) && kind != VoiceKind::Music)
+    kind = static_cast<VoiceKind>(static_cast<int>(kind) + 1);
+  if (text != VoiceKindWord(kind))
+    return Problem(error, SessionProblem::VoiceKindUnknown, "", OneLine(text));
+  Voice changed = NewVoice();
+  changed.kind = kind;
+  changed.level = voice.level;
+  changed.line = voice.line;
+  if (!TakesCarrier(kind)) changed.carrier = VoiceSlide{0, 0};
+  if (TakesCarrier(kind) && TakesCarrier(voice.kind)) changed.carrier = voice.carrier;
+  // A beat below 0.10 Hz is no isochronic rate.
+  const bool beatFits = kind != VoiceKind::Isochronic || voice.beatFollowsFrequency ||
+                        std::min(voice.beat.first, voice.beat.last) >= MinimumRate;
+  if (!TakesBeat(kind)) {
+    changed.beat = VoiceSlide{0, 0};
+    changed.beatFollowsFrequency = false;
+  }
+  if (TakesBeat(kind) && TakesBeat(voice.kind) && beatFits) {
+    changed.beat = voice.beat;
+    changed.beatFollowsFrequency = voice.beatFollowsFrequency;
+  }
+  const bool shapeFits = kind == VoiceKind::Isochronic || voice.shape != VoiceShape::Smooth;
+  if (TakesShape(kind) && TakesShape(voice.kind) && shapeFits) changed.shape = voice.shape;
+  if (kind == VoiceKind::Noise)
+    changed.colour = voice.kind == VoiceKind::Noise ? voice.colour : NoiseColour::Pink;
+  voice = changed;
+  return true;
+}
+
+// A value that the voice's kind does not take: none is taken, and text for
+// one is a value too many.
+bool NotTaken(const Voice& voice, const std::string& text, SessionError& error) {
+  const size_t values[] = {3, 3, 3, 2, 2, 1};
+  return text.empty() || Problem(error, SessionProblem::VoiceFieldCount, VoiceKindWord(voice.kind),
+                                 "", values[static_cast<int>(voice.kind)] + 1);
+}
+
+bool ParseVoiceInto(VoiceField field, const std::string& text, Voice& voice, SessionError& error) {
+  bool ignored = false;
+  switch (field) {
+    case VoiceField::Kind:
+      return ChangeKind(text, voice, error);
+    case VoiceField::Carrier:
+      if (!TakesCarrier(voice.kind)) return NotTaken(voice, text, error);
+      return ParseVoiceValue(VoiceValue::Carrier, text, voice.carrier, ignored, error);
+    case VoiceField::Beat:
+      if (!TakesBeat(voice.kind)) return NotTaken(voice, text, error);
+      return ParseVoiceValue(BeatValue(voice.kind), text, voice.beat, voice.beatFollowsFrequency,
+                             error);
+    case VoiceField::Level:
+      return ParseVoiceValue(VoiceValue::Level, text, voice.level, ignored, error);
+    case VoiceField::Shape:
+      if (!TakesShape(voice.kind)) return NotTaken(voice, text, error);
+      // No shape is the reader's sine.
+      return text.empty() ? (voice.shape = VoiceShape::Sine, true)
+                          : ParseVoiceShape(voice.kind, text, voice.shape, error);
+    case VoiceField::Colour: {
+      if (voice.kind != VoiceKind::Noise) return NotTaken(voice, text, error);
+      const std::vector<std::string> fields = {"noise", text, "0"};
+      Voice read;
+      if (!ParseVoice(fields, fields.size(), read, error)) return false;
+      voice.colour = read.colour;
+      return true;
+    }
+  }
+  return false;
 }
 
 bool ParseInto(SegmentField field, const std::string& text, SessionSegment& segment,
@@ -98,6 +190,26 @@ std::string SegmentLine(const SessionSegment& s) {
   return line;
 }
 
+std::string VoiceSlideText(const VoiceSlide& slide) {
+  auto number = [](int32_t value) {
+    return (value < 0 ? "-" : "") +
+           FrequencyText(static_cast<uint32_t>(value < 0 ? -value : value));
+  };
+  if (slide.first == slide.last) return number(slide.first);
+  return number(slide.first) + ".." + number(slide.last);
+}
+
+std::string VoiceLine(const Voice& voice) {
+  std::string line = std::string("  ") + VoiceKindWord(voice.kind);
+  for (VoiceField field : {VoiceField::Colour, VoiceField::Carrier, VoiceField::Beat,
+                           VoiceField::Level, VoiceField::Shape}) {
+    const std::string text = VoiceFieldText(voice, field);
+    if (!text.empty() && !(field == VoiceField::Shape && voice.shape == VoiceShape::Sine))
+      line += " " + text;
+  }
+  return line;
+}
+
 std::string FadeLine(const std::string& directive, uint32_t blocks) {
   return directive + " " + DurationText(blocks);
 }
@@ -146,5 +258,36 @@ bool ParseSegmentField(SegmentField field, const std::string& text, SessionSegme
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   if (!ParseInto(field, Trimmed(text), changed, error)) return false;
   segment = changed;
+  return true;
+}
+
+Voice NewVoice() {
+  return Voice{VoiceKind::Binaural, {20000, 20000},    {0, 0}, true, {1500, 1500},
+               VoiceShape::Sine,    NoiseColour::None, 0};
+}
+
+std::string VoiceFieldText(const Voice& voice, VoiceField field) {
+  switch (field) {
+    case VoiceField::Kind:
+      return VoiceKindWord(voice.kind);
+    case VoiceField::Carrier:
+      return TakesCarrier(voice.kind) ? VoiceSlideText(voice.carrier) : "";
+    case VoiceField::Beat:
+      return TakesBeat(voice.kind) ? BeatText(voice) : "";
+    case VoiceField::Level:
+      return VoiceSlideText(voice.level);
+    case VoiceField::Shape:
+      return TakesShape(voice.kind) ? VoiceShapeWord(voice.shape) : "";
+    case VoiceField::Colour:
+      return voice.kind == VoiceKind::Noise ? NoiseWord(voice.colour) : "";
+  }
+  return "";
+}
+
+bool ParseVoiceField(VoiceField field, const std::string& text, Voice& voice, SessionError& error) {
+  Voice changed = voice;
+  error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
+  if (!ParseVoiceInto(field, Trimmed(text), changed, error)) return false;
+  voice = changed;
   return true;
 }

@@ -26,6 +26,14 @@ std::string ColourText(uint32_t colour);
 // the one a segment has without it.
 std::string SegmentLine(const SessionSegment& segment);
 
+// "200", "-7.5", "1.25": hundredths as hertz or per cent with as many
+// decimals as the value needs; "200..150" for a slide.
+std::string VoiceSlideText(const VoiceSlide& slide);
+
+// "  binaural 200..150 f 15": indented by two spaces under its segment,
+// the shape only where it is not sine.
+std::string VoiceLine(const Voice& voice);
+
 // "fade-in 20s", "title ru Сон", "music rain.wav 40".
 std::string FadeLine(const std::string& directive, uint32_t blocks);
 std::string TitleLine(const std::string& language, const std::string& title);
@@ -49,3 +57,20 @@ std::string SegmentFieldText(const SessionSegment& segment, SegmentField field);
 // unchanged. From keeps a segment without a slide without one.
 bool ParseSegmentField(SegmentField field, const std::string& text, SessionSegment& segment,
                        SessionError& error);
+
+// The values of a voice that an editor shows one by one.
+enum class VoiceField { Kind, Carrier, Beat, Level, Shape, Colour };
+
+// The voice that an editor adds: a binaural tone at 200 Hz beating at the
+// segment's frequency, at 15 per cent.
+Voice NewVoice();
+
+// A value as a voice line writes it; empty where the kind has none (a
+// tone's beat, a noise's carrier, a shape that is sine ... is "sine").
+std::string VoiceFieldText(const Voice& voice, VoiceField field);
+
+// Sets one value from its text, read as the reader reads it on a voice
+// line; false with the reader's problem, the voice unchanged. A new kind
+// keeps the values it shares with the old one and takes NewVoice's, pink
+// noise and the segment's frequency for the others.
+bool ParseVoiceField(VoiceField field, const std::string& text, Voice& voice, SessionError& error);

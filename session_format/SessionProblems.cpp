@@ -27,6 +27,35 @@ std::string DirectiveTakes(const SessionError& e) {
   return e.word + " takes one DURATION, such as " + e.word + " 20s; " + Number(e.count) + " given";
 }
 
+// What each kind of voice takes after its word.
+std::string VoiceTakes(const std::string& kind) {
+  if (kind == "binaural" || kind == "monaural")
+    return "CARRIER BEAT LEVEL, such as " + kind + " 200 10 15";
+  if (kind == "isochronic")
+    return "CARRIER RATE LEVEL [SHAPE], such as isochronic 200 10 15 square";
+  if (kind == "tone") return "CARRIER LEVEL [WAVE], such as tone 200 15";
+  if (kind == "noise") return "COLOUR LEVEL, such as noise pink 30";
+  return "LEVEL, such as music 40";
+}
+
+// The written form and the range of a voice's value.
+std::string ValueForm(const std::string& value) {
+  if (value == "level") return "a per cent with at most two decimals, such as 15 or 1.5";
+  const std::string hertz = "in hertz with at most two decimals, such as 200 or 7.5";
+  return value == "carrier" ? hertz : hertz + ", or f";
+}
+
+std::string SlideExample(const std::string& value) {
+  return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
+}
+
+std::string ValueRange(const std::string& value) {
+  if (value == "carrier") return "0..20000";
+  if (value == "beat") return "-100..100";
+  if (value == "rate") return "0.10..100";
+  return "0..100";
+}
+
 // What the player and render-sound play, said after every refused music file.
 const char MusicAccepted[] = "; accepted: WAV files of 16-bit PCM at 44100 Hz, mono or stereo";
 
@@ -221,6 +250,29 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return "light " + e.field + " is out of range " + ModeLimits();
     case SessionProblem::ColourForm:
       return "colour '" + e.field + "' is not white, red, green, blue, amber, violet or #RRGGBB";
+    case SessionProblem::VoiceBeforeSegment:
+      return e.word + " is a voice, which belongs under a segment line; there is none above it";
+    case SessionProblem::VoiceKindUnknown:
+      return "'" + e.field +
+             "' is not a voice (binaural, monaural, isochronic, tone, noise or music), a "
+             "directive (fade-in, fade-out, title or music) or a segment's duration";
+    case SessionProblem::VoiceFieldCount:
+      return e.word + " takes " + VoiceTakes(e.word) + "; " + Number(e.count) + " given";
+    case SessionProblem::VoiceValueForm:
+      return e.word + " '" + e.field + "' is not " + ValueForm(e.word) + ", or a slide FIRST..LAST";
+    case SessionProblem::VoiceSlideForm:
+      return e.word + " '" + e.field + "' is not a slide FIRST..LAST of two numbers, such as " +
+             SlideExample(e.word);
+    case SessionProblem::VoiceValueRange:
+      return e.word + " " + e.field + " is out of range " + ValueRange(e.word);
+    case SessionProblem::VoiceShapeForm:
+      return e.word + (e.word == "tone" ? " wave '" : " shape '") + e.field + "' is not " +
+             (e.word == "tone" ? "sine, square, triangle or saw"
+                               : "sine, square, triangle, saw or smooth");
+    case SessionProblem::VoiceTooMany:
+      return "voice " + Number(e.count) + " of one segment; a segment has at most 16";
+    case SessionProblem::MusicVoiceAlone:
+      return "a music voice plays the session's music, and there is no music line";
     case SessionProblem::TextNotWritable:
       return (e.word == "title" ? "the title '" : "the music file '") + e.field +
              "' holds a # or a line break, which a session file cannot keep in it";

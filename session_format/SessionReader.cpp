@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "session_format/SessionFields.h"
+#include "session_format/SessionVoices.h"
 #include "session_format/SessionWords.h"
 #include "session_format/TextFields.h"
 
@@ -105,18 +106,50 @@ bool ParseMusic(size_t count, const std::string& content, uint64_t line, Directi
   return true;
 }
 
-// Each line: blank, a directive or a segment. Adds the segment's blocks.
+// A voice line, under the last segment read.
+bool ParseVoiceLine(const std::vector<std::string>& fields, size_t count, uint64_t line,
+                    Session& session, SessionError& error) {
+  if (session.segments.empty())
+    return Problem(error, SessionProblem::VoiceBeforeSegment, fields[0]);
+  std::vector<Voice>& voices = session.segments.back().voices;
+  if (voices.size() == MaximumVoices)
+    return Problem(error, SessionProblem::VoiceTooMany, "", "", MaximumVoices + 1);
+  Voice voice;
+  if (!ParseVoice(fields, count, voice, error)) return false;
+  voice.line = line;
+  voices.push_back(voice);
+  return true;
+}
+
+// The line of the first music voice, 0 for none.
+uint64_t FirstMusicVoice(const Session& session) {
+  for (const SessionSegment& segment : session.segments)
+    for (const Voice& voice : segment.voices)
+      if (voice.kind == VoiceKind::Music) return voice.line;
+  return 0;
+}
+
+// Each line: blank, a directive, a voice or a segment. Adds the segment's
+// blocks.
 bool ParseLine(const std::string& content, uint64_t line, Session& session, Directives& seen,
                uint64_t& blocks, SessionError& error) {
   size_t count = 0;
   const std::vector<std::string> fields = SplitFields(content, KeptFields, count);
   if (count == 0) return true;
+  // The music directive has a file and a level; one value under a segment
+  // is a music voice.
+  const bool musicVoice = fields[0] == "music" && count == 2 && !session.segments.empty();
+  if (IsVoiceKindWord(fields[0]) && (fields[0] != "music" || musicVoice))
+    return ParseVoiceLine(fields, count, line, session, error);
   if (fields[0] == "fade-in")
     return ParseFade(count, fields, line, seen.fadeInLine, session.fadeInBlocks, error);
   if (fields[0] == "fade-out")
     return ParseFade(count, fields, line, seen.fadeOutLine, session.fadeOutBlocks, error);
   if (fields[0] == "title") return ParseTitle(content, fields, line, seen, session, error);
   if (fields[0] == "music") return ParseMusic(count, content, line, seen, session, error);
+  // Durations begin with a digit: a word here is a kind mistyped.
+  if (StartsWord(fields[0]))
+    return Problem(error, SessionProblem::VoiceKindUnknown, "", Printable(fields[0]));
   SessionSegment segment = PlainSegment(SoundMode::None, 0, 0, 0);
   segment.line = line;
   if (!ParseSegment(count, fields, segment, error)) return false;
@@ -166,6 +199,11 @@ bool ParseSession(const std::string& text, const std::string& name, Session& ses
   if (session.segments.empty()) {
     Problem(error, SessionProblem::NoSegment);
     return Refuse(name, 0, error);
+  }
+  // Known once the whole file is read: the music line may come after.
+  if (session.musicFile.empty() && FirstMusicVoice(session) != 0) {
+    Problem(error, SessionProblem::MusicVoiceAlone);
+    return Refuse(name, FirstMusicVoice(session), error);
   }
   const uint64_t fades = uint64_t{session.fadeInBlocks} + session.fadeOutBlocks;
   if (fades <= blocks) return true;

@@ -1,10 +1,10 @@
-#include "session_format/SessionProblems.h"
 #include "sound/MusicFile.h"
 
 #include <cstring>
 
 #include "platform/Paths.h"
 #include "session_format/SessionFields.h"
+#include "session_format/SessionProblems.h"
 #include "session_format/TextFields.h"
 
 namespace {

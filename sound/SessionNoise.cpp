@@ -30,11 +30,12 @@ int RenewedRow(uint64_t frame) {
   return row;
 }
 
-}  // namespace
+struct UnclampedNoise {
+  int32_t white, pink, brown;
+};
 
-void StartSessionNoise(SessionNoise& noise) { noise = SessionNoise{0, 1, {}, 0, 0, 0}; }
-
-int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
+// One frame of the generator: its white, its pink and the brown integrator.
+UnclampedNoise NextUnclamped(SessionNoise& noise) {
   const int32_t white = 2 * static_cast<int32_t>(NextRandom(noise.seed)) - Largest;
   const int row = RenewedRow(noise.frame);
   if (row < PinkRows) {
@@ -49,9 +50,23 @@ int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
   noise.lastPinkSum = pinkSum;
   noise.brown = noise.brown - noise.brown / BrownLeak + white;
   noise.frame++;
-  if (colour == NoiseColour::White) return static_cast<int16_t>(white);
-  if (colour == NoiseColour::Pink) return Clamped(pink);
-  if (colour == NoiseColour::Brown) return Clamped(noise.brown / BrownDivisor);
+  return {white, pink, noise.brown};
+}
+
+}  // namespace
+
+void StartSessionNoise(SessionNoise& noise) { noise = SessionNoise{0, 1, {}, 0, 0, 0}; }
+
+NoiseFrame NextNoiseFrame(SessionNoise& noise) {
+  const UnclampedNoise n = NextUnclamped(noise);
+  return {{0, static_cast<int16_t>(n.white), Clamped(n.pink), Clamped(n.brown / BrownDivisor)}};
+}
+
+int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
+  const UnclampedNoise n = NextUnclamped(noise);
+  if (colour == NoiseColour::White) return static_cast<int16_t>(n.white);
+  if (colour == NoiseColour::Pink) return Clamped(n.pink);
+  if (colour == NoiseColour::Brown) return Clamped(n.brown / BrownDivisor);
   return 0;
 }
 

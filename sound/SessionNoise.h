@@ -26,6 +26,15 @@ struct SessionNoise {
 // At the session's first frame.
 void StartSessionNoise(SessionNoise& noise);
 
+// One frame's noise in each colour, indexed by NoiseColour (None 0).
+struct NoiseFrame {
+  int16_t colours[4];
+};
+
+// The noise of the next frame in every colour, and the state one frame
+// further.
+NoiseFrame NextNoiseFrame(SessionNoise& noise);
+
 // The noise of the next frame in the given colour (0 for None), and the
 // state one frame further.
 int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour);

@@ -1,23 +1,34 @@
 #include "sound/SessionSound.h"
 
+#include <algorithm>
+
 #include "session_format/SessionFields.h"
 #include "session_format/SessionSchedule.h"
 #include "session_format/SessionTime.h"
+#include "sound/voices/VoiceSynthesis.h"
 
 namespace {
 
 const int32_t Lowest = -32768, Highest = 32767;
+static_assert(FramesPerVoiceBlock == FramesPerBlock, "voices turn block by block");
+
+bool HasVoice(const SessionSegment& segment, VoiceKind kind) {
+  for (const Voice& voice : segment.voices)
+    if (voice.kind == kind) return true;
+  return false;
+}
 
 bool UsesNoise(const Session& session) {
   for (const SessionSegment& segment : session.segments)
-    if (segment.noise != NoiseColour::None) return true;
+    if (segment.noise != NoiseColour::None || HasVoice(segment, VoiceKind::Noise)) return true;
   return false;
 }
 
 // A segment that plays its mode as it is, with nothing under it: its
 // samples would come out of the mix unchanged.
 bool PlainBlock(const SessionSegment& segment, bool music) {
-  return segment.volume == FullLevel && segment.noise == NoiseColour::None && !music;
+  return segment.volume == FullLevel && segment.noise == NoiseColour::None && !music &&
+         segment.voices.empty();
 }
 
 // The block's music, or false (and the music silent from now on) when it
@@ -28,31 +39,76 @@ bool ReadBlockMusic(SessionSound& sound, uint64_t firstFrame, StereoFrame* music
   return !sound.musicFailed;
 }
 
-uint32_t MixBlock(SessionSound& sound, const SessionSegment& segment, uint64_t firstFrame,
-                  StereoFrame* frames) {
-  StereoFrame music[FramesPerBlock];
-  const bool musicPlays = ReadBlockMusic(sound, firstFrame, music);
-  const uint32_t musicLevel = musicPlays ? sound.session->musicLevel : 0;
-  if (sound.noiseUsed) AdvanceSessionNoise(sound.noise, firstFrame);
+// Each channel's voices of the block: their tones, then their noise (from
+// the block's noise in every colour) and music frame by frame.
+void SumVoices(const SessionSound& sound, const ScheduledBlock& block, const NoiseFrame* noise,
+               const StereoFrame* music, int32_t* sums) {
+  const SessionSegment& segment = sound.session->segments[block.segment];
+  std::fill(sums, sums + 2 * FramesPerBlock, 0);
+  AddVoiceTones(segment, sound.voicePhases[block.segment], block.segmentBlock, sums);
+  const uint64_t first = uint64_t{block.segmentBlock} * FramesPerBlock;
+  for (const Voice& voice : segment.voices) {
+    const bool noiseVoice = voice.kind == VoiceKind::Noise;
+    if (!noiseVoice && voice.kind != VoiceKind::Music) continue;
+    for (uint32_t i = 0; i < FramesPerBlock; i++) {
+      const double level = VoiceLevelAt(voice, first + i, segment);
+      const int16_t n = noise ? noise[i].colours[static_cast<int>(voice.colour)] : 0;
+      const StereoFrame m = music ? music[i] : StereoFrame{0, 0};
+      sums[2 * i] += LevelledVoiceSample(noiseVoice ? n : m.left, level);
+      sums[2 * i + 1] += LevelledVoiceSample(noiseVoice ? n : m.right, level);
+    }
+  }
+}
+
+// The block's frames mixed with the segment's levels: its noise from the
+// generator, or from the block's noise made already; the music; the voices'
+// sums (none without voices).
+uint32_t MixFrames(SessionSound& sound, const SessionSegment& segment, const NoiseFrame* noise,
+                   const StereoFrame* music, uint32_t musicLevel, const int32_t* voices,
+                   StereoFrame* frames) {
+  const int colour = static_cast<int>(segment.noise);
   uint32_t clamped = 0;
   for (uint32_t i = 0; i < FramesPerBlock; i++) {
-    const int16_t noise = sound.noiseUsed ? NextNoiseSample(sound.noise, segment.noise) : 0;
-    const StereoFrame m = musicPlays ? music[i] : StereoFrame{0, 0};
+    const int16_t n = noise            ? noise[i].colours[colour]
+                      : sound.noiseUsed ? NextNoiseSample(sound.noise, segment.noise)
+                                        : 0;
+    const StereoFrame m = music ? music[i] : StereoFrame{0, 0};
     bool left = false, right = false;
-    frames[i].left = MixedSample(frames[i].left, segment.volume, noise, segment.noiseLevel, m.left,
-                                 musicLevel, left);
-    frames[i].right = MixedSample(frames[i].right, segment.volume, noise, segment.noiseLevel,
-                                  m.right, musicLevel, right);
+    frames[i].left = MixedSample(frames[i].left, segment.volume, voices ? voices[2 * i] : 0, n,
+                                 segment.noiseLevel, m.left, musicLevel, left);
+    frames[i].right = MixedSample(frames[i].right, segment.volume, voices ? voices[2 * i + 1] : 0,
+                                  n, segment.noiseLevel, m.right, musicLevel, right);
     clamped += left + right;
   }
   return clamped;
 }
 
+uint32_t MixBlock(SessionSound& sound, const ScheduledBlock& block, uint64_t firstFrame,
+                  StereoFrame* frames) {
+  const SessionSegment& segment = sound.session->segments[block.segment];
+  StereoFrame music[FramesPerBlock];
+  const StereoFrame* musicPlays = ReadBlockMusic(sound, firstFrame, music) ? music : nullptr;
+  // A music voice plays the music instead of the music line's level.
+  const bool musicVoice = HasVoice(segment, VoiceKind::Music);
+  const uint32_t musicLevel = musicPlays && !musicVoice ? sound.session->musicLevel : 0;
+  if (sound.noiseUsed) AdvanceSessionNoise(sound.noise, firstFrame);
+  if (segment.voices.empty())
+    return MixFrames(sound, segment, nullptr, musicPlays, musicLevel, nullptr, frames);
+  // The voices take the noise in every colour: the block's is made first.
+  NoiseFrame noise[FramesPerBlock];
+  if (sound.noiseUsed)
+    for (NoiseFrame& n : noise) n = NextNoiseFrame(sound.noise);
+  int32_t voices[2 * FramesPerBlock];
+  SumVoices(sound, block, sound.noiseUsed ? noise : nullptr, musicPlays, voices);
+  return MixFrames(sound, segment, sound.noiseUsed ? noise : nullptr, musicPlays, musicLevel,
+                   voices, frames);
+}
+
 }  // namespace
 
-int16_t MixedSample(int16_t sample, uint32_t volume, int16_t noise, uint32_t noiseLevel,
-                    int16_t music, uint32_t musicLevel, bool& clamped) {
-  const int32_t sum = sample * static_cast<int32_t>(volume) / 100 +
+int16_t MixedSample(int16_t sample, uint32_t volume, int32_t voices, int16_t noise,
+                    uint32_t noiseLevel, int16_t music, uint32_t musicLevel, bool& clamped) {
+  const int32_t sum = sample * static_cast<int32_t>(volume) / 100 + voices +
                       noise * static_cast<int32_t>(noiseLevel) / 100 +
                       music * static_cast<int32_t>(musicLevel) / 100;
   clamped = sum < Lowest || sum > Highest;
@@ -68,6 +124,7 @@ bool StartSessionSound(SessionSound& sound, const Session& session, const std::s
   sound.session = &session;
   sound.noiseUsed = UsesNoise(session);
   StartSessionNoise(sound.noise);
+  sound.voicePhases = SessionVoicePhases(session);
   sound.musicFailed = false;
   sound.musicOpen = false;
   sound.music = MusicFile{{-1, 0}, 0, 0, 0};
@@ -103,7 +160,7 @@ uint32_t SynthesizeSessionBlock(SessionSound& sound, uint64_t block, uint32_t po
   const uint64_t firstFrame = block * FramesPerBlock;
   const bool music = sound.musicOpen && !sound.musicFailed;
   const uint32_t clamped =
-      PlainBlock(segment, music) ? 0 : MixBlock(sound, segment, firstFrame, frames);
+      PlainBlock(segment, music) ? 0 : MixBlock(sound, scheduled, firstFrame, frames);
   ApplySessionFades(session, firstFrame, frames);
   if (listenerLevel != FullLevel)
     for (uint32_t i = 0; i < FramesPerBlock; i++)

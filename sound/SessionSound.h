@@ -7,29 +7,34 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sound/MusicFile.h"
 #include "session_format/SessionFile.h"
 #include "sound/SessionNoise.h"
 #include "sound/Synthesis.h"
+#include "sound/voices/VoicePhases.h"
 
 // What a session's sound keeps from block to block. A worker keeps its own,
 // so that one that outlives its exposure never reads a later one's music.
 struct SessionSound {
   const Session* session;
-  bool noiseUsed;  // some segment has noise: the generator runs then
+  bool noiseUsed;  // some segment or voice has noise: the generator runs then
   SessionNoise noise;
+  // Each segment's voices' phases at its first frame, found when the sound
+  // starts.
+  std::vector<std::vector<VoicePhases>> voicePhases;
   bool musicOpen;
   // A read failed: the music is silent from then on (render-sound stops).
   bool musicFailed;
   MusicFile music;
 };
 
-// out = sat16((s x V) / 100 + (n x Pn) / 100 + (m x Pm) / 100) in 32-bit
-// integers, / truncating toward zero, sat16 clamping to -32768..32767.
-// clamped is set when the sum lay outside.
-int16_t MixedSample(int16_t sample, uint32_t volume, int16_t noise, uint32_t noiseLevel,
-                    int16_t music, uint32_t musicLevel, bool& clamped);
+// out = sat16((s x V) / 100 + voices + (n x Pn) / 100 + (m x Pm) / 100) in
+// 32-bit integers, / truncating toward zero, sat16 clamping to
+// -32768..32767. clamped is set when the sum lay outside.
+int16_t MixedSample(int16_t sample, uint32_t volume, int32_t voices, int16_t noise,
+                    uint32_t noiseLevel, int16_t music, uint32_t musicLevel, bool& clamped);
 
 // trunc(out x level / 100): the listener's level, after the fades.
 int16_t LevelledSample(int16_t sample, uint32_t level);

@@ -1,7 +1,8 @@
 // sound-bench [BLOCKS]: milliseconds to synthesise one block in each sound
 // mode, and that time as a share of the 250 ms the other queued block plays;
 // then a session's block of silence (mode 0) over each colour of noise, the
-// noise and the mix alone.
+// noise and the mix alone; then a block of 16 voices, the most a segment
+// holds, of every kind and half of them sliding.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,12 +43,13 @@ Timing TimeMode(SoundMode mode, uint32_t frequencyValue, int blocks) {
   return timing;
 }
 
-// One segment of silence over the noise, at full level: what the noise and
-// the mix add to a block.
-Timing TimeNoise(const char* colour, int blocks) {
+// The blocks of a session from its second on, the first made before the
+// clock starts.
+Timing TimeSession(const std::string& text, int blocks) {
   Session session;
   SessionError error;
-  ParseSession(std::string("4000m 0 7.8 noise ") + colour + " 100", "bench", session, error);
+  if (!ParseSession(text, "bench", session, error))
+    std::fprintf(stderr, "%s\n", error.message.c_str());
   SessionSound sound{};
   StartSessionSound(sound, session, "bench", error);
   uint32_t seed = 1;
@@ -62,6 +64,22 @@ Timing TimeNoise(const char* colour, int blocks) {
   }
   return timing;
 }
+
+// One segment of silence over the noise, at full level: what the noise and
+// the mix add to a block.
+Timing TimeNoise(const char* colour, int blocks) {
+  return TimeSession(std::string("4000m 0 7.8 noise ") + colour + " 100", blocks);
+}
+
+// Sixteen voices at 6 % each, every kind, shape and colour, half sliding.
+const char SixteenVoices[] =
+    "4000m 0 7.8 12\n"
+    "  binaural 200 f 6\n  binaural 150..120 4 6\n  binaural 180 -6 5..6\n  binaural 90 2.5 6\n"
+    "  monaural 300 7.5 6\n  monaural 250..260 f 6\n"
+    "  isochronic 400 f 6 smooth\n  isochronic 250 3..5 6\n  isochronic 330 9 6 square\n"
+    "  isochronic 220 f 6 triangle\n  isochronic 500 7 6 saw\n"
+    "  tone 100 6\n  tone 440..400 6 triangle\n  tone 60 6 square\n"
+    "  noise pink 6\n  noise brown 0..6\n";
 
 }  // namespace
 
@@ -82,6 +100,9 @@ int main(int argc, char** argv) {
     std::printf("%5s %8.3f  %7.3f  %6.2f %%\n", colour, t.meanMs, t.slowestMs,
                 100.0 * t.meanMs / BlockPlayMs);
   }
+  const Timing t = TimeSession(SixteenVoices, blocks);
+  std::printf("16 voices %8.3f  %7.3f  %6.2f %%\n", t.meanMs, t.slowestMs,
+              100.0 * t.meanMs / BlockPlayMs);
   // Keeps the last block observable, so the synthesis is not optimised away.
   std::fprintf(stderr, "last sample %d\n", block[FramesPerBlock - 1].left);
   return 0;

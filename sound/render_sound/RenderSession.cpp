@@ -1,4 +1,3 @@
-#include "session_format/SessionReader.h"
 #include "sound/render_sound/RenderSession.h"
 
 #ifdef _WIN32
@@ -10,11 +9,14 @@
 #endif
 
 #include "platform/FileNames.h"
-#include "sound/MusicFile.h"
+#include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
-#include "sound/Synthesis.h"
+#include "session_format/SessionVoices.h"
 #include "session_format/TextFields.h"
+#include "sound/MusicFile.h"
+#include "sound/Synthesis.h"
 #include "sound/render_sound/ReadSession.h"
+#include "sound/voices/VoiceSynthesis.h"
 
 namespace {
 
@@ -69,6 +71,30 @@ void PrintLevelsAndLight(const Session& session, const SessionSegment& s, FILE* 
                session.musicLevel, s.light, s.brightness, rgb);
 }
 
+// A voice's value in the full schedule, "-" where its kind has none.
+std::string ScheduleValue(bool has, int64_t value) { return has ? std::to_string(value) : "-"; }
+
+std::string ScheduleShape(const Voice& voice) {
+  if (voice.kind == VoiceKind::Noise) return NoiseName(voice.colour);
+  if (voice.kind == VoiceKind::Isochronic || voice.kind == VoiceKind::Tone)
+    return VoiceShapeWord(voice.shape);
+  return "-";
+}
+
+// The block's voices at its first frame: "KIND CARRIER BEAT LEVEL SHAPE" in
+// hundredths, a noise's colour for its shape.
+void PrintVoices(const SessionSegment& segment, uint32_t block, FILE* out) {
+  for (const Voice& voice : segment.voices) {
+    const VoiceValues values = VoiceValuesAtBlock(segment, voice, block);
+    const bool tonal = voice.kind != VoiceKind::Noise && voice.kind != VoiceKind::Music;
+    const bool beat = tonal && voice.kind != VoiceKind::Tone;
+    std::fprintf(out, " %s %s %s %lld %s", VoiceKindWord(voice.kind),
+                 ScheduleValue(tonal, values.carrier).c_str(),
+                 ScheduleValue(beat, values.beat).c_str(), static_cast<long long>(values.level),
+                 ScheduleShape(voice).c_str());
+  }
+}
+
 // The sound of the session to the output, then the clamp line; what failed,
 // else nothing.
 RenderEnd RenderTo(const Session& session, SessionSound& sound, const RenderSettings& settings,
@@ -121,6 +147,7 @@ bool WriteSchedule(const Session& session, bool full, FILE* out) {
                  static_cast<unsigned long long>(block.segment), static_cast<int>(block.mode),
                  block.frequency);
     if (full) PrintLevelsAndLight(session, session.segments[block.segment], out);
+    if (full) PrintVoices(session.segments[block.segment], block.segmentBlock, out);
     std::fputc('\n', out);
   }
   return std::fflush(out) == 0 && !std::ferror(out);

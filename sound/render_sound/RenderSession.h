@@ -25,8 +25,9 @@ RenderEnd RenderSession(SessionSound& sound, const RenderSettings& settings, FIL
 // The schedule as text: "blocks N fade-in I fade-out O", then one line per
 // block, "BLOCK SEGMENT MODE FREQUENCY" (hundredths of a hertz), for scripts
 // that draw or check a session. full adds the block's levels and light:
-// "VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT BRIGHTNESS #RRGGBB". False when a
-// write fails.
+// "VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT BRIGHTNESS #RRGGBB", then each
+// of its voices at the block's first frame, "KIND CARRIER BEAT LEVEL SHAPE".
+// False when a write fails.
 bool WriteSchedule(const Session& session, bool full, FILE* out);
 
 // "2 (line 5), 4 (line 9)": the segments that clamped, counted from 1 in the

@@ -1,4 +1,4 @@
-// A bounded fuzz of render-sound's session files, fades and all: thousands of
+// A bounded fuzz of render-sound's session files, fades and voices and all: thousands of
 // generated, mutated and random texts from a fixed seed. Every run must end either in
 // exit 0 with exactly the blocks an independent reading of the rules gives
 // (and at most a line of clamped samples, where the levels allow one), or in
@@ -139,6 +139,70 @@ bool ReferenceWords(std::string tail, uint64_t& volume, uint64_t& noise) {
   return true;
 }
 
+// The fields of a line, split at spaces and tabs.
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c != ' ' && c != '\t') fields.back() += c;
+    if ((c == ' ' || c == '\t') && !fields.back().empty()) fields.emplace_back();
+  }
+  if (fields.back().empty()) fields.pop_back();
+  return fields;
+}
+
+// A voice's value: a number of hundredths within low..high (a minus sign
+// only where low is below 0), FIRST..LAST of two such, or f where allowed.
+// top gets the larger end.
+bool ReferenceValue(const std::string& text, int64_t low, int64_t high, bool f, int64_t& top) {
+  static const regex_t number = Compiled("^(-?)([0-9]+([.,][0-9]{1,2})?)$");
+  top = 0;
+  if (f && text == "f") return true;
+  const size_t dots = text.find("..");
+  const std::vector<std::string> ends =
+      dots == std::string::npos ? std::vector<std::string>{text}
+                                : std::vector<std::string>{text.substr(0, dots), text.substr(dots + 2)};
+  top = low;
+  for (const std::string& end : ends) {
+    regmatch_t m[16];
+    if (!Matches(number, end, m) || (m[1].rm_eo > m[1].rm_so && low >= 0)) return false;
+    const int64_t magnitude =
+        static_cast<int64_t>(Hundredths(end.substr(m[2].rm_so, m[2].rm_eo - m[2].rm_so)));
+    const int64_t value = m[1].rm_eo > m[1].rm_so ? -magnitude : magnitude;
+    if (value < low || value > high) return false;
+    top = std::max(top, value);
+  }
+  return true;
+}
+
+// A voice line's fields after its kind; level gets its largest level.
+bool ReferenceVoice(const std::vector<std::string>& f, int64_t& level) {
+  const std::string& kind = f[0];
+  const size_t values = f.size() - 1;
+  int64_t top = 0;
+  auto shape = [&](size_t at, bool smooth) {
+    return at >= f.size() || f[at] == "sine" || f[at] == "square" || f[at] == "triangle" ||
+           f[at] == "saw" || (smooth && f[at] == "smooth");
+  };
+  if (kind == "music") return ReferenceValue(f[1], 0, 10000, false, level);
+  if (kind == "noise")
+    return values == 2 && (f[1] == "white" || f[1] == "pink" || f[1] == "brown") &&
+           ReferenceValue(f[2], 0, 10000, false, level);
+  if (kind == "tone")
+    return (values == 2 || values == 3) && ReferenceValue(f[1], 0, 2000000, false, top) &&
+           ReferenceValue(f[2], 0, 10000, false, level) && shape(3, false);
+  const bool pulses = kind == "isochronic";
+  return (values == 3 || (pulses && values == 4)) &&
+         ReferenceValue(f[1], 0, 2000000, false, top) &&
+         ReferenceValue(f[2], pulses ? 10 : -10000, 10000, true, top) &&
+         ReferenceValue(f[3], 0, 10000, false, level) && shape(4, true);
+}
+
+bool IsVoiceKind(const std::string& word) {
+  for (const char* kind : {"binaural", "monaural", "isochronic", "tone", "noise", "music"})
+    if (word == kind) return true;
+  return false;
+}
+
 // The rules as POSIX extended regular expressions, a reading of them quite
 // unlike the parser's own.
 Expected Reference(const std::string& text) {
@@ -154,6 +218,11 @@ Expected Reference(const std::string& text) {
       musicLevel = Compiled("^[ \t]*music[ \t]+[^ \t].*[ \t]([0-9]+)[ \t]*$");
   Expected expected{true, 0, 0, false};
   uint64_t fadeLine[2] = {0, 0}, fadeBlocks[2] = {0, 0}, titleLine[2] = {0, 0}, musicLine = 0;
+  // The segment's voices so far, its levels with theirs (hundredths), and
+  // the first music voice's line.
+  uint64_t segments = 0, voices = 0, musicVoiceLine = 0;
+  int64_t levels = 0;
+  static const regex_t word = Compiled("^[ \t]*[A-Za-z]");
   std::string line;
   std::istringstream lines(text);
   for (uint64_t number = 1; std::getline(lines, line); number++) {
@@ -164,6 +233,17 @@ Expected Reference(const std::string& text) {
     if (Matches(blank, line)) continue;
     regmatch_t m[16];
     auto group = [&](int g) { return line.substr(m[g].rm_so, m[g].rm_eo - m[g].rm_so); };
+    // A voice belongs to the segment above; music of one value is a voice.
+    const std::vector<std::string> fields = Fields(line);
+    if (IsVoiceKind(fields[0]) && (fields[0] != "music" || (fields.size() == 2 && segments > 0))) {
+      int64_t level = 0;
+      if (segments == 0 || ++voices > 16 || !ReferenceVoice(fields, level))
+        return {false, 0, number, false};
+      levels += level;
+      expected.mayClamp |= levels > 10000;
+      if (fields[0] == "music" && musicVoiceLine == 0) musicVoiceLine = number;
+      continue;
+    }
     if (Matches(title, line)) {
       if (!Matches(language, line, m)) return {false, 0, number, false};
       uint64_t& seen = titleLine[group(1) == "ru"];
@@ -187,7 +267,7 @@ Expected Reference(const std::string& text) {
       continue;
     }
     uint64_t volume = 100, noise = 0;
-    if (!Matches(segment, line, m) ||
+    if (Matches(word, line) || !Matches(segment, line, m) ||
         !ReferenceWords(m[10].rm_so >= 0 ? group(10) : "", volume, noise))
       return {false, 0, number, false};
     const uint64_t blocks = ReferenceBlocks(group(1), group(3) == "m" ? 240 : 4);
@@ -198,11 +278,15 @@ Expected Reference(const std::string& text) {
     const bool modeOk = mode.empty() || (mode.size() == 1 && mode[0] <= '4');
     expected.blocks += blocks;
     expected.mayClamp |= volume + noise > 100;
+    segments++;
+    voices = 0;
+    levels = static_cast<int64_t>(volume + noise) * 100;
     if (blocks == 0 || !modeOk || first < 10 || first > 5000 || last < 10 || last > 5000 ||
         expected.blocks > 1000000)
       return {false, 0, number, false};
   }
   if (expected.blocks == 0) return {false, 0, 0, false};
+  if (musicVoiceLine != 0 && musicLine == 0) return {false, 0, musicVoiceLine, false};
   if (fadeBlocks[0] + fadeBlocks[1] > expected.blocks)
     return {false, 0, std::max(fadeLine[0], fadeLine[1]), false};
   // Nothing in the fuzz names a music file that exists: render-sound refuses
@@ -248,6 +332,18 @@ const char* const Words[] = {
 const char* const BadWords[] = {
     "volume 101", "volume", "noise grey 5", "noise pink", "light 5", "colour #12345",
     "colour#FF0000", "loud", "volume -1", "brightness 1000", "Volume 5", "noise 5 pink"};
+const char* const Voices[] = {
+    "  binaural 200 10 15", "  binaural 200..150 f 1.5", "\tmonaural 0,5 -7.5 100",
+    "  isochronic 300 f 10 smooth", "  isochronic 250 0.1..100 5 square", "  tone 440 20 saw",
+    "  tone 20000 0..100", "  noise pink 30", "  noise brown 10..0",
+    "binaural 100 -100..100 0.01", "  isochronic 200 4 10 sine # pulses", "  tone 7 1 triangle"};
+const char* const BadVoices[] = {
+    "  binaural 200 10", "  binaural 20000.01 10 15", "  binaural 200 100.01 15",
+    "  isochronic 200 0.09 10", "  isochronic 200 -1 10", "  tone 200 100.001",
+    "  tone 200 10 smooth", "  isochronic 200 4 10 round", "  noise grey 10", "  tone f 10",
+    "  tone 200.. 10", "  binaural 200 f..4 10", "  binaurl 200 10 15", "  tone 200 10 sine 1",
+    "  monaural 200 10 15 sine", "  noise pink", "  tone 1..2..3 4",
+    "  music 40"};  // refused: no music plays in the fuzz
 // Titles mostly right; music always names a file that does not exist.
 const char* const Directives[] = {
     "title en Quiet evening # a title", "title ru \xD0\xA2\xD0\xB8\xD1\x88\xD0\xB8\xD0\xBD\xD0\xB0",
@@ -264,6 +360,7 @@ std::string GeneratedSession() {
       text += (kind == 2 ? "fade-in" : "fade-out") + Pick(Gaps) + Field(Durations, BadDurations) +
               Pick(Ends);
     if (kind == 4 && Next(4) == 0) text += Pick(Directives) + Pick(Ends);
+    if (kind == 4 && Next(8) == 0) text += Pick(Voices) + Pick(Ends);  // before any segment, perhaps
     if (kind < 5) continue;
     text += Field(Durations, BadDurations) + Pick(Gaps) + Field(Modes, BadModes) + Pick(Gaps) +
             Field(Hertz, BadHertz);
@@ -272,6 +369,10 @@ std::string GeneratedSession() {
     for (uint64_t words = Next(3) == 0 ? 1 + Next(2) : 0; words > 0; words--)
       text += Pick(Gaps) + Field(Words, BadWords);
     text += Pick(Ends);
+    // Voices under the segment, now and then as many as a segment holds or
+    // one more.
+    const uint64_t voices = Next(40) == 0 ? 16 + Next(2) : Next(3) == 0 ? 1 + Next(3) : 0;
+    for (uint64_t v = 0; v < voices; v++) text += Field(Voices, BadVoices) + Pick(Ends);
   }
   if (Next(4) == 0 && !text.empty()) text.pop_back();  // no final line end
   return text;
@@ -281,8 +382,9 @@ std::string Mutated(std::string text) {
   static const std::string alphabet("0123456789.,ms# \t\r\n\0x\xff-", 24);
   // Sometimes a directive's or a segment's word, or a duration, dropped into
   // the text.
-  static const char* const words[] = {"fade-in", "fade-out", "1s", "fade-", " volume 5",
-                                      " noise pink 9", "colour #", "title en ", "music x 5"};
+  static const char* const words[] = {"fade-in", "fade-out", "1s",        "fade-",
+                                      " volume 5", " noise pink 9", "colour #", "title en ",
+                                      "music x 5", "tone 100 ", "..", " f", "  music 5\n"};
   for (uint64_t n = 1 + Next(4); n > 0 && !text.empty(); n--) {
     const size_t at = Next(text.size());
     const uint64_t edit = Next(5);

@@ -98,6 +98,19 @@ printf "$levels" | "$tool" --session - --schedule > "$work/plain.txt"
 [ "$(cut -d' ' -f1-4 "$work/full.txt" | sed 1d)" = "$(sed 1d "$work/plain.txt")" ] ||
   fail "the schedule's fields differ from the full schedule's first four"
 
+# Voices add five fields each, at the block's first frame; a voice line is
+# refused as any bad line, before anything is written.
+voices='1s 0 10 12\n  binaural 200..300 f 15\n  isochronic 300 5..10 10 square\n  noise pink 20\n'
+printf "$voices" | "$tool" --session - --schedule-full | sed -n '3p;5p' > "$work/voices.txt"
+[ "$(cat "$work/voices.txt")" = "$(printf '%s\n%s' \
+  '1 0 0 1066 100 none 0 0 -1 100 #FFFFFF binaural 22500 1066 1500 - isochronic 30000 625 1000 square noise - - 2000 pink' \
+  '3 0 0 1200 100 none 0 0 -1 100 #FFFFFF binaural 27500 1200 1500 - isochronic 30000 875 1000 square noise - - 2000 pink')" ] ||
+  fail "voices in the full schedule: $(cat "$work/voices.txt")"
+printf '1s 0 10\n  binaural 200 10 15\n  tone 200 100.001\n' > "$work/voice.txt"
+expect_usage_error "session line 3: level '100.001' is not a per cent" \
+  --session "$work/voice.txt" --output "$work/voice.wav"
+[ ! -e "$work/voice.wav" ] || fail "a refused voice line created the output file"
+
 # A mix that clamps says so in one line; the sessions above said nothing.
 printf '1s 1 7.8\n1s 1 7.8 volume 90 noise white 60\n' |
   "$tool" --session - --raw --output /dev/null 2>"$work/clamp.err"

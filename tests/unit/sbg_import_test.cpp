@@ -22,7 +22,7 @@ std::string Signed(int32_t hundredths) { return (hundredths < 0 ? "" : "+") + De
 
 // A voice written back as a tone-set writes it; a plain tone shows its beat
 // of 0.
-std::string Voice(const SbgVoice& v) {
+std::string SbgVoiceText(const SbgVoice& v) {
   const char* waves[] = {"", "square:", "triangle:", "sawtooth:"};
   const std::string level = "/" + Decimal(v.amplitude);
   switch (v.type) {
@@ -52,7 +52,7 @@ std::string Voices(const SbgVoice* voices) {
   size_t used = SbgSlots;
   while (used > 0 && voices[used - 1].type == SbgVoiceType::Off) used--;
   std::string text;
-  for (size_t slot = 0; slot < used; slot++) text += (slot ? " " : "") + Voice(voices[slot]);
+  for (size_t slot = 0; slot < used; slot++) text += (slot ? " " : "") + SbgVoiceText(voices[slot]);
   return used ? text : "-";
 }
 
@@ -121,7 +121,7 @@ TEST(SbgVoice, WordsAreReadAsSbagenReadsThemAndRoundedToHundredths) {
     SbgVoice voice;
     SessionError error;
     EXPECT_TRUE(ParseSbgVoice(c.word, voice, error)) << c.word;
-    EXPECT_EQ(Voice(voice), c.read) << c.word;
+    EXPECT_EQ(SbgVoiceText(voice), c.read) << c.word;
   }
   SbgVoice silent;
   SessionError error;

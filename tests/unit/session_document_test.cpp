@@ -6,22 +6,31 @@
 #include <iterator>
 #include <string>
 
-#include "session_format/SessionDocument.h"
+#include "session_format/document/SessionDocument.h"
 #include "editor/SessionPicture.h"
 #include "session_format/SessionReader.h"
 #include "session_format/SessionSchedule.h"
 
 namespace {
 
-// Each segment's values, every one of them, as numbers.
+// Each segment's values, every one of them, as numbers, its voices' after.
 std::string Segments(const Session& session) {
   std::string values;
-  for (const SessionSegment& s : session.segments)
+  for (const SessionSegment& s : session.segments) {
     for (uint64_t v : {uint64_t{s.blocks}, uint64_t(s.mode), uint64_t{s.firstFrequency},
                        uint64_t{s.lastFrequency}, uint64_t{s.volume}, uint64_t(s.noise),
                        uint64_t{s.noiseLevel}, uint64_t(s.light + 1), uint64_t{s.brightness},
                        uint64_t{s.colour}})
       values += std::to_string(v) + ",";
+    for (const Voice& v : s.voices) {
+      values += "|";
+      for (int64_t value : {int64_t(v.kind), int64_t{v.carrier.first}, int64_t{v.carrier.last},
+                            int64_t{v.beat.first}, int64_t{v.beat.last},
+                            int64_t{v.beatFollowsFrequency}, int64_t{v.level.first},
+                            int64_t{v.level.last}, int64_t(v.shape), int64_t(v.colour)})
+        values += std::to_string(value) + ",";
+    }
+  }
   return values;
 }
 
@@ -58,7 +67,10 @@ TEST(SessionDocument, EveryLibrarySessionIsWrittenBackByteForByteAndPlaysAlike) 
       EXPECT_EQ(Plays(session), PlaysOf(text)) << entry.path();
       // Each segment written anew reads back to the same values.
       std::string rewritten;
-      for (const SessionSegment& s : session.segments) rewritten += SegmentLine(s) + "\n";
+      for (const SessionSegment& s : session.segments) {
+        rewritten += SegmentLine(s) + "\n";
+        for (const Voice& voice : s.voices) rewritten += VoiceLine(voice) + "\n";
+      }
       Session again;
       ASSERT_TRUE(ParseSession(rewritten, "test", again, error)) << error.message;
       EXPECT_EQ(Segments(again), Segments(session)) << entry.path();
@@ -74,12 +86,17 @@ TEST(SessionDocument, SegmentLinesReadBackToTheirValues) {
                                "1.25s 1 7.85 50 volume 0",
                                "0.5m 2 12 noise pink 70 light 0",
                                "123457s 3 7.8 brightness 40 colour #FFD8A8",
-                               "20m 4 4.5 3 noise brown 100 light 4 colour amber volume 15"};
+                               "20m 4 4.5 3 noise brown 100 light 4 colour amber volume 15",
+                               "1s 0 7\n\tbinaural 0..20000 -100..100 0.01..100\n  monaural "
+                               "0,5 f 1.5\n  isochronic 200.25 f 15 smooth\n  isochronic 200 "
+                               "0.1..100 15 sine\n  tone 440 20 saw\n  noise white 7.07\n"
+                               "  noise brown 0..30\n  tone 7 1 square\n  tone 7 1 triangle"};
   for (const char* line : lines) {
     Session session;
     SessionError error;
     ASSERT_TRUE(ParseSession(line, "test", session, error)) << error.message;
-    const std::string written = SegmentLine(session.segments[0]);
+    std::string written = SegmentLine(session.segments[0]);
+    for (const Voice& voice : session.segments[0].voices) written += "\n" + VoiceLine(voice);
     EXPECT_EQ(PlaysOf(written), Plays(session)) << line << " written as " << written;
   }
 }
@@ -304,4 +321,133 @@ TEST(SessionDocument, FieldsReadAsTheReaderAndShowAsWritten) {
   SessionError error;
   ASSERT_TRUE(ParseSegmentField(SegmentField::From, "12", segment, error));
   EXPECT_EQ(SegmentFieldText(segment, SegmentField::To), "");
+}
+
+// Catches a voice line parted from its segment by a move, a duplicate or a
+// removal (or a segment line put between a segment and its voices), a voice
+// edit that changes other lines or lets in what the reader refuses, or the
+// document's voices out of step with its lines.
+TEST(SessionDocument, VoicesStayWithTheirSegment) {
+  const std::string file =
+      "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\n  noise pink 30  # under it\n"
+      "fade-in 20s\n  tone 100 5\n\n5m 0 8\n  isochronic 300 f 10\n";
+  using Edit = std::function<bool(SessionDocument&, SessionError&)>;
+  const struct {
+    const char* what;
+    Edit edit;
+    const char* expected;  // "" for a refused edit
+  } cases[] = {
+      {"move up", [](SessionDocument& d, SessionError&) { return MoveSegment(d, 1, true) == 0; },
+       "# voices\n5m 0 8\n  isochronic 300 f 10\n\n10m 0 12 8   # first\n  binaural 200 f 15\n"
+       "  noise pink 30  # under it\nfade-in 20s\n  tone 100 5\n"},
+      {"duplicate", [](SessionDocument& d, SessionError&) { return DuplicateSegment(d, 0) == 1; },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\n  noise pink 30  # under it\n"
+       "fade-in 20s\n  tone 100 5\n10m 0 12 8   # first\n  binaural 200 f 15\n  noise pink 30  # "
+       "under it\n  tone 100 5\n\n5m 0 8\n  isochronic 300 f 10\n"},
+      {"remove", [](SessionDocument& d, SessionError&) { return RemoveSegment(d, 0) == 0; },
+       "# voices\nfade-in 20s\n\n5m 0 8\n  isochronic 300 f 10\n"},
+      {"add", [](SessionDocument& d, SessionError&) { return AddSegment(d) == 2; },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\n  noise pink 30  # under it\n"
+       "fade-in 20s\n  tone 100 5\n\n5m 0 8\n  isochronic 300 f 10\n1m 1 10 volume 20\n"},
+      {"add a voice",
+       [](SessionDocument& d, SessionError& e) {
+         size_t voice = 0;
+         return AddVoice(d, 0, voice, e) && voice == 3;
+       },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\n  noise pink 30  # under it\n"
+       "fade-in 20s\n  tone 100 5\n  binaural 200 f 15\n\n5m 0 8\n  isochronic 300 f 10\n"},
+      {"remove a voice",
+       [](SessionDocument& d, SessionError&) { return RemoveVoice(d, 0, 1) == 1; },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\nfade-in 20s\n  tone 100 5\n\n"
+       "5m 0 8\n  isochronic 300 f 10\n"},
+      {"move a voice down",
+       [](SessionDocument& d, SessionError&) { return MoveVoice(d, 0, 1, false) == 2; },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 f 15\n  tone 100 5\nfade-in 20s\n"
+       "  noise pink 30  # under it\n\n5m 0 8\n  isochronic 300 f 10\n"},
+      {"voice values",
+       [](SessionDocument& d, SessionError& e) {
+         return SetVoiceField(d, 0, 1, VoiceField::Level, " 10..40 ", e) &&
+                SetVoiceField(d, 0, 1, VoiceField::Colour, "brown", e) &&
+                SetVoiceField(d, 1, 0, VoiceField::Kind, "tone", e) &&
+                SetVoiceField(d, 0, 0, VoiceField::Beat, "-4.5", e);
+       },
+       "# voices\n10m 0 12 8   # first\n  binaural 200 -4.5 15\n  noise brown 10..40  # under it\n"
+       "fade-in 20s\n  tone 100 5\n\n5m 0 8\n  tone 300 10\n"},
+      {"a music voice without music",
+       [](SessionDocument& d, SessionError& e) {
+         return !SetVoiceField(d, 0, 0, VoiceField::Kind, "music", e) &&
+                e.problem == SessionProblem::MusicVoiceAlone;
+       },
+       ""},
+      {"a level out of range",
+       [](SessionDocument& d, SessionError& e) {
+         return !SetVoiceField(d, 0, 2, VoiceField::Level, "101", e) &&
+                e.problem == SessionProblem::VoiceValueRange;
+       },
+       ""},
+      {"a seventeenth voice",
+       [](SessionDocument& d, SessionError& e) {
+         size_t voice = 0;
+         for (int i = 0; i < 15; i++)
+           if (!AddVoice(d, 1, voice, e)) return false;
+         const bool refused =
+             !AddVoice(d, 1, voice, e) && e.problem == SessionProblem::VoiceTooMany;
+         for (int i = 0; i < 15; i++) RemoveVoice(d, 1, 1);
+         return refused && SegmentAt(d, 1).voices.size() == 1;
+       },
+       ""},
+  };
+  for (const auto& c : cases) {
+    SessionDocument document;
+    SessionError error;
+    ASSERT_TRUE(OpenDocument(file, "", document, error)) << error.message;
+    EXPECT_TRUE(c.edit(document, error)) << c.what << ": " << error.message;
+    const std::string expected = *c.expected ? c.expected : file;
+    EXPECT_EQ(DocumentText(document), expected) << c.what;
+    Session session, held;
+    ASSERT_TRUE(ReadBack(document, session, error)) << c.what << ": " << error.message;
+    EXPECT_EQ(Plays(session), PlaysOf(expected)) << c.what;
+    for (size_t row = 0; row < SegmentCount(document); row++)
+      held.segments.push_back(SegmentAt(document, row));
+    EXPECT_EQ(Segments(held), Segments(session)) << c.what;
+  }
+}
+
+// Catches a voice's field that shows a value in another form than it reads
+// back, lets in what the reader refuses, or loses what a new kind shares.
+TEST(SessionDocument, VoiceFieldsReadAsTheReader) {
+  const struct {
+    VoiceField field;
+    const char* typed;
+    const char* line;  // the voice line after it; "" for a refused value
+    SessionProblem problem;
+  } cases[] = {
+      {VoiceField::Carrier, "150,5..120", "  binaural 150.5..120 f 15", SessionProblem::None},
+      {VoiceField::Carrier, "20001", "", SessionProblem::VoiceValueRange},
+      {VoiceField::Beat, "10", "  binaural 200 10 15", SessionProblem::None},
+      {VoiceField::Beat, "7..", "", SessionProblem::VoiceSlideForm},
+      {VoiceField::Level, "1.5", "  binaural 200 f 1.5", SessionProblem::None},
+      {VoiceField::Shape, "square", "", SessionProblem::VoiceFieldCount},
+      {VoiceField::Kind, "isochronic", "  isochronic 200 f 15", SessionProblem::None},
+      {VoiceField::Kind, "noise", "  noise pink 15", SessionProblem::None},
+      {VoiceField::Kind, "chime", "", SessionProblem::VoiceKindUnknown},
+      {VoiceField::Colour, "grey", "", SessionProblem::VoiceFieldCount},
+  };
+  for (const auto& c : cases) {
+    Voice voice = NewVoice();
+    SessionError error;
+    const bool taken = ParseVoiceField(c.field, c.typed, voice, error);
+    EXPECT_EQ(taken, c.problem == SessionProblem::None) << c.typed;
+    EXPECT_EQ(error.problem, c.problem) << c.typed;
+    EXPECT_EQ(VoiceLine(voice), taken ? c.line : VoiceLine(NewVoice())) << c.typed;
+  }
+  // A new kind keeps what it shares: an isochronic shape for a tone's wave.
+  Voice voice = NewVoice();
+  SessionError error;
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "isochronic", voice, error));
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Shape, "triangle", voice, error));
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "tone", voice, error));
+  EXPECT_EQ(VoiceLine(voice), "  tone 200 15 triangle");
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "isochronic", voice, error));
+  EXPECT_EQ(VoiceLine(voice), "  isochronic 200 f 15 triangle");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,14 @@ std::map<std::string, std::string> ReadmeTable() {
   }
   return table;
 }
+
+// The most a voice's level reaches, per cent.
+double Peak(const Voice& voice) { return std::max(voice.level.first, voice.level.last) / 100.0; }
+
+// Hertz a minute that a slide of hundredths over a segment's blocks takes.
+double HertzPerMinute(int64_t first, int64_t last, uint32_t blocks) {
+  return std::abs(last - first) / 100.0 / (blocks / 240.0);
+}
 }  // namespace
 
 TEST(SessionLibrary, EverySessionParsesAndMatchesTheReadmesTable) {
@@ -61,10 +70,25 @@ TEST(SessionLibrary, EverySessionParsesAndMatchesTheReadmesTable) {
     // The player holds the library in itself, with no folder beside it where
     // music could be found.
     EXPECT_TRUE(session.musicFile.empty()) << name << " may not use music";
-    // Tones well below full scale, and a mix that cannot clamp.
-    for (const SessionSegment& segment : session.segments)
-      EXPECT_TRUE(segment.volume <= 25 && segment.volume + segment.noiseLevel <= 100)
-          << name << " line " << segment.line;
+    // Tones well below full scale, a mix that cannot clamp, and slides slow
+    // enough not to be noticed. Mode 0 is silent whatever its volume.
+    for (const SessionSegment& segment : session.segments) {
+      double tones = segment.mode == SoundMode::None ? 0 : segment.volume;
+      double mix = tones + segment.noiseLevel;
+      double steepest =
+          HertzPerMinute(segment.firstFrequency, segment.lastFrequency, segment.blocks);
+      for (const Voice& voice : segment.voices) {
+        const bool tonal = voice.kind != VoiceKind::Noise && voice.kind != VoiceKind::Music;
+        tones += tonal ? Peak(voice) : 0;
+        mix += Peak(voice);
+        if (!voice.beatFollowsFrequency)
+          steepest =
+              std::max(steepest, HertzPerMinute(voice.beat.first, voice.beat.last, segment.blocks));
+      }
+      EXPECT_TRUE(tones <= 25 && mix <= 100 && steepest <= 2)
+          << name << " line " << segment.line << ": tones " << tones << ", mix " << mix
+          << ", slide " << steepest;
+    }
     EXPECT_EQ(table[name],
               std::to_string(minutes) + " min | " + Hertz(lowest) + " to " + Hertz(highest) + " Hz")
         << name;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "sound/SessionSound.h"
 #include "sound/Synthesis.h"
 #include "sound/render_sound/RenderSession.h"
+#include "sound/voices/VoicePhases.h"
 
 namespace {
 Session Parsed(const std::string& text) {
@@ -173,6 +175,32 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
       {"music 40\n1s 1 7", "music takes a FILE and a LEVEL 0..100, such as music rain.wav 40; 1 given"},
       {"music a.wav loud\n1s 1 7", "music level 'loud' is not a whole number"},
       {"music a.wav 5\nmusic b.wav 5\n1s 1 7", "line 2: a second music; the first is on line 1"},
+      // Voices: each check of a voice line, on its own line.
+      {"  binaural 200 10 15\n1s 0 7", "session line 1: binaural is a voice, which belongs under"},
+      {"1s 0 7\n  binaurl 200 10 15", "line 2: 'binaurl' is not a voice (binaural, monaural"},
+      {"1s 0 7\n# x\n  isochronic 200 10", "line 3: isochronic takes CARRIER RATE LEVEL [SHAPE]"},
+      {"1s 0 7\n  tone 200 10 sine 1",
+       "line 2: tone takes CARRIER LEVEL [WAVE], such as tone 200 "
+       "15; 4 given"},
+      {"1s 0 7\n  noise pink", "line 2: noise takes COLOUR LEVEL, such as noise pink 30; 1 given"},
+      {"1s 0 7\n  binaural 20000.01 10 15", "line 2: carrier 20000.01 is out of range 0..20000"},
+      {"1s 0 7\n  binaural 200 -100.01 15", "line 2: beat -100.01 is out of range -100..100"},
+      {"1s 0 7\n  isochronic 200 0.09 15", "line 2: rate 0.09 is out of range 0.10..100"},
+      {"1s 0 7\n  isochronic 200 -1 15", "line 2: rate '-1' is not in hertz"},
+      {"1s 0 7\n  tone 200 100.001", "line 2: level '100.001' is not a per cent with at most two"},
+      {"1s 0 7\n  tone 200 0..100.01", "line 2: level 100.01 is out of range 0..100"},
+      {"1s 0 7\n  tone f 10", "line 2: carrier 'f' is not in hertz with at most two decimals"},
+      {"1s 0 7\n  tone 200.. 10", "line 2: carrier '200..' is not a slide FIRST..LAST"},
+      {"1s 0 7\n  tone 200...100 10", "carrier '200...100' is not a slide"},
+      {"1s 0 7\n  binaural 200 f..4 10", "line 2: beat 'f..4' is not a slide FIRST..LAST"},
+      {"1s 0 7\n  isochronic 200 4 10 round",
+       "isochronic shape 'round' is not sine, square, "
+       "triangle, saw or smooth"},
+      {"1s 0 7\n  tone 200 10 smooth", "tone wave 'smooth' is not sine, square, triangle or saw"},
+      {"1s 0 7\n  noise grey 10", "line 2: noise 'grey' is not white, pink or brown"},
+      {"1s 0 7\n  music 40\n1s 0 7",
+       "line 2: a music voice plays the session's music, and there "
+       "is no music line"},
   };
   for (const auto& c : cases) {
     const std::string error = ErrorOf(c.first);
@@ -180,6 +208,10 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
         << "'" << c.first << "' gave '" << error << "'";
     EXPECT_EQ(error.find('\n'), std::string::npos);
   }
+  std::string seventeen = "1s 0 7\n";
+  for (int i = 0; i < 17; i++) seventeen += "  tone 100 1\n";
+  EXPECT_NE(ErrorOf(seventeen).find("line 18: voice 17 of one segment; a segment has at most 16"),
+            std::string::npos);
   // A second program names its own file, and finds the line as a number.
   Session session;
   SessionError e;
@@ -404,12 +436,14 @@ TEST(SessionMix, EachKindOfSegmentIsTheFormula) {
 }
 
 TEST(SessionMix, ABlockAfterAJumpIsTheSessionsOwnAndMusicThatFailsFallsSilent) {
-  // Catches noise or music that, after a sound outage, goes on from the last
-  // block made instead of the block the clock has reached; a render that
+  // Catches noise, music or voices that, after a sound outage, go on from the
+  // last block made instead of the block the clock has reached; a render that
   // goes on once its music can no longer be read; a player's block that then
   // plays what it never read instead of the session without the music.
   const std::string path = WrittenFile("jump.wav", PcmWave(2, Pattern(2 * 30011, 71)));
-  const std::string segments = "\n1s 1 7.8 volume 30 noise brown 60\n1s 1 10 noise pink 40";
+  const std::string segments =
+      "\n1s 1 7.8 volume 30 noise brown 60\n  isochronic 300 f 10 smooth\n"
+      "1s 1 10 10.5 noise pink 40\n  isochronic 300..330 4..6 10\n  noise white 0..10";
   const auto whole = Rendered("music " + path + " 50" + segments, 0, 1);
   Session session = Parsed("music " + path + " 50" + segments);
   SessionSound sound = Started(session);
@@ -429,4 +463,142 @@ TEST(SessionMix, ABlockAfterAJumpIsTheSessionsOwnAndMusicThatFailsFallsSilent) {
   SynthesizeSessionBlock(sound, 5, 5 * FramesPerBlock, seed, 100, block.data());
   EXPECT_TRUE(SameBlock(Rendered(segments, 0, 1), 5, block, 0));
   EndSessionSound(sound);
+}
+
+namespace {
+// A session's frames, rendered once.
+const std::vector<StereoFrame>& RenderedOnce(const std::string& text) {
+  static std::map<std::string, std::vector<StereoFrame>> rendered;
+  if (rendered.count(text) == 0) rendered[text] = Rendered(text, 0, 1);
+  return rendered[text];
+}
+}  // namespace
+
+TEST(SessionVoices, FramesAreTheReadmesWorkedValues) {
+  // Catches a voice whose arithmetic drifts from its definition in the
+  // README (the sine, a wave or gate, the phases, the amplitude, the
+  // truncation, the ears), or voices not added before the clamp.
+  const struct {
+    const char* session;
+    size_t frame;
+    int16_t left, right;
+  } cases[] = {
+      {"1s 0 10\n  binaural 200 10 15", 1, 136, 143},
+      {"1s 0 10\n  binaural 200 10 15", 2, 272, 286},
+      {"1s 0 10\n  binaural 200 10 15", 110, 419, -349},
+      {"1s 0 10\n  monaural 200 10 15", 1, 140, 140},
+      {"1s 0 10\n  monaural 200 10 15", 55, 4911, 4911},
+      {"1s 0 10\n  isochronic 200 10 15", 1, 0, 0},
+      {"1s 0 10\n  isochronic 200 10 15", 1103, 35, 35},
+      {"1s 0 10\n  isochronic 200 10 15", 3307, -35, -35},
+      {"1s 0 10\n  isochronic 200 10 15 square", 1, 140, 140},
+      {"1s 0 10\n  isochronic 200 10 15 square", 1103, 70, 70},
+      {"1s 0 10\n  isochronic 200 10 15 square", 3307, 0, 0},
+      {"1s 0 10\n  isochronic 200 10 15 triangle", 1103, 35, 35},
+      {"1s 0 10\n  isochronic 200 10 15 saw", 3307, -52, -52},
+      {"1s 0 10\n  isochronic 200 10 15 smooth", 1, 0, 0},
+      {"1s 0 10\n  isochronic 200 10 15 smooth", 1103, 70, 70},
+      {"1s 0 10\n  tone 441 30", 1, 617, 617},
+      {"1s 0 10\n  tone 441 30", 12, 6729, 6729},
+      {"1s 0 10\n  tone 441 30", 62, -6729, -6729},
+      {"1s 0 10\n  tone 441 30 square", 12, 9830, 9830},
+      {"1s 0 10\n  tone 441 30 square", 62, -9830, -9830},
+      {"1s 0 10\n  tone 441 30 triangle", 12, 4718, 4718},
+      {"1s 0 10\n  tone 441 30 triangle", 37, 5111, 5111},
+      {"1s 0 10\n  tone 441 30 saw", 12, 2359, 2359},
+      {"1s 0 10\n  tone 441 30 saw", 62, -7470, -7470},
+      // A level's slide: nothing at the first frame, full scale at the last.
+      {"1s 0 10\n  tone 441 0..100 square", 0, 0, 0},
+      {"1s 0 10\n  tone 441 0..100 square", 22050, -16383, -16383},
+      {"1s 0 10\n  tone 441 0..100 square", 44099, -32767, -32767},
+      {"1s 0 10\n  noise pink 30", 0, -1272, -1272},
+      {"1s 0 10\n  noise pink 30", 1, -544, -544},
+      // Block 1 starts half-way through a pulse: (1000 mod 400) / 400.
+      {"1s 0 10 12\n  isochronic 200 f 15 square", 13093, 0, 0},
+      {"1s 0 10 12\n  isochronic 200 f 15 square", 13094, 3291, 3291},
+      // Several voices and the mode: each truncated, then added.
+      {"1s 0 10\n  noise pink 30\n  noise brown 10..20\n  binaural 200 10 15", 1, -445, -438},
+      {"1s 1 7.8 volume 20\n  binaural 200 10 15", 1, 221 + 136, 228 + 143},
+      // The voices add before the clamp.
+      {"1s 0 10\n  tone 441 100 square\n  tone 441 100 square", 12, 32767, 32767},
+  };
+  for (const auto& c : cases) {
+    const std::vector<StereoFrame>& frames = RenderedOnce(c.session);
+    ASSERT_GT(frames.size(), c.frame);
+    EXPECT_EQ(frames[c.frame].left, c.left) << c.session << " frame " << c.frame;
+    EXPECT_EQ(frames[c.frame].right, c.right) << c.session << " frame " << c.frame;
+  }
+}
+
+TEST(SessionVoices, ACarriedVoiceGoesOnAndANewOneStartsAtPhaseZero) {
+  // Catches a voice that starts again at the edge of a segment (a click), a
+  // carried phase other than the one reached, or a new voice that does not
+  // start at phase 0.
+  const auto& whole =
+      RenderedOnce("1.5s 0 10\n  binaural 200 -7.5 20\n  isochronic 300 f 10 smooth");
+  const auto& split = RenderedOnce(
+      "1s 0 10\n  binaural 200 -7.5 20\n  isochronic 300 f 10 smooth\n"
+      "0.5s 0 10\n  binaural 200 -7.5 20\n  isochronic 300 f 10 smooth");
+  ASSERT_EQ(whole.size(), split.size());
+  size_t apart = 0;
+  for (size_t j = 0; j < whole.size(); j++)
+    apart += std::abs(whole[j].left - split[j].left) > 1 ||
+             std::abs(whole[j].right - split[j].right) > 1;
+  EXPECT_EQ(apart, 0u);
+  // Sliding into the edge: no step there larger than the tone's own steps.
+  const size_t edge = 4 * FramesPerBlock;
+  const auto& sliding = RenderedOnce("1s 0 10\n  tone 300..150 30\n0.5s 0 10\n  tone 150 30");
+  int largest = 0;
+  for (size_t j = edge - 300; j < edge; j++)
+    largest = std::max(largest, std::abs(sliding[j].left - sliding[j - 1].left));
+  EXPECT_LE(std::abs(sliding[edge].left - sliding[edge - 1].left), largest + 1);
+  // Another kind in the same place starts anew.
+  EXPECT_NE(RenderedOnce("1s 0 10\n  tone 301.25 30\n0.5s 0 10\n  tone 301.25 30")[edge].left, 0);
+  EXPECT_EQ(RenderedOnce("1s 0 10\n  tone 301.25 30\n0.5s 0 10\n  binaural 301.25 0 30")[edge].left,
+            0);
+}
+
+TEST(SessionVoices, ClosedFormsMeetTheFrameByFrameRule) {
+  // Catches a block's first phase that is not where the frames before it
+  // lead (a seam at every block), a slide that misses its last value, or a
+  // sum of the followed frequency other than the blocks' own.
+  const Session session = Parsed(
+      "2.5s 0 4 12\n  binaural 200..20000 -100..100 15\n0.75s 0 50 0.1\n  isochronic 300 f 10");
+  const SessionSegment& sliding = session.segments[0];
+  const uint64_t frames = 10 * FramesPerBlock;
+  EXPECT_EQ(SlideAt(20000, 1980000, 0, frames), 20000);
+  EXPECT_EQ(SlideAt(20000, 1980000, frames - 1, frames), 2000000);
+  const Voice& voice = sliding.voices[0];
+  VoicePhases phase = BlockPhases(sliding, voice, {0.25, 0.75}, 3);
+  for (uint64_t k = 3 * FramesPerBlock; k < 4 * FramesPerBlock; k++) {
+    phase.carrier = TurnOf(phase.carrier + SlideAt(20000, 1980000, k, frames) * TurnsPerHundredth);
+    phase.second = TurnOf(phase.second + SlideAt(-5000, 10000, k, frames) * TurnsPerHundredth);
+  }
+  const VoicePhases next = BlockPhases(sliding, voice, {0.25, 0.75}, 4);
+  EXPECT_NEAR(phase.carrier, next.carrier, 1e-9);
+  EXPECT_NEAR(phase.second, next.second, 1e-9);
+  for (const SessionSegment& segment : session.segments) {
+    uint64_t sum = 0;
+    for (uint32_t b = 0; b <= segment.blocks; b++) {
+      EXPECT_EQ(SegmentFrequencySum(segment, b), sum) << b;
+      if (b < segment.blocks) sum += SegmentFrequency(segment, b);
+    }
+  }
+}
+
+TEST(SessionVoices, AMusicVoicePlaysTheMusicAtItsOwnLevel) {
+  // Catches a music voice that plays under the music line's level instead of
+  // in its place, or scales the music otherwise than trunc(m x l / 10000).
+  const std::vector<int16_t> stereo = Pattern(2 * 3001, 911);
+  const std::string path = WrittenFile("voice music.wav", PcmWave(2, stereo));
+  const auto frames =
+      Rendered("music " + path + " 50\n0.25s 0 10\n  music 20..40\n0.25s 0 10", 0, 1);
+  size_t wrong = 0;
+  for (size_t j = 0; j < frames.size(); j++) {
+    const int64_t m = stereo[2 * (j % 3001)];
+    const double level = 2000 + 2000.0 * (static_cast<double>(j) / (FramesPerBlock - 1));
+    const int64_t expected = j < FramesPerBlock ? static_cast<int64_t>(m * level / 10000) : m / 2;
+    wrong += frames[j].left != expected;
+  }
+  EXPECT_EQ(wrong, 0u);
 }

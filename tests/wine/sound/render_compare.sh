@@ -2,8 +2,10 @@
 # The build's render-sound.exe against the host's, bit for bit: every mode
 # across the wrap of the frame counter at 2^32, and the noise modes deep into
 # it, where doubles with longer intermediates (the x87 unit's) round
-# differently in the last bit; and a session's fades, 64-bit integer
-# arithmetic that a 32-bit build does through library calls.
+# differently in the last bit; a session's fades, 64-bit integer
+# arithmetic that a 32-bit build does through library calls; and a session of
+# voices of every kind, sliding, following the frequency and carried into a
+# second segment, whose sine is the program's own and not the C runtime's.
 set -euo pipefail
 source "$(dirname "$0")/../common.sh"
 work=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/render.XXXXXX")
@@ -25,9 +27,16 @@ for case in "0 780 $wrap" "1 4999 $wrap" "2 1234 $wrap" "3 4999 $wrap" "4 15 $wr
   [ "$differing" = 0 ] || failed=1
 done
 printf 'fade-in 0.5s\r\n2s 4 7.8 12\r\nfade-out 0.75s\r\n' > "$work/faded.txt"
-"$TESSOVANT_HOST_DIR/render-sound" --session "$work/faded.txt" --raw --output "$work/host.raw"
-"$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/faded.txt" --raw \
-  --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" ||
-  { cat "$work/wine.log"; exit 1; }
-cmp -s "$work/host.raw" "$work/windows.raw" || { echo "a faded session differs"; failed=1; }
+printf '%s\n' '20s 0 10 12 noise pink 10' '  binaural 200..150 f 10' '  monaural 300 -7.5 5..8' \
+  '  isochronic 250 f 5 smooth' '  isochronic 180 3..9 5 square' '  tone 100 4 triangle' \
+  '  tone 440 3 saw' '  noise brown 10..0' '1.5m 0 12 4' '  binaural 150 f 10' \
+  '  monaural 300 -7.5 8' '  isochronic 250 f 5' '  isochronic 180 9 5 triangle' \
+  '  tone 100 4 square' '  tone 440..20000 3 saw' > "$work/voices.txt"
+for session in faded voices; do
+  "$TESSOVANT_HOST_DIR/render-sound" --session "$work/$session.txt" --raw --output "$work/host.raw"
+  "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/$session.txt" --raw \
+    --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" ||
+    { cat "$work/wine.log"; exit 1; }
+  cmp -s "$work/host.raw" "$work/windows.raw" || { echo "the $session session differs"; failed=1; }
+done
 exit $failed

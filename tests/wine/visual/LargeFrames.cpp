@@ -1,9 +1,9 @@
-#include "session_format/SessionReader.h"
 #include "tests/wine/visual/LargeFrames.h"
 
 #include <cstdio>
 #include <vector>
 
+#include "session_format/SessionReader.h"
 #include "sound/SessionClock.h"
 #include "session_format/SessionFile.h"
 #include "tests/wine/visual/Exposure.h"

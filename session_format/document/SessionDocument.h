@@ -13,12 +13,13 @@
 #include "session_format/SessionFile.h"
 #include "session_format/SessionLines.h"
 
-enum class LineKind { Other, Segment, FadeIn, FadeOut, EnglishTitle, RussianTitle, Music };
+enum class LineKind { Other, Segment, Voice, FadeIn, FadeOut, EnglishTitle, RussianTitle, Music };
 
 struct DocumentLine {
   LineKind kind;
   std::string text;        // as it stands in the file, its line end included
-  SessionSegment segment;  // a segment line's values
+  SessionSegment segment;  // a segment line's values, its voices included
+  Voice voice;             // a voice line's values
 };
 
 struct SessionDocument {
@@ -72,15 +73,33 @@ std::string SessionFieldText(const SessionDocument& document, SessionField field
 bool SetSessionField(SessionDocument& document, SessionField field, const std::string& text,
                      SessionError& error);
 
-// Each returns the row to select after it. Add puts a new segment after the
-// last, Insert before the row, Duplicate a copy of the row's line after it.
+// Each returns the row to select after it. A segment's voice lines go with
+// it, and no segment line is ever put between a segment and its voices.
+// Add puts a new segment after the last, Insert before the row, Duplicate a
+// copy of the row's line and its voice lines after its last voice.
 size_t AddSegment(SessionDocument& document);
 size_t InsertSegment(SessionDocument& document, size_t row);
 size_t DuplicateSegment(SessionDocument& document, size_t row);
+// Takes the segment's line and its voice lines away; comments and
+// directives between them stay.
 size_t RemoveSegment(SessionDocument& document, size_t row);
-// Swaps the row's line with the next segment's line above or below; the
-// lines between them stay where they are.
+// Swaps the row's lines, from its segment line to its last voice line, with
+// the next segment's above or below; the lines between them stay where they
+// are.
 size_t MoveSegment(SessionDocument& document, size_t row, bool up);
+
+// A segment's voices (SegmentAt(...).voices) one by one. Add puts NewVoice
+// after the last, written as a voice line; it refuses a 17th (VoiceTooMany).
+// Each returns the voice to select after it.
+bool AddVoice(SessionDocument& document, size_t row, size_t& voice, SessionError& error);
+size_t RemoveVoice(SessionDocument& document, size_t row, size_t voice);
+// Swaps the voice's line with its neighbour's; the lines between stay.
+size_t MoveVoice(SessionDocument& document, size_t row, size_t voice, bool up);
+// One value of a voice from its text, as the reader reads it (a music voice
+// only where the session has music); false with the reader's problem, the
+// document unchanged.
+bool SetVoiceField(SessionDocument& document, size_t row, size_t voice, VoiceField field,
+                   const std::string& text, SessionError& error);
 
 // The document is to be saved as newPath (absolute). A relative music file,
 // found until now from oldFolder (absolute, its separator at the end), is

@@ -1,4 +1,4 @@
-#include "session_format/SessionDocument.h"
+#include "session_format/document/SessionDocument.h"
 
 #include <algorithm>
 
@@ -56,7 +56,7 @@ std::vector<DocumentLine> SplitLines(const std::string& text) {
   std::vector<DocumentLine> lines;
   for (size_t start = 0; start < text.size();) {
     const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
-    lines.push_back({LineKind::Other, text.substr(start, end - start), NewSegment()});
+    lines.push_back({LineKind::Other, text.substr(start, end - start), NewSegment(), NewVoice()});
     start = end;
   }
   return lines;
@@ -96,15 +96,39 @@ void PlaceDirective(SessionDocument& document, LineKind kind, const std::string&
     return;
   }
   document.lines.insert(document.lines.begin() + NewDirectivePlace(document, kind),
-                        {kind, content + document.lineEnd, NewSegment()});
+                        {kind, content + document.lineEnd, NewSegment(), NewVoice()});
 }
 
 DocumentLine SegmentLineOf(const SessionSegment& segment, const std::string& lineEnd) {
-  return {LineKind::Segment, SegmentLine(segment) + lineEnd, segment};
+  return {LineKind::Segment, SegmentLine(segment) + lineEnd, segment, NewVoice()};
 }
 
-bool SetFade(SessionDocument& document, LineKind kind, const std::string& value,
-             uint32_t& blocks, SessionError& error) {
+// The lines of the row's voices, in order: every voice line after its
+// segment's line up to the next segment's.
+std::vector<size_t> VoiceLinesOf(const SessionDocument& document, size_t row) {
+  std::vector<size_t> lines;
+  for (size_t i = LineOfRow(document, row) + 1;
+       i < document.lines.size() && document.lines[i].kind != LineKind::Segment; i++)
+    if (document.lines[i].kind == LineKind::Voice) lines.push_back(i);
+  return lines;
+}
+
+// One past the row's last line: its last voice line, or its segment line.
+size_t EndOfRow(const SessionDocument& document, size_t row) {
+  const std::vector<size_t> voices = VoiceLinesOf(document, row);
+  return (voices.empty() ? LineOfRow(document, row) : voices.back()) + 1;
+}
+
+// The segment line's copy of the row's voices, after an edit of their lines.
+void KeepVoices(SessionDocument& document, size_t row) {
+  std::vector<Voice>& voices = document.lines[LineOfRow(document, row)].segment.voices;
+  voices.clear();
+  for (size_t line : VoiceLinesOf(document, row)) voices.push_back(document.lines[line].voice);
+  document.modified = true;
+}
+
+bool SetFade(SessionDocument& document, LineKind kind, const std::string& value, uint32_t& blocks,
+             SessionError& error) {
   uint32_t changed = 0;
   if (!value.empty() && !ParseDurationField(value, changed, error)) return false;
   if (changed != blocks)
@@ -171,15 +195,25 @@ bool OpenDocument(const std::string& text, const std::string& path, SessionDocum
   Session session;
   if (!ParseSession(text, path.empty() ? "session" : path, session, error)) return false;
   const bool marked = text.compare(0, 3, ByteOrderMark) == 0;
-  document = SessionDocument{marked ? ByteOrderMark : "", SplitLines(text.substr(marked ? 3 : 0)),
-                             WindowsLineEnd, session.fadeInBlocks, session.fadeOutBlocks,
-                             session.englishTitle, session.russianTitle, session.musicFile,
-                             session.musicFile.empty() ? NewMusicLevel : session.musicLevel, path,
+  document = SessionDocument{marked ? ByteOrderMark : "",
+                             SplitLines(text.substr(marked ? 3 : 0)),
+                             WindowsLineEnd,
+                             session.fadeInBlocks,
+                             session.fadeOutBlocks,
+                             session.englishTitle,
+                             session.russianTitle,
+                             session.musicFile,
+                             session.musicFile.empty() ? NewMusicLevel : session.musicLevel,
+                             path,
                              false};
   for (DocumentLine& line : document.lines) line.kind = KindOf(line.text);
-  for (const SessionSegment& segment : session.segments)
+  for (const SessionSegment& segment : session.segments) {
     document.lines[segment.line - 1] = {LineKind::Segment, document.lines[segment.line - 1].text,
-                                        segment};
+                                        segment, NewVoice()};
+    for (const Voice& voice : segment.voices)
+      document.lines[voice.line - 1] = {LineKind::Voice, document.lines[voice.line - 1].text,
+                                        NewSegment(), voice};
+  }
   for (const DocumentLine& line : document.lines)
     if (!LineEndOf(line.text).empty()) {
       document.lineEnd = LineEndOf(line.text);
@@ -189,8 +223,17 @@ bool OpenDocument(const std::string& text, const std::string& path, SessionDocum
 }
 
 SessionDocument NewDocument() {
-  return SessionDocument{"", {SegmentLineOf(NewSegment(), WindowsLineEnd)}, WindowsLineEnd, 0, 0,
-                         "", "", "", NewMusicLevel, "", false};
+  return SessionDocument{"",
+                         {SegmentLineOf(NewSegment(), WindowsLineEnd)},
+                         WindowsLineEnd,
+                         0,
+                         0,
+                         "",
+                         "",
+                         "",
+                         NewMusicLevel,
+                         "",
+                         false};
 }
 
 std::string DocumentText(const SessionDocument& document) {
@@ -272,10 +315,8 @@ bool SetSessionField(SessionDocument& document, SessionField field, const std::s
 }
 
 size_t AddSegment(SessionDocument& document) {
-  size_t after = 0;
-  for (size_t i = 0; i < document.lines.size(); i++)
-    if (document.lines[i].kind == LineKind::Segment) after = i + 1;
-  if (after == 0) after = document.lines.size();
+  const size_t count = SegmentCount(document);
+  const size_t after = count == 0 ? document.lines.size() : EndOfRow(document, count - 1);
   return InsertSegmentLine(document, after, SegmentLineOf(NewSegment(), document.lineEnd));
 }
 
@@ -285,12 +326,24 @@ size_t InsertSegment(SessionDocument& document, size_t row) {
 }
 
 size_t DuplicateSegment(SessionDocument& document, size_t row) {
-  const size_t at = LineOfRow(document, row);
-  return InsertSegmentLine(document, at + 1, document.lines[at]);
+  std::vector<DocumentLine> copy = {document.lines[LineOfRow(document, row)]};
+  for (size_t line : VoiceLinesOf(document, row)) copy.push_back(document.lines[line]);
+  const size_t end = EndOfRow(document, row);
+  // A last line without its end gets one before the copy follows it.
+  if (end == document.lines.size() && LineEndOf(document.lines[end - 1].text).empty())
+    document.lines[end - 1].text += document.lineEnd;
+  if (LineEndOf(copy.back().text).empty()) copy.back().text += document.lineEnd;
+  document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(end), copy.begin(),
+                        copy.end());
+  document.modified = true;
+  return row + 1;
 }
 
 size_t RemoveSegment(SessionDocument& document, size_t row) {
-  document.lines.erase(document.lines.begin() + LineOfRow(document, row));
+  std::vector<size_t> lines = VoiceLinesOf(document, row);
+  lines.insert(lines.begin(), LineOfRow(document, row));
+  for (size_t i = lines.size(); i-- > 0;)
+    document.lines.erase(document.lines.begin() + static_cast<std::ptrdiff_t>(lines[i]));
   document.modified = true;
   const size_t count = SegmentCount(document);
   return row < count ? row : (count == 0 ? 0 : count - 1);
@@ -298,10 +351,66 @@ size_t RemoveSegment(SessionDocument& document, size_t row) {
 
 size_t MoveSegment(SessionDocument& document, size_t row, bool up) {
   if ((up && row == 0) || (!up && row + 1 >= SegmentCount(document))) return row;
-  const size_t other = up ? row - 1 : row + 1;
-  std::swap(document.lines[LineOfRow(document, row)], document.lines[LineOfRow(document, other)]);
+  const size_t upper = up ? row - 1 : row;
+  // The upper row's lines, those between, the lower row's: lower, between, upper.
+  const auto begin = document.lines.begin();
+  const auto upperStart = begin + static_cast<std::ptrdiff_t>(LineOfRow(document, upper));
+  const auto upperEnd = begin + static_cast<std::ptrdiff_t>(EndOfRow(document, upper));
+  const auto lowerStart = begin + static_cast<std::ptrdiff_t>(LineOfRow(document, upper + 1));
+  const auto lowerEnd = begin + static_cast<std::ptrdiff_t>(EndOfRow(document, upper + 1));
+  std::vector<DocumentLine> moved(lowerStart, lowerEnd);
+  moved.insert(moved.end(), upperEnd, lowerStart);
+  moved.insert(moved.end(), upperStart, upperEnd);
+  std::copy(moved.begin(), moved.end(), upperStart);
   document.modified = true;
+  return up ? row - 1 : row + 1;
+}
+
+bool AddVoice(SessionDocument& document, size_t row, size_t& voice, SessionError& error) {
+  error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
+  const size_t count = VoiceLinesOf(document, row).size();
+  if (count == MaximumVoices)
+    return Problem(error, SessionProblem::VoiceTooMany, "", "", MaximumVoices + 1);
+  const size_t at = EndOfRow(document, row);
+  if (at == document.lines.size() && LineEndOf(document.lines[at - 1].text).empty())
+    document.lines[at - 1].text += document.lineEnd;
+  document.lines.insert(
+      document.lines.begin() + static_cast<std::ptrdiff_t>(at),
+      {LineKind::Voice, VoiceLine(NewVoice()) + document.lineEnd, NewSegment(), NewVoice()});
+  KeepVoices(document, row);
+  voice = count;
+  return true;
+}
+
+size_t RemoveVoice(SessionDocument& document, size_t row, size_t voice) {
+  const std::vector<size_t> lines = VoiceLinesOf(document, row);
+  document.lines.erase(document.lines.begin() + static_cast<std::ptrdiff_t>(lines[voice]));
+  KeepVoices(document, row);
+  return voice + 1 < lines.size() ? voice : (voice == 0 ? 0 : voice - 1);
+}
+
+size_t MoveVoice(SessionDocument& document, size_t row, size_t voice, bool up) {
+  const std::vector<size_t> lines = VoiceLinesOf(document, row);
+  if ((up && voice == 0) || (!up && voice + 1 >= lines.size())) return voice;
+  const size_t other = up ? voice - 1 : voice + 1;
+  std::swap(document.lines[lines[voice]], document.lines[lines[other]]);
+  KeepVoices(document, row);
   return other;
+}
+
+bool SetVoiceField(SessionDocument& document, size_t row, size_t voice, VoiceField field,
+                   const std::string& text, SessionError& error) {
+  DocumentLine& line = document.lines[VoiceLinesOf(document, row)[voice]];
+  Voice changed = line.voice;
+  if (!ParseVoiceField(field, text, changed, error)) return false;
+  // The reader refuses it too, once the whole file is read.
+  if (changed.kind == VoiceKind::Music && document.musicFile.empty())
+    return Problem(error, SessionProblem::MusicVoiceAlone);
+  if (VoiceLine(changed) == VoiceLine(line.voice)) return true;
+  line.voice = changed;
+  Rewrite(line, VoiceLine(changed));
+  KeepVoices(document, row);
+  return true;
 }
 
 Session SessionFromSegment(const Session& session, size_t row) {
