@@ -38,6 +38,8 @@ std::string VoiceTakes(const std::string& kind) {
     return "НЕСУЩАЯ ИМПУЛЬСЫ УРОВЕНЬ [ФОРМА], например isochronic 200 10 15 square";
   if (kind == "tone") return "НЕСУЩАЯ УРОВЕНЬ [ФОРМА], например tone 200 15";
   if (kind == "noise") return "ЦВЕТ УРОВЕНЬ, например noise pink 30";
+  if (kind == "spin") return "ШИРИНА БИЕНИЯ УРОВЕНЬ [ЦВЕТ], например spin 300 4.2 30 brown";
+  if (kind == "bell") return "НЕСУЩАЯ УРОВЕНЬ, например bell 2050 20";
   return "УРОВЕНЬ, например music 40";
 }
 
@@ -47,16 +49,20 @@ std::string ValueName(const std::string& value) {
   if (value == "beat") return "частота биений";
   if (value == "rate") return "частота импульсов";
   if (value == "level") return "уровень голоса";
+  if (value == "width") return "ширина вращения";
   return value;
 }
 
 std::string ValueForm(const std::string& value) {
   if (value == "level") return "не проценты с не более чем двумя знаками, например 15 или 1.5";
+  if (value == "width")
+    return "не число микросекунд с не более чем двумя знаками, например 300 или -95.5";
   const std::string hertz = "не число герц с не более чем двумя знаками, например 200 или 7.5";
   return value == "carrier" ? hertz : hertz + ", и не f";
 }
 
 std::string SlideExample(const std::string& value) {
+  if (value == "width") return "300..500";
   return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
 }
 
@@ -64,6 +70,7 @@ std::string ValueRange(const std::string& value) {
   if (value == "carrier") return "0..20000";
   if (value == "beat") return "-100..100";
   if (value == "rate") return "0.10..100";
+  if (value == "width") return "-20000..20000";
   return "0..100";
 }
 
@@ -74,7 +81,7 @@ std::string MusicFileName(const SessionError& e) { return "файл музыки
 
 // The voices an .sbg tone-set may hold, said after a voice that is refused.
 const char SbgVoices[] = "-, C+B/A, C-B/A, C/A, C@P/A, pink/A, white/A, brown/A, bell+F/A, "
-                         "spin:W+B/A или mix/A";
+                         "spin:W+B/A, bspin:W+B/A, wspin:W+B/A или mix/A";
 
 std::string SbgOptionTakes(const std::string& option) {
   if (option == "-T") return "время суток, чч:мм или чч:мм:сс";
@@ -195,6 +202,9 @@ std::string RussianSbgProblem(const SessionError& e) {
     case SessionProblem::SbgEmpty:
       if (e.word == "-L") return "сеанс пуст: -L не даёт ему длительности";
       return "сеанс пуст: -E заканчивает его на последней строке времени, где он и начинается";
+    case SessionProblem::SbgMixNotWave:
+      return "-m " + Quoted(e.field) + " — не файл WAV, а музыка играет только их; преобразуйте "
+             "его: ffmpeg -i " + e.field + " -ac 2 -ar 44100 -c:a pcm_s16le " + e.word;
     default:
       return "";
   }
@@ -254,7 +264,7 @@ std::string RussianSessionProblem(const SessionError& e) {
     case SessionProblem::LevelRange:
       return "уровень " + e.word + " " + e.field + " вне диапазона " + LevelLimits();
     case SessionProblem::NoiseColourForm:
-      return "noise " + Quoted(e.field) + " — не white, pink и не brown";
+      return e.word + " " + Quoted(e.field) + " — не white, pink и не brown";
     case SessionProblem::PatternForm:
       return "light " + Quoted(e.field) + " — не зрительный режим " + ModeLimits();
     case SessionProblem::PatternRange:
@@ -266,7 +276,8 @@ std::string RussianSessionProblem(const SessionError& e) {
       return e.word + " — голос, его строка пишется под строкой сегмента, а выше её сегмента нет";
     case SessionProblem::VoiceKindUnknown:
       return Quoted(e.field) +
-             " — не голос (binaural, monaural, isochronic, tone, noise или music), не директива "
+             " — не голос (binaural, monaural, isochronic, tone, noise, music, spin или bell), не "
+             "директива "
              "(fade-in, fade-out, title или music) и не длительность сегмента";
     case SessionProblem::VoiceFieldCount:
       return e.word + " принимает " + VoiceTakes(e.word) + "; задано значений: " + Number(e.count);
@@ -286,6 +297,9 @@ std::string RussianSessionProblem(const SessionError& e) {
       return "голос " + Number(e.count) + " одного сегмента; у сегмента не больше 16 голосов";
     case SessionProblem::MusicVoiceAlone:
       return "голос music играет музыку сеанса, а строки music в файле нет";
+    case SessionProblem::BellSlides:
+      return ValueName(e.word) + " колокола " + Quoted(e.field) +
+             " меняется; колокол звучит один раз, с одной несущей и одним уровнем";
     case SessionProblem::TextNotWritable:
       return (e.word == "title" ? "в title " : "в имени файла music ") + Quoted(e.field) +
              " есть # или перенос строки: файл сеанса их в нём не сохранит";

@@ -35,17 +35,21 @@ std::string VoiceTakes(const std::string& kind) {
     return "CARRIER RATE LEVEL [SHAPE], such as isochronic 200 10 15 square";
   if (kind == "tone") return "CARRIER LEVEL [WAVE], such as tone 200 15";
   if (kind == "noise") return "COLOUR LEVEL, such as noise pink 30";
+  if (kind == "spin") return "WIDTH BEAT LEVEL [COLOUR], such as spin 300 4.2 30 brown";
+  if (kind == "bell") return "CARRIER LEVEL, such as bell 2050 20";
   return "LEVEL, such as music 40";
 }
 
 // The written form and the range of a voice's value.
 std::string ValueForm(const std::string& value) {
   if (value == "level") return "a per cent with at most two decimals, such as 15 or 1.5";
+  if (value == "width") return "in microseconds with at most two decimals, such as 300 or -95.5";
   const std::string hertz = "in hertz with at most two decimals, such as 200 or 7.5";
   return value == "carrier" ? hertz : hertz + ", or f";
 }
 
 std::string SlideExample(const std::string& value) {
+  if (value == "width") return "300..500";
   return value == "level" ? "15..0" : value == "carrier" ? "200..150" : "10..4";
 }
 
@@ -53,6 +57,7 @@ std::string ValueRange(const std::string& value) {
   if (value == "carrier") return "0..20000";
   if (value == "beat") return "-100..100";
   if (value == "rate") return "0.10..100";
+  if (value == "width") return "-20000..20000";
   return "0..100";
 }
 
@@ -63,7 +68,7 @@ std::string MusicFile(const SessionError& e) { return "music file '" + e.field +
 
 // The voices an .sbg tone-set may hold, said after a voice that is refused.
 const char SbgVoices[] = "-, C+B/A, C-B/A, C/A, C@P/A, pink/A, white/A, brown/A, bell+F/A, "
-                         "spin:W+B/A or mix/A";
+                         "spin:W+B/A, bspin:W+B/A, wspin:W+B/A or mix/A";
 
 std::string Quoted(const std::string& field) { return "'" + field + "'"; }
 
@@ -186,6 +191,9 @@ std::string EnglishSbgProblem(const SessionError& e) {
     case SessionProblem::SbgEmpty:
       if (e.word == "-L") return "the session is empty: -L gives it no length";
       return "the session is empty: -E ends it at its last time line, where it starts";
+    case SessionProblem::SbgMixNotWave:
+      return "-m " + Quoted(e.field) + " is not a WAV file, which is what the music plays; "
+             "convert it with ffmpeg -i " + e.field + " -ac 2 -ar 44100 -c:a pcm_s16le " + e.word;
     default:
       return "";
   }
@@ -243,7 +251,7 @@ std::string EnglishSessionProblem(const SessionError& e) {
     case SessionProblem::LevelRange:
       return e.word + " level " + e.field + " is out of range " + LevelLimits();
     case SessionProblem::NoiseColourForm:
-      return "noise '" + e.field + "' is not white, pink or brown";
+      return e.word + " '" + e.field + "' is not white, pink or brown";
     case SessionProblem::PatternForm:
       return "light '" + e.field + "' is not a visual pattern " + ModeLimits();
     case SessionProblem::PatternRange:
@@ -254,8 +262,8 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return e.word + " is a voice, which belongs under a segment line; there is none above it";
     case SessionProblem::VoiceKindUnknown:
       return "'" + e.field +
-             "' is not a voice (binaural, monaural, isochronic, tone, noise or music), a "
-             "directive (fade-in, fade-out, title or music) or a segment's duration";
+             "' is not a voice (binaural, monaural, isochronic, tone, noise, music, spin or "
+             "bell), a directive (fade-in, fade-out, title or music) or a segment's duration";
     case SessionProblem::VoiceFieldCount:
       return e.word + " takes " + VoiceTakes(e.word) + "; " + Number(e.count) + " given";
     case SessionProblem::VoiceValueForm:
@@ -273,6 +281,9 @@ std::string EnglishSessionProblem(const SessionError& e) {
       return "voice " + Number(e.count) + " of one segment; a segment has at most 16";
     case SessionProblem::MusicVoiceAlone:
       return "a music voice plays the session's music, and there is no music line";
+    case SessionProblem::BellSlides:
+      return "bell " + e.word + " '" + e.field +
+             "' slides; a bell is struck once, at one carrier and level";
     case SessionProblem::TextNotWritable:
       return (e.word == "title" ? "the title '" : "the music file '") + e.field +
              "' holds a # or a line break, which a session file cannot keep in it";

@@ -62,7 +62,7 @@ SbgVoice Heard(const SbgVoice& voice) {
 
 bool ThroughSilence(const SbgVoice& a, const SbgVoice& b, char fadeOut, char fadeIn) {
   if (fadeOut == '>' || fadeIn == '<') return true;
-  if (a.type != b.type || a.wave != b.wave) return true;
+  if (a.type != b.type || a.wave != b.wave || a.noise != b.noise) return true;
   const bool fade = fadeOut == '-' || fadeIn == '-';
   return fade && a.type == SbgVoiceType::Binaural && (a.carrier != b.carrier || a.beat != b.beat);
 }

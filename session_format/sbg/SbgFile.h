@@ -41,6 +41,7 @@ struct SbgVoice {
   int32_t beat;       // Hz, signed: B of C+B/A (C-B/A is -B), the pulse of C@P/A, a spin's rate
   int32_t width;      // microseconds: a spin's W
   int32_t amplitude;  // per cent, 0..100
+  NoiseColour noise;  // what a spin turns: pink (spin:), brown (bspin:), white (wspin:); else None
 };
 
 struct SbgToneSet {

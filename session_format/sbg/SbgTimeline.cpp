@@ -18,15 +18,19 @@ int64_t StartOnCycle(const SbgFile& file, const SbgCycle& cycle) {
 
 // -E ends the session at the last time line (-E wins over -L, as in
 // SBaGen), -L after its length, and without either it lasts an hour, as
-// SBaGen writes such a file.
-bool SessionLength(const SbgFile& file, const SbgCycle& cycle, uint64_t& length, uint64_t& line,
-                   SessionError& error) {
+// SBaGen writes such a file. A length asked for replaces -L and the hour,
+// and cuts a session that -E ends short.
+bool SessionLength(const SbgFile& file, const SbgCycle& cycle, uint64_t asked, uint64_t& length,
+                   uint64_t& line, SessionError& error) {
   line = file.lengthLine;
   if (file.endAtLastLine) {
     line = file.endLine;
     const int64_t from = file.startAtClock ? int64_t{file.startTime} : cycle.firstLineAt;
     length = static_cast<uint64_t>(Modulo(cycle.lastLineAt - from, SbgDayMs));
     if (length == 0) return Problem(error, SessionProblem::SbgEmpty, "-E");
+    if (asked != 0 && asked < length) length = asked;
+  } else if (asked != 0) {
+    length = asked;
   } else if (file.lengthLine != 0) {
     length = file.lengthMs;
     if (length == 0) return Problem(error, SessionProblem::SbgEmpty, "-L");
@@ -84,12 +88,18 @@ uint64_t SbgBlockAt(uint64_t ms) { return (ms + SbgBlockMs / 2) / SbgBlockMs; }
 
 bool PlanSbgTimeline(const SbgFile& file, const std::string& name, SbgTimeline& timeline,
                      SessionError& error) {
+  return PlanSbgTimeline(file, name, 0, timeline, error);
+}
+
+bool PlanSbgTimeline(const SbgFile& file, const std::string& name, uint64_t askedMs,
+                     SbgTimeline& timeline, SessionError& error) {
   timeline = SbgTimeline{{}, {}, 0, 0};
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   SbgCycle cycle;
   BuildSbgCycle(file, cycle);
   uint64_t line = 0;
-  if (!SessionLength(file, cycle, timeline.lengthMs, line, error)) return Refuse(name, line, error);
+  if (!SessionLength(file, cycle, askedMs, timeline.lengthMs, line, error))
+    return Refuse(name, line, error);
   timeline.blocks = SbgBlockAt(timeline.lengthMs);
   const int64_t start = StartOnCycle(file, cycle);
   const int64_t end = start + static_cast<int64_t>(timeline.lengthMs);

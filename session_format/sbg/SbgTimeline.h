@@ -65,3 +65,8 @@ uint64_t SbgBlockAt(uint64_t ms);
 // with the line of the option or time line that makes it so.
 bool PlanSbgTimeline(const SbgFile& file, const std::string& name, SbgTimeline& timeline,
                      SessionError& error);
+// The same, but askedMs long (whole blocks; 0 for as the file says): at most
+// to the last time line where the file says -E, else in place of -L or the
+// hour.
+bool PlanSbgTimeline(const SbgFile& file, const std::string& name, uint64_t askedMs,
+                     SbgTimeline& timeline, SessionError& error);

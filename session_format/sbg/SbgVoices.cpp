@@ -142,28 +142,38 @@ bool MatchTone(const std::string& word, SbgVoice& voice) {
   int32_t a = 0, b = 0, amplitude = 0;
   Reader bell{word, 0};
   if (Literal(bell, "bell") && Numbers(bell, a, b, amplitude, false)) {
-    voice = SbgVoice{SbgVoiceType::Bell, SbgWave::Sine, a, 0, 0, amplitude};
+    voice = SbgVoice{SbgVoiceType::Bell, SbgWave::Sine, a, 0, 0, amplitude, NoiseColour::None};
     return true;
   }
-  Reader spin{word, 0};
-  if (Literal(spin, "spin:") && Numbers(spin, a, b, amplitude, true)) {
-    voice = SbgVoice{SbgVoiceType::Spin, SbgWave::Sine, 0, b, a, amplitude};
-    return true;
+  // SBaGen+'s bspin: and wspin: turn brown and white noise; they come in as
+  // classic SBaGen's spin of that noise.
+  const struct {
+    const char* prefix;
+    NoiseColour noise;
+  } spins[] = {{"spin:", NoiseColour::Pink},
+               {"bspin:", NoiseColour::Brown},
+               {"wspin:", NoiseColour::White}};
+  for (const auto& form : spins) {
+    Reader spin{word, 0};
+    if (Literal(spin, form.prefix) && Numbers(spin, a, b, amplitude, true)) {
+      voice = SbgVoice{SbgVoiceType::Spin, SbgWave::Sine, 0, b, a, amplitude, form.noise};
+      return true;
+    }
   }
   Reader pulse{word, 0};
   if (Number(pulse, a) && Literal(pulse, "@") && Numbers(pulse, b, b, amplitude, false)) {
-    voice = SbgVoice{SbgVoiceType::Isochronic, SbgWave::Sine, a, b, 0, amplitude};
+    voice = SbgVoice{SbgVoiceType::Isochronic, SbgWave::Sine, a, b, 0, amplitude, NoiseColour::None};
     return true;
   }
   Reader binaural{word, 0};
   if (Numbers(binaural, a, b, amplitude, true)) {
-    voice = SbgVoice{SbgVoiceType::Binaural, SbgWave::Sine, a, b, 0, amplitude};
+    voice = SbgVoice{SbgVoiceType::Binaural, SbgWave::Sine, a, b, 0, amplitude, NoiseColour::None};
     return true;
   }
   Reader plain{word, 0};
   b = 0;
   if (Numbers(plain, a, b, amplitude, false)) {
-    voice = SbgVoice{SbgVoiceType::Binaural, SbgWave::Sine, a, 0, 0, amplitude};
+    voice = SbgVoice{SbgVoiceType::Binaural, SbgWave::Sine, a, 0, 0, amplitude, NoiseColour::None};
     return true;
   }
   return false;
@@ -183,8 +193,8 @@ bool NumberedName(const std::string& word, const char* name, char after) {
 
 // The voices of SBaGen+ and SBaGenX that ours cannot say: the name to give.
 std::string ForeignVoice(const std::string& word) {
-  for (const char* name : {"bspin", "wspin", "mixspin", "mixpulse", "noisepulse", "noisebeat",
-                           "orbitbeat", "mixbeat", "mixam"})
+  for (const char* name :
+       {"mixspin", "mixpulse", "noisepulse", "noisebeat", "orbitbeat", "mixbeat", "mixam"})
     if (StartsWith(word, name) && word.size() > std::strlen(name) &&
         word[std::strlen(name)] == ':')
       return name;
@@ -234,7 +244,7 @@ bool CheckRanges(const SbgVoice& v, const std::string& word, SessionError& error
 
 }  // namespace
 
-SbgVoice SbgOff() { return SbgVoice{SbgVoiceType::Off, SbgWave::Sine, 0, 0, 0, 0}; }
+SbgVoice SbgOff() { return SbgVoice{SbgVoiceType::Off, SbgWave::Sine, 0, 0, 0, 0, NoiseColour::None}; }
 
 bool ParseSbgVoice(const std::string& word, SbgVoice& voice, SessionError& error) {
   voice = SbgOff();

@@ -296,7 +296,7 @@ TEST(SbgFile, WhatCannotBePlayedIsRefusedWithItsLine) {
       {"a: pink/40 noise12/20\n0:00 a", 1, SessionProblem::SbgVoiceNotSupported,
        "'noise12/20': noiseNN voices cannot be imported"},
       {"a: orbitbeat:200+4/10\n", 1, SessionProblem::SbgVoiceNotSupported, "orbitbeat voices"},
-      {"a: bspin:300+4.2/40\n", 1, SessionProblem::SbgVoiceNotSupported, "bspin voices"},
+      {"a: mixspin:300+4.2/40\n", 1, SessionProblem::SbgVoiceNotSupported, "mixspin voices"},
       {"\na: square:200+10/10\n", 2, SessionProblem::SbgWaveformPrefix,
        "'square:200+10/10': a waveform other than sine is taken on plain tones"},
       {"a: square:300@10/10\n", 1, SessionProblem::SbgWaveformPrefix, "plain tones C/A only"},

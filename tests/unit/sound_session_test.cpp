@@ -50,7 +50,7 @@ std::vector<StereoFrame> Rendered(const std::string& text, uint32_t position, ui
   Session session = Parsed(text);
   SessionSound sound = Started(session);
   const RenderSettings settings{SoundMode::None, 0, 0, "", position, seed, true, false, false,
-                                level, "-"};
+                                false, level, "-"};
   std::vector<uint64_t> counts(session.segments.size());
   FILE* file = std::tmpfile();
   EXPECT_EQ(RenderSession(sound, settings, file, nullptr, counts), RenderEnd::Done);
@@ -363,7 +363,7 @@ TEST(SessionNoise, FirstFramesAreTheReadmesWorkedValues) {
   const int16_t worked[3][4] = {
       {-32685, 4167, -20099, 20233}, {-4242, -1816, -1994, 1497}, {-435, -379, -647, -377}};
   for (int colour = 1; colour <= 3; colour++) {
-    SessionNoise noise;
+    SessionNoise noise{};
     StartSessionNoise(noise);
     for (int j = 0; j < 4; j++)
       EXPECT_EQ(NextNoiseSample(noise, static_cast<NoiseColour>(colour)), worked[colour - 1][j]);
@@ -455,7 +455,8 @@ TEST(SessionMix, ABlockAfterAJumpIsTheSessionsOwnAndMusicThatFailsFallsSilent) {
     EXPECT_TRUE(SameBlock(whole, k, block, 0)) << "block " << k;
   }
   ASSERT_EQ(truncate(path.c_str(), 44 + 4 * 100), 0);
-  const RenderSettings settings{SoundMode::None, 0, 0, "", 0, 1, true, false, false, 100, "-"};
+  const RenderSettings settings{SoundMode::None, 0, 0, "", 0, 1, true, false, false,
+                                false, 100, "-"};
   std::vector<uint64_t> clamped(2);
   FILE* file = std::tmpfile();
   EXPECT_EQ(RenderSession(sound, settings, file, nullptr, clamped), RenderEnd::MusicFailed);
