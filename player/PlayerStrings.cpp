@@ -3,6 +3,8 @@
 const TextPair PlayerTitle = {"Тессовант: сеансы", "Tessovant: sessions"};
 const TextPair SessionsLabel = {"Сеансы:", "Sessions:"};
 const TextPair OpenCaption = {"Открыть...", "Open..."};
+// Open takes SBaGen's .sbg files too.
+const TextPair OpenedFilesFilter = {"Файлы сеансов (*.txt, *.sbg)", "Session files (*.txt, *.sbg)"};
 const TextPair NewCaption = {"Новый", "New"};
 const TextPair EditCaption = {"Изменить", "Edit"};
 const TextPair SafetyWarning = {"Внимание: мигающий свет опасен при эпилепсии.",

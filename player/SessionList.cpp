@@ -6,6 +6,7 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "session_format/SessionReader.h"
+#include "session_format/sbg/SbgSession.h"
 #include "sound/SessionSound.h"
 
 std::deque<ListedSession> ListedSessions;
@@ -51,6 +52,16 @@ bool LoadLibrarySession(HINSTANCE instance, int id) {
   return true;
 }
 
+// Our own session file, or SBaGen's .sbg file imported as one.
+bool ReadSessionText(const std::string& text, const std::string& path, const std::string& name,
+                     Session& session, SessionError& error) {
+  if (!IsSbgFileName(path)) return ParseSession(text, name, session, error);
+  SbgSession imported;
+  if (!ImportSbg(text, name, 0, imported, error)) return false;
+  session = imported.session;
+  return true;
+}
+
 }  // namespace
 
 void LoadLibrarySessions(HINSTANCE instance) {
@@ -70,7 +81,7 @@ bool LoadSessionFile(const wchar_t* path, HWND owner) {
   SessionError error;
   // The music is found and checked now, so that a missing file is never met
   // at Start.
-  const bool read = ParseSession(text, fileName, session, error);
+  const bool read = ReadSessionText(text, utf8Path, fileName, session, error);
   if (read) FindSessionMusic(session, utf8Path);
   if (!read || !CheckSessionMusic(session, fileName, error)) {
     ShowSessionFileProblem(owner, BadFileMessage(utf8Path, error));
@@ -95,7 +106,12 @@ bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, 
     return false;
   }
   SessionError error;
-  if (OpenDocument(text, listed.path, document, error)) return true;
+  // An .sbg file is edited as a copy in our format, its music named whole.
+  const bool sbg = IsSbgFileName(listed.path);
+  SbgSession imported;
+  const bool converted = !sbg || ImportSbg(text, listed.fileName, 0, imported, error);
+  if (sbg && converted) text = SbgSessionText(imported, listed.fileName, listed.session->musicPath);
+  if (converted && OpenDocument(text, sbg ? "" : listed.path, document, error)) return true;
   ShowSessionFileProblem(owner, BadFileMessage(listed.path, error));
   return false;
 }

@@ -29,7 +29,8 @@ extern std::deque<ListedSession> ListedSessions;
 // The sessions embedded as resources when the program was built.
 void LoadLibrarySessions(HINSTANCE instance);
 
-// Reads and checks the file. A good one joins the list and true is returned;
+// Reads and checks the file: our own session file, or an .sbg file (known by
+// its name) imported. A good one joins the list and true is returned;
 // for a bad one a message in the current language names the file, the line
 // and what is wrong.
 bool LoadSessionFile(const wchar_t* path, HWND owner);
@@ -39,7 +40,8 @@ bool LoadSessionFile(const wchar_t* path, HWND owner);
 void SupersedeListed(const std::wstring& path);
 
 // The listed session's text for the editor: a library session's own, a
-// file's read again, so that the lines as they stand now are kept. False,
+// file's read again, so that the lines as they stand now are kept, an .sbg
+// file's converted, for a copy without a file. False,
 // after a message, when the file can no longer be read or checked.
 bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, HWND owner);
 

@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "session_format/SessionLines.h"
+#include "session_format/SessionReader.h"
 #include "session_format/sbg/SbgFile.h"
+#include "session_format/sbg/SbgSession.h"
 #include "session_format/sbg/SbgTimeline.h"
 
 namespace {
@@ -39,7 +42,10 @@ std::string SbgVoiceText(const SbgVoice& v) {
     case SbgVoiceType::Bell:
       return "bell" + Decimal(v.carrier) + level;
     case SbgVoiceType::Spin:
-      return "spin:" + Decimal(v.width) + Signed(v.beat) + level;
+      return std::string(v.noise == NoiseColour::Brown   ? "bspin:"
+                         : v.noise == NoiseColour::White ? "wspin:"
+                                                         : "spin:") +
+             Decimal(v.width) + Signed(v.beat) + level;
     case SbgVoiceType::Mix:
       return "mix" + level;
     case SbgVoiceType::Off:
@@ -112,6 +118,8 @@ TEST(SbgVoice, WordsAreReadAsSbagenReadsThemAndRoundedToHundredths) {
       {"bell+2050/20", "bell2050/20"},
       {"spin:200+12/80", "spin:200+12/80"},
       {"spin:300-0.1/25", "spin:300-0.1/25"},
+      {"bspin:300+4.2/40", "bspin:300+4.2/40"},
+      {"wspin:95-1/5", "wspin:95-1/5"},
       {"sine:200+10/15", "200+10/15"},
       {"triangle:300/5", "triangle:300+0/5"},
       {"sine:300@10/10", "300@10/10"},
@@ -363,4 +371,121 @@ TEST(SbgFile, WhatCannotBePlayedIsRefusedWithItsLine) {
     EXPECT_EQ(error.problem, c.problem) << error.message;
     EXPECT_NE(error.message.find(c.says), std::string::npos) << error.message;
   }
+}
+
+namespace {
+
+// The converted file without its first comment, which names the source.
+std::string Converted(const std::string& sbg, uint64_t blocks = 0) {
+  SbgSession imported;
+  SessionError error;
+  EXPECT_TRUE(ImportSbg(sbg, "t.sbg", blocks, imported, error)) << error.message;
+  const std::string text = SbgSessionText(imported, "t.sbg", imported.session.musicFile);
+  return text.substr(text.find('\n') + 1);
+}
+
+// What a session plays, value by value, lines aside.
+std::string Plays(const Session& session) {
+  std::string text = session.musicFile + " " + std::to_string(session.musicLevel) + "\n";
+  for (const SessionSegment& s : session.segments) {
+    text += SegmentLine(s) + "\n";
+    for (const Voice& v : s.voices)
+      text += VoiceLine(v) + " " + std::to_string(v.shape == VoiceShape::Sine) + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+// Catches an ear swapped, a level not at SBaGen's loudness, a slot lost or
+// moved (which would carry a phase into the wrong voice), a transition not
+// split at its middle, a bell not struck at its own segment's start, the
+// light following a beat it should not, or a converted file that reads
+// back to another session than the one imported.
+TEST(SbgImport, StretchesBecomeSegmentsOfVoicesAsTheReadmeSays) {
+  const struct {
+    const char* what;
+    const char* sbg;
+    const char* session;
+  } cases[] = {
+      {"the ears swapped; plain tones of beat 0; each noise at SBaGen's loudness",
+       "-SE\na: 200+10/20 150-4/10 300/5 pink/40 white/10 brown/10\n0:00 a\n0:01 a\n",
+       "1m 0 10\n  binaural 200 -10 20\n  binaural 150 4 10\n  binaural 300 0 5\n"
+       "  noise pink 32.56\n  noise white 9.99\n  noise brown 4.27\n"},
+      {"through silence: two segments meet at the middle; the light follows the beat",
+       "-SE\na: pink/40 200+10/20\nb: pink/20 300-5/20\n00:00 a\n00:02 b\n00:04 a\n",
+       "90s 0 10\n  noise pink 32.56\n  binaural 200 -10 20\n"
+       "30s 0 10\n  noise pink 32.56..24.42\n  binaural 200 -10 20..0\n"
+       "30s 0 5\n  noise pink 24.42..16.28\n  binaural 300 5 0..20\n"
+       "1m 0 5\n  noise pink 16.28\n  binaural 300 5 20\n"
+       "30s 0 5\n  noise pink 16.28..24.42\n  binaural 300 5 20..0\n"},
+      {"-> fades in at the pitch; isochronic smooth pulses; spins of pink and brown",
+       "-SE\noff: -\na: 300@10/20 spin:300+4/30 bspin:100-2/10\n00:00 off ->\n00:00:15 a\n"
+       "00:01 a ->\n00:01:15 off\n",
+       "15s 0 10\n  isochronic 300 10 0..20 smooth\n  spin 300 4 0..24.42\n"
+       "  spin 100 -2 0..4.27 brown\n"
+       "45s 0 10\n  isochronic 300 10 20 smooth\n  spin 300 4 24.42\n  spin 100 -2 4.27 brown\n"
+       "15s 0 10\n  isochronic 300 10 20..0 smooth\n  spin 300 4 24.42..0\n"
+       "  spin 100 -2 4.27..0 brown\n"},
+      {"a short neighbour trims the transition; no beat, no light, and 10 Hz",
+       "-SE\na: 100/10\nb: 200/10\nc: 300/10\n00:00:00 a\n00:00:40 b\n00:01:00 c\n",
+       "10s 0 10 light 0\n  binaural 100 0 5..10\n25s 0 10 light 0\n  binaural 100 0 10..0\n"
+       "25s 0 10 light 0\n  binaural 200 0 0..10\n"},
+      {"a bell cuts its slide and is struck in its slot; an empty slot holds the next",
+       "-SE\nt: 100/10\nd: - 100/10 bell+2050/20\n0:00 t ->\n0:01 d\n0:02 d\n",
+       "30s 0 10 light 0\n  binaural 100 0 10..5\n  binaural 100 0 0..5\n"
+       "30s 0 10 light 0\n  binaural 100 0 5..0\n  binaural 100 0 5..10\n  bell 2050 20\n"
+       "1m 0 10 light 0\n  tone 0 0\n  binaural 100 0 10\n"},
+      {"mix/ plays the -m file's music by voice; a loud tone-set is scaled and says so",
+       "-SE -m rain.wav\na: 200/60 300/60 mix/30\nb: square:200/10 - mix/10\n0:00 a\n0:01 b\n"
+       "0:02 b\n",
+       "# tone-set a (line 2): its levels add up to 150; scaled to 100, as SBaGen+ does\n"
+       "music rain.wav 0\n30s 0 10 light 0\n  binaural 200 0 0..40\n  binaural 300 0 0..40\n"
+       "  music 15..20\n30s 0 10 light 0\n  binaural 200 0 40..0\n  binaural 300 0 40..0\n"
+       "  music 20..15\n30s 0 10 light 0\n  tone 200 0..10 square\n  tone 0 0\n  music 15..10\n"
+       "30s 0 10 light 0\n  tone 200 10 square\n  tone 0 0\n  music 10\n"},
+      {"a beat above 50 Hz shows no light; a dark stretch holds the frequency before it",
+       "## two\n-SE\na: 200+60/10 200+5/10\nb: 0.00+0.00/0 pink/10\n0:00 a\n0:01 == b\n0:02 b\n",
+       "# two\n30s 0 5\n  binaural 200 -60 0..10\n  binaural 200 -5 0..10\n"
+       "30s 0 5\n  binaural 200 -60 10..0\n  binaural 200 -5 10..0\n"
+       "30s 0 5 light 0\n  binaural 0 0 0\n  noise pink 0..8.14\n"
+       "30s 0 5 light 0\n  binaural 0 0 0\n  noise pink 8.14\n"},
+      {"-m without mix/ plays at 100 throughout; a block of relative times; the last slide "
+       "heads for the first line a day on, cut after the hour",
+       "-m a.wav\na: 200+4/10\nb: 200+6/10\nab: {\n +0:00 == a ->\n +0:01 == b ->\n}\n"
+       "NOW ab\n+0:02 ab\n",
+       "music a.wav 100\n1m 0 4 6\n  binaural 200 -4..-6 10\n1m 0 6 4\n  binaural 200 -6..-4 10\n"
+       "1m 0 4 6\n  binaural 200 -4..-6 10\n57m 0 6 5.92\n  binaural 200 -6..-5.92 10\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Converted(c.sbg), c.session) << c.what;
+    SbgSession imported;
+    Session read;
+    SessionError error;
+    ASSERT_TRUE(ImportSbg(c.sbg, "t.sbg", 0, imported, error)) << c.what;
+    ASSERT_TRUE(ParseSession(SbgSessionText(imported, "t.sbg", imported.session.musicFile), "t",
+                             read, error))
+        << error.message;
+    EXPECT_EQ(Plays(read), Plays(imported.session)) << c.what;
+  }
+}
+
+// Catches --minutes that runs past -E's end, a length that -L or the hour
+// overrides, and a mix file of another format let through.
+TEST(SbgImport, LengthsAskedForAndMusicOfAnotherFormat) {
+  const std::string twoMinutes = "-SE\na: 200+4/10\n0:00 a\n0:02 a\n";
+  EXPECT_EQ(Converted(twoMinutes, 40), "10s 0 4\n  binaural 200 -4 10\n");
+  EXPECT_EQ(Converted(twoMinutes, 4000), "2m 0 4\n  binaural 200 -4 10\n");
+  EXPECT_EQ(Converted("-L 0:01\na: 200+4/10\n0:00 a\n", 1), "0.25s 0 4\n  binaural 200 -4 10\n");
+  EXPECT_EQ(Converted("a: 200+4/10\n0:00 a\n", 16800), "70m 0 4\n  binaural 200 -4 10\n");
+  SbgSession imported;
+  SessionError error;
+  EXPECT_FALSE(ImportSbg("\n-SE -m waves/river.OGG\na: mix/50\n0:00 a\n0:01 a\n", "t.sbg", 0,
+                         imported, error));
+  EXPECT_EQ(error.message,
+            "t.sbg line 2: -m 'waves/river.OGG' is not a WAV file, which is what the music plays; "
+            "convert it with ffmpeg -i waves/river.OGG -ac 2 -ar 44100 -c:a pcm_s16le "
+            "waves/river.wav");
+  EXPECT_TRUE(IsSbgFileName("C:\\Sessions\\Focus.SBG"));
+  EXPECT_FALSE(IsSbgFileName("focus.sbg.txt"));
 }
