@@ -122,7 +122,7 @@ TEST(PlayerText, EveryProblemHasRussianWordsNamingTheSameValues) {
   for (const char* word : {"-p", "-i", "-q", "-r", "-T", "-F", "-m", "-E", "-L", "waveNN", "bspin",
                            "carrier", "beat", "pulse", "spin", "width", "level", "alpha"}) {
     for (int kind = static_cast<int>(SessionProblem::SbgOptionLate);
-         kind <= static_cast<int>(SessionProblem::SbgEmpty); kind++) {
+         kind <= static_cast<int>(SessionProblem::SbgMixNotWave); kind++) {
       for (const char* field : {"x7", ""}) {
         SessionError error{3, static_cast<SessionProblem>(kind), word, field, 123, 456, "", ""};
         const std::string english = EnglishSessionProblem(error);

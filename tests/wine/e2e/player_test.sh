@@ -5,7 +5,7 @@
 # outside code page 1251, plays sound other than render-sound's (levels,
 # noise and music beside the session included) or light off the schedule,
 # the segments' colours and the fades, or does not end on time, also after a
-# sound outage.
+# sound outage; or plays an .sbg file otherwise than render-sound imports it.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -147,13 +147,19 @@ check "render-sound.exe in the same folder writes the same sound" \
 # sound goes on where it stopped, the captured sound is render-sound's at the
 # volume slider's level once the one run of silence at the pause is taken
 # out, and meanwhile the window stays up, dark, with Pause reading Resume.
+# The session is an .sbg file given on the command line, listed by its name
+# and imported as render-sound imports it: a beat that the light follows,
+# a spin of the noise and a bell.
 stop_program
-printf '6s 1 8\n' >"$E2E_WORK/pause.txt"
-"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.txt" --volume 40 --raw \
+printf '%s\n' '-SE' 'a: 200+8/30 spin:300+4/20 bell+2050/15' '0:00 a' '0:00:06 a' \
+  >"$E2E_WORK/pause.sbg"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/pause.sbg" --volume 40 --raw \
   --output "$E2E_WORK/reference.raw"
 rm -f "$capture"
 E2E_PLAYER_MESSAGES=$E2E_PLAYER_CTYPE
-start_player "$capture" "$E2E_WORK/pause.txt"
+start_player "$capture" "$E2E_WORK/pause.sbg"
+read_state
+check_state "an .sbg file is listed by its name" selected.name "pause.sbg"
 driver player-pattern 2 >/dev/null
 driver player-volume 40 >/dev/null
 driver player-click 10 >/dev/null
