@@ -5,6 +5,7 @@
 
 #include "session_format/SessionLines.h"
 #include "session_format/SessionReader.h"
+#include "session_format/document/SessionDocument.h"
 #include "session_format/sbg/SbgFile.h"
 #include "session_format/sbg/SbgSession.h"
 #include "session_format/sbg/SbgTimeline.h"
@@ -466,6 +467,13 @@ TEST(SbgImport, StretchesBecomeSegmentsOfVoicesAsTheReadmeSays) {
     ASSERT_TRUE(ParseSession(SbgSessionText(imported, "t.sbg", imported.session.musicFile), "t",
                              read, error))
         << error.message;
+    EXPECT_EQ(Plays(read), Plays(imported.session)) << c.what;
+    // The editor opens it as a copy, without a file.
+    SessionDocument document;
+    ASSERT_TRUE(OpenDocument(SbgSessionText(imported, "t.sbg", imported.session.musicFile), "",
+                             document, error))
+        << error.message;
+    ASSERT_TRUE(ReadBack(document, read, error)) << error.message;
     EXPECT_EQ(Plays(read), Plays(imported.session)) << c.what;
   }
 }
