@@ -115,17 +115,21 @@ void CutStretch(const SbgStretch& s, uint64_t from, const std::vector<SbgBell>& 
     if (bell.block > from && bell.block < to && bell.block != cuts.back())
       cuts.push_back(bell.block);
   cuts.push_back(to);
-  const int64_t start = static_cast<int64_t>(s.startMs), end = start + int64_t(s.lengthMs);
+  const int64_t start = static_cast<int64_t>(s.startMs);
+  const int64_t end = start + static_cast<int64_t>(s.lengthMs);
   SbgPiece whole{start, end, {}, {}, s.line};
   std::copy(s.first, s.first + SbgSlots, whole.first);
   std::copy(s.last, s.last + SbgSlots, whole.last);
+  // A cut inside the stretch lies at its block's time.
+  auto at = [&](uint64_t block) {
+    return std::min(end, std::max(start, static_cast<int64_t>(block * SbgBlockMs)));
+  };
   for (size_t c = 0; c + 1 < cuts.size(); c++) {
+    const bool first = c == 0, last = c + 2 == cuts.size();
     Piece piece{cuts[c], cuts[c + 1], {}, {}, s.line};
     for (size_t slot = 0; slot < SbgSlots; slot++) {
-      const int64_t a = std::max(start, int64_t(cuts[c] * SbgBlockMs));
-      const int64_t b = std::min(end, int64_t(cuts[c + 1] * SbgBlockMs));
-      piece.first[slot] = c == 0 ? s.first[slot] : SbgVoiceAt(whole, slot, a);
-      piece.last[slot] = c + 2 == cuts.size() ? s.last[slot] : SbgVoiceAt(whole, slot, b);
+      piece.first[slot] = first ? s.first[slot] : SbgVoiceAt(whole, slot, at(cuts[c]));
+      piece.last[slot] = last ? s.last[slot] : SbgVoiceAt(whole, slot, at(cuts[c + 1]));
     }
     pieces.push_back(piece);
   }
