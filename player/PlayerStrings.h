@@ -10,6 +10,7 @@
 extern const TextPair PlayerTitle;
 extern const TextPair SessionsLabel;
 extern const TextPair OpenCaption;
+extern const TextPair OpenedFilesFilter;
 extern const TextPair NewCaption;
 extern const TextPair EditCaption;
 extern const TextPair SafetyWarning;
@@ -20,3 +21,4 @@ extern const TextPair ResumeCaption;
 extern const TextPair FinishedText;
 extern const TextPair StoppedText;
 extern const TextPair NotStartedText;
+extern const TextPair ScaledToneSets;

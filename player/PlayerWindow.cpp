@@ -23,6 +23,7 @@
 #include "player/PlayerText.h"
 #include "player/SessionList.h"
 #include "player/SettingsStore.h"
+#include "session_format/sbg/SbgSession.h"
 #include "sound/AudioThread.h"
 #include "sound/SessionClock.h"
 #include "visual/display_rate/DisplayFlicker.h"
@@ -185,7 +186,9 @@ void ShowDisplayWarning() {
 
 void ShowDescription() {
   const ListedSession* listed = ChosenListed();
-  SetText(descriptionLine, listed ? DescribeSession(*listed->session) : "");
+  SetText(descriptionLine, listed ? DescribeSession(*listed->session) +
+                                        ScaledToneSetsNote(listed->scaledToneSets)
+                                  : "");
   ShowDisplayWarning();
 }
 
@@ -333,7 +336,8 @@ void HandleStartStop() {
 
 void HandleOpen() {
   std::string path;
-  if (!AskForFile(playerWindow, false, FileFilter(SessionFilesFilter, "*.txt"), "", nullptr, path))
+  if (!AskForFile(playerWindow, false, FileFilter(OpenedFilesFilter, "*.txt;*.sbg"), "", nullptr,
+                  path))
     return;
   KeepFolder();
   LoadFile(WideFromUtf8(path).c_str());
@@ -341,15 +345,16 @@ void HandleOpen() {
 
 void EditNew() { OpenInEditor(playerWindow, NewDocument(), "", EditedName::New); }
 
-// A library session is edited as a copy, a file as itself.
+// A library session or an .sbg file is edited as a copy, a file of ours as
+// itself.
 void EditChosen() {
   const ListedSession* listed = ChosenListed();
   SessionDocument document;
   if (!listed || !OpenListedDocument(*listed, document, playerWindow)) return;
-  const bool library = listed->path.empty();
+  const bool copy = listed->path.empty() || IsSbgFileName(listed->path);
   OpenInEditor(playerWindow, document,
-               library ? ListedTitle(*listed->session, listed->fileName) : listed->fileName,
-               library ? EditedName::LibraryCopy : EditedName::File);
+               copy ? ListedTitle(*listed->session, listed->fileName) : listed->fileName,
+               copy ? EditedName::LibraryCopy : EditedName::File);
 }
 
 // The editor's session, played at once, stopping any that plays.

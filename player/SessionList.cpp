@@ -6,6 +6,7 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "session_format/SessionReader.h"
+#include "session_format/sbg/SbgSession.h"
 #include "sound/SessionSound.h"
 
 std::deque<ListedSession> ListedSessions;
@@ -47,7 +48,20 @@ bool LoadLibrarySession(HINSTANCE instance, int id) {
   // The library is checked by the tests; a file that failed would be left out.
   if (ParseSession(text, Utf8FromWide(name), session, error))
     ListedSessions.push_back(
-        {Utf8FromWide(name), "", text, false, std::make_shared<const Session>(session)});
+        {Utf8FromWide(name), "", text, false, std::make_shared<const Session>(session), 0});
+  return true;
+}
+
+// Our own session file, or SBaGen's .sbg file imported as one, with the
+// count of its tone-sets that were scaled down.
+bool ReadSessionText(const std::string& text, const std::string& path, const std::string& name,
+                     Session& session, size_t& scaled, SessionError& error) {
+  scaled = 0;
+  if (!IsSbgFileName(path)) return ParseSession(text, name, session, error);
+  SbgSession imported;
+  if (!ImportSbg(text, name, 0, imported, error)) return false;
+  session = imported.session;
+  scaled = imported.scaled.size();
   return true;
 }
 
@@ -70,14 +84,15 @@ bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems) {
   SessionError error;
   // The music is found and checked now, so that a missing file is never met
   // at Start.
-  const bool read = ParseSession(text, fileName, session, error);
+  size_t scaled = 0;
+  const bool read = ReadSessionText(text, utf8Path, fileName, session, scaled, error);
   if (read) FindSessionMusic(session, utf8Path);
   if (!read || !CheckSessionMusic(session, fileName, error)) {
     if (tellProblems) ShowSessionFileProblem(owner, BadFileMessage(utf8Path, error));
     return false;
   }
   ListedSessions.push_back(
-      {fileName, utf8Path, "", false, std::make_shared<const Session>(session)});
+      {fileName, utf8Path, "", false, std::make_shared<const Session>(session), scaled});
   return true;
 }
 
@@ -95,7 +110,12 @@ bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, 
     return false;
   }
   SessionError error;
-  if (OpenDocument(text, listed.path, document, error)) return true;
+  // An .sbg file is edited as a copy in our format, its music named whole.
+  const bool sbg = IsSbgFileName(listed.path);
+  SbgSession imported;
+  const bool converted = !sbg || ImportSbg(text, listed.fileName, 0, imported, error);
+  if (sbg && converted) text = SbgSessionText(imported, listed.fileName, listed.session->musicPath);
+  if (converted && OpenDocument(text, sbg ? "" : listed.path, document, error)) return true;
   ShowSessionFileProblem(owner, BadFileMessage(listed.path, error));
   return false;
 }

@@ -20,6 +20,9 @@ struct ListedSession {
   bool superseded;
   // Shared with the exposure that plays it, which may outlive its place here.
   std::shared_ptr<const Session> session;
+  // Of an .sbg file: its tone-sets played whose levels, adding up to more
+  // than 100, the import scaled down; the player says so.
+  size_t scaledToneSets;
 };
 
 // Never shrinks, and a deque keeps every element where it is, so that the
@@ -29,9 +32,10 @@ extern std::deque<ListedSession> ListedSessions;
 // The sessions embedded as resources when the program was built.
 void LoadLibrarySessions(HINSTANCE instance);
 
-// Reads and checks the file. A good one joins the list and true is returned;
-// for a bad one, when told, a message in the current language names the
-// file, the line and what is wrong.
+// Reads and checks the file: our own session file, or an .sbg file (known by
+// its name) imported. A good one joins the list and true is returned; for a
+// bad one, when told, a message in the current language names the file, the
+// line and what is wrong.
 bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems);
 
 // The file of this whole path has been saved: the sessions read from it
@@ -39,7 +43,8 @@ bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems);
 void SupersedeListed(const std::wstring& path);
 
 // The listed session's text for the editor: a library session's own, a
-// file's read again, so that the lines as they stand now are kept. False,
+// file's read again, so that the lines as they stand now are kept, an .sbg
+// file's converted, for a copy without a file. False,
 // after a message, when the file can no longer be read or checked.
 bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, HWND owner);
 

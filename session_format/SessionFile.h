@@ -36,8 +36,10 @@ constexpr uint32_t FullLevel = 100;  // per cent
 constexpr uint32_t WhiteColour = 0xFFFFFF;
 
 // A voice: a sound of its own under a segment, one line each under the
-// segment's line, added to the segment's sound mode, noise and music.
-enum class VoiceKind : int32_t { Binaural, Monaural, Isochronic, Tone, Noise, Music };
+// segment's line, added to the segment's sound mode, noise and music. Spin
+// is noise delayed between the ears, back and forth; a bell rings once, at
+// its segment's first frame, and dies away on its own.
+enum class VoiceKind : int32_t { Binaural, Monaural, Isochronic, Tone, Noise, Music, Spin, Bell };
 // An isochronic voice's gate, a tone's wave.
 enum class VoiceShape : int32_t { Sine, Square, Triangle, Saw, Smooth };
 // Hundredths (of a hertz, or of a per cent), moving linearly frame by frame
@@ -48,12 +50,16 @@ struct VoiceSlide {
 };
 struct Voice {
   VoiceKind kind;
-  VoiceSlide carrier;         // 0..2000000; 0 for noise and music
-  VoiceSlide beat;            // -10000..10000, or an isochronic rate 10..10000; 0 where none
+  // 0..2000000; a spin's width in hundredths of a microsecond,
+  // -2000000..2000000; 0 for noise and music.
+  VoiceSlide carrier;
+  // -10000..10000 (a spin's turns a second), or an isochronic rate
+  // 10..10000; 0 where none.
+  VoiceSlide beat;
   bool beatFollowsFrequency;  // the word f: the segment's frequency of the block
   VoiceSlide level;           // 0..10000
   VoiceShape shape;           // Sine unless written
-  NoiseColour colour;         // a noise voice's; None for the others
+  NoiseColour colour;         // a noise or spin voice's; None for the others
   uint64_t line;              // the line it was written on, from 1
 };
 constexpr size_t MaximumVoices = 16;
@@ -62,6 +68,7 @@ constexpr int32_t MaximumBeat = 10000;
 constexpr int32_t MinimumRate = 10;
 constexpr int32_t MaximumRate = 10000;
 constexpr int32_t MaximumVoiceLevel = 10000;
+constexpr int32_t MaximumSpinWidth = 2000000;
 
 struct SessionSegment {
   SoundMode mode;
@@ -132,6 +139,7 @@ enum class SessionProblem {
   VoiceShapeForm,      // word: the kind; field
   VoiceTooMany,        // count: the voices under the segment with this one
   MusicVoiceAlone,     // a music voice in a session without a music line
+  BellSlides,          // word: the value that slides; field
   // A title or music file that cannot be written as a line (word: title or
   // music; field): a # in it would start a comment, a line break end it.
   TextNotWritable,
@@ -146,6 +154,35 @@ enum class SessionProblem {
   MusicEmpty,       // no frames
   // ... and while it plays: a read failed (render-sound stops).
   MusicReadFailed,
+  // SBaGen's .sbg files (session_format/sbg/):
+  SbgOptionLate,         // field: the option; count: the first line that is not one
+  SbgOptionUnknown,      // field: the option
+  SbgOptionValue,        // word: the option; field: its value, empty if missing
+  SbgOptionRefused,      // word: the option; field: as written
+  SbgStartConflict,      // count: the line of -T
+  SbgVoiceForm,          // field: the voice
+  SbgVoiceNotSupported,  // word: its kind, such as bspin or waveNN; field: the voice
+  SbgWaveformPrefix,     // field: the voice
+  SbgVoiceValue,         // word: carrier, beat, pulse, spin, width or level; field: the voice
+  SbgTooManyVoices,      // count: the voices; limit: 16
+  SbgBlockOpen,          // word: the block's name
+  SbgBlockLine,          // field: the line
+  SbgBlockEmpty,         // word: the block's name
+  SbgBlockUnclosed,      // word: the block's name
+  SbgBlockCallsItself,   // word: the block's name
+  SbgBlocksTooDeep,      // word: the block's name; count: the most blocks within blocks
+  SbgTimeForm,           // field: the time
+  SbgRelativeFirst,      // field: the time
+  SbgNowAndClock,        // field: the time; count: the line of the other kind of time
+  SbgFadeForm,           // field: the fades
+  SbgUnknownName,        // field: the name; empty where there is none
+  SbgTrailing,           // field: what follows the name
+  SbgLongerThanDay,
+  SbgTooManyTimeLines,   // count: the most
+  SbgNoTimeLine,
+  SbgMixWithoutFile,     // word: the tone-set's name
+  SbgEmpty,              // word: -E or -L, which ends the session where it starts
+  SbgMixNotWave,         // field: the -m file, not a WAV file; word: the WAV to make of it
 };
 
 struct SessionError {

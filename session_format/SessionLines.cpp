@@ -25,12 +25,15 @@ bool ParseWord(const std::string& word, const std::string& values, SessionSegmen
   return ParseSegmentWords(fields, 0, segment, error);
 }
 
+// A spin's carrier field is its width.
 bool TakesCarrier(VoiceKind kind) { return kind != VoiceKind::Noise && kind != VoiceKind::Music; }
 
 bool TakesBeat(VoiceKind kind) {
   return kind == VoiceKind::Binaural || kind == VoiceKind::Monaural ||
-         kind == VoiceKind::Isochronic;
+         kind == VoiceKind::Isochronic || kind == VoiceKind::Spin;
 }
+
+bool TakesColour(VoiceKind kind) { return kind == VoiceKind::Noise || kind == VoiceKind::Spin; }
 
 bool TakesShape(VoiceKind kind) { return kind == VoiceKind::Isochronic || kind == VoiceKind::Tone; }
 
@@ -55,8 +58,12 @@ bool ChangeKind(const std::string& text, Voice& voice, SessionError& error) {
   changed.kind = kind;
   changed.level = voice.level;
   changed.line = voice.line;
+  // A width is no carrier, nor a carrier a width.
+  const bool spins = kind == VoiceKind::Spin, spun = voice.kind == VoiceKind::Spin;
   if (!TakesCarrier(kind)) changed.carrier = VoiceSlide{0, 0};
-  if (TakesCarrier(kind) && TakesCarrier(voice.kind)) changed.carrier = voice.carrier;
+  if (spins) changed.carrier = VoiceSlide{30000, 30000};
+  if (TakesCarrier(kind) && TakesCarrier(voice.kind) && spins == spun)
+    changed.carrier = voice.carrier;
   // A beat below 0.10 Hz is no isochronic rate.
   const bool beatFits = kind != VoiceKind::Isochronic || voice.beatFollowsFrequency ||
                         std::min(voice.beat.first, voice.beat.last) >= MinimumRate;
@@ -70,16 +77,30 @@ bool ChangeKind(const std::string& text, Voice& voice, SessionError& error) {
   }
   const bool shapeFits = kind == VoiceKind::Isochronic || voice.shape != VoiceShape::Smooth;
   if (TakesShape(kind) && TakesShape(voice.kind) && shapeFits) changed.shape = voice.shape;
-  if (kind == VoiceKind::Noise)
-    changed.colour = voice.kind == VoiceKind::Noise ? voice.colour : NoiseColour::Pink;
+  if (TakesColour(kind))
+    changed.colour = TakesColour(voice.kind) ? voice.colour : NoiseColour::Pink;
+  // A bell rings at one pitch and level.
+  if (kind == VoiceKind::Bell) {
+    changed.carrier.last = changed.carrier.first;
+    changed.level.last = changed.level.first;
+  }
   voice = changed;
   return true;
+}
+
+// A bell's values, as the reader takes them: none slides.
+bool BellSteady(const Voice& voice, SessionError& error) {
+  if (voice.kind != VoiceKind::Bell) return true;
+  const std::vector<std::string> fields = {"bell", VoiceSlideText(voice.carrier),
+                                           VoiceSlideText(voice.level)};
+  Voice read;
+  return ParseVoice(fields, fields.size(), read, error);
 }
 
 // A value that the voice's kind does not take: none is taken, and text for
 // one is a value too many.
 bool NotTaken(const Voice& voice, const std::string& text, SessionError& error) {
-  const size_t values[] = {3, 3, 3, 2, 2, 1};
+  const size_t values[] = {3, 3, 3, 2, 2, 1, 3, 2};
   return text.empty() || Problem(error, SessionProblem::VoiceFieldCount, VoiceKindWord(voice.kind),
                                  "", values[static_cast<int>(voice.kind)] + 1);
 }
@@ -91,20 +112,24 @@ bool ParseVoiceInto(VoiceField field, const std::string& text, Voice& voice, Ses
       return ChangeKind(text, voice, error);
     case VoiceField::Carrier:
       if (!TakesCarrier(voice.kind)) return NotTaken(voice, text, error);
-      return ParseVoiceValue(VoiceValue::Carrier, text, voice.carrier, ignored, error);
+      return ParseVoiceValue(
+                 voice.kind == VoiceKind::Spin ? VoiceValue::Width : VoiceValue::Carrier, text,
+                 voice.carrier, ignored, error) &&
+             BellSteady(voice, error);
     case VoiceField::Beat:
       if (!TakesBeat(voice.kind)) return NotTaken(voice, text, error);
       return ParseVoiceValue(BeatValue(voice.kind), text, voice.beat, voice.beatFollowsFrequency,
                              error);
     case VoiceField::Level:
-      return ParseVoiceValue(VoiceValue::Level, text, voice.level, ignored, error);
+      return ParseVoiceValue(VoiceValue::Level, text, voice.level, ignored, error) &&
+             BellSteady(voice, error);
     case VoiceField::Shape:
       if (!TakesShape(voice.kind)) return NotTaken(voice, text, error);
       // No shape is the reader's sine.
       return text.empty() ? (voice.shape = VoiceShape::Sine, true)
                           : ParseVoiceShape(voice.kind, text, voice.shape, error);
     case VoiceField::Colour: {
-      if (voice.kind != VoiceKind::Noise) return NotTaken(voice, text, error);
+      if (!TakesColour(voice.kind)) return NotTaken(voice, text, error);
       const std::vector<std::string> fields = {"noise", text, "0"};
       Voice read;
       if (!ParseVoice(fields, fields.size(), read, error)) return false;
@@ -201,12 +226,16 @@ std::string VoiceSlideText(const VoiceSlide& slide) {
 
 std::string VoiceLine(const Voice& voice) {
   std::string line = std::string("  ") + VoiceKindWord(voice.kind);
+  // A noise's colour comes first; a spin's last, and only where it is not pink.
+  const bool spin = voice.kind == VoiceKind::Spin;
   for (VoiceField field : {VoiceField::Colour, VoiceField::Carrier, VoiceField::Beat,
                            VoiceField::Level, VoiceField::Shape}) {
     const std::string text = VoiceFieldText(voice, field);
-    if (!text.empty() && !(field == VoiceField::Shape && voice.shape == VoiceShape::Sine))
+    if (!text.empty() && !(field == VoiceField::Shape && voice.shape == VoiceShape::Sine) &&
+        !(spin && field == VoiceField::Colour))
       line += " " + text;
   }
+  if (spin && voice.colour != NoiseColour::Pink) line += std::string(" ") + NoiseWord(voice.colour);
   return line;
 }
 
@@ -279,7 +308,7 @@ std::string VoiceFieldText(const Voice& voice, VoiceField field) {
     case VoiceField::Shape:
       return TakesShape(voice.kind) ? VoiceShapeWord(voice.shape) : "";
     case VoiceField::Colour:
-      return voice.kind == VoiceKind::Noise ? NoiseWord(voice.colour) : "";
+      return TakesColour(voice.kind) ? NoiseWord(voice.colour) : "";
   }
   return "";
 }
@@ -293,7 +322,7 @@ bool VoiceTakes(VoiceKind kind, VoiceField field) {
     case VoiceField::Shape:
       return TakesShape(kind);
     case VoiceField::Colour:
-      return kind == VoiceKind::Noise;
+      return TakesColour(kind);
     case VoiceField::Kind:
     case VoiceField::Level:
       break;

@@ -32,7 +32,8 @@ std::string SegmentLine(const SessionSegment& segment);
 std::string VoiceSlideText(const VoiceSlide& slide);
 
 // "  binaural 200..150 f 15": indented by two spaces under its segment,
-// the shape only where it is not sine.
+// the shape only where it is not sine, a spin's colour only where it is not
+// pink.
 std::string VoiceLine(const Voice& voice);
 
 // "fade-in 20s", "title ru Сон", "music rain.wav 40".

@@ -12,10 +12,14 @@ struct KindForm {
   VoiceKind kind;
   size_t least, most;
 };
-const KindForm Kinds[] = {
-    {"binaural", VoiceKind::Binaural, 3, 3},     {"monaural", VoiceKind::Monaural, 3, 3},
-    {"isochronic", VoiceKind::Isochronic, 3, 4}, {"tone", VoiceKind::Tone, 2, 3},
-    {"noise", VoiceKind::Noise, 2, 2},           {"music", VoiceKind::Music, 1, 1}};
+const KindForm Kinds[] = {{"binaural", VoiceKind::Binaural, 3, 3},
+                          {"monaural", VoiceKind::Monaural, 3, 3},
+                          {"isochronic", VoiceKind::Isochronic, 3, 4},
+                          {"tone", VoiceKind::Tone, 2, 3},
+                          {"noise", VoiceKind::Noise, 2, 2},
+                          {"music", VoiceKind::Music, 1, 1},
+                          {"spin", VoiceKind::Spin, 3, 4},
+                          {"bell", VoiceKind::Bell, 2, 2}};
 
 const char* const ShapeWords[] = {"sine", "square", "triangle", "saw", "smooth"};
 
@@ -34,6 +38,7 @@ Range RangeOf(VoiceValue value) {
   if (value == VoiceValue::Carrier) return {0, MaximumCarrier, false};
   if (value == VoiceValue::Beat) return {-MaximumBeat, MaximumBeat, true};
   if (value == VoiceValue::Rate) return {MinimumRate, MaximumRate, false};
+  if (value == VoiceValue::Width) return {-MaximumSpinWidth, MaximumSpinWidth, true};
   return {0, MaximumVoiceLevel, false};
 }
 
@@ -53,21 +58,51 @@ bool InRange(VoiceValue value, int64_t number, const std::string& written, Sessi
   return Problem(error, SessionProblem::VoiceValueRange, VoiceValueWord(value), Printable(written));
 }
 
+bool ParseColour(const std::string& field, Voice& voice, SessionError& error) {
+  voice.colour = NoiseColour::None;
+  if (field == "white") voice.colour = NoiseColour::White;
+  if (field == "pink") voice.colour = NoiseColour::Pink;
+  if (field == "brown") voice.colour = NoiseColour::Brown;
+  if (voice.colour != NoiseColour::None) return true;
+  return Problem(error, SessionProblem::NoiseColourForm, VoiceKindWord(voice.kind),
+                 Printable(field));
+}
+
+// WIDTH BEAT LEVEL [COLOUR]: pink noise unless another colour is written.
+bool ParseSpin(const std::string* values, size_t count, Voice& voice, SessionError& error) {
+  bool ignored = false;
+  voice.colour = NoiseColour::Pink;
+  return ParseVoiceValue(VoiceValue::Width, values[0], voice.carrier, ignored, error) &&
+         ParseVoiceValue(VoiceValue::Beat, values[1], voice.beat, voice.beatFollowsFrequency,
+                         error) &&
+         ParseVoiceValue(VoiceValue::Level, values[2], voice.level, ignored, error) &&
+         (count == 3 || ParseColour(values[3], voice, error));
+}
+
+// CARRIER LEVEL: a bell is struck once, at one pitch and level.
+bool ParseBell(const std::string* values, Voice& voice, SessionError& error) {
+  bool ignored = false;
+  if (!ParseVoiceValue(VoiceValue::Carrier, values[0], voice.carrier, ignored, error) ||
+      !ParseVoiceValue(VoiceValue::Level, values[1], voice.level, ignored, error))
+    return false;
+  const bool carrierSlides = voice.carrier.first != voice.carrier.last;
+  if (carrierSlides || voice.level.first != voice.level.last)
+    return Problem(error, SessionProblem::BellSlides, carrierSlides ? "carrier" : "level",
+                   Printable(values[carrierSlides ? 0 : 1]));
+  return true;
+}
+
 // The values after the kind's word, in the order the kind writes them.
 bool ParseValues(VoiceKind kind, const std::string* values, size_t count, Voice& voice,
                  SessionError& error) {
   bool ignored = false;
   if (kind == VoiceKind::Music)
     return ParseVoiceValue(VoiceValue::Level, values[0], voice.level, ignored, error);
-  if (kind == VoiceKind::Noise) {
-    voice.colour = NoiseColour::None;
-    if (values[0] == "white") voice.colour = NoiseColour::White;
-    if (values[0] == "pink") voice.colour = NoiseColour::Pink;
-    if (values[0] == "brown") voice.colour = NoiseColour::Brown;
-    if (voice.colour == NoiseColour::None)
-      return Problem(error, SessionProblem::NoiseColourForm, "noise", Printable(values[0]));
-    return ParseVoiceValue(VoiceValue::Level, values[1], voice.level, ignored, error);
-  }
+  if (kind == VoiceKind::Noise)
+    return ParseColour(values[0], voice, error) &&
+           ParseVoiceValue(VoiceValue::Level, values[1], voice.level, ignored, error);
+  if (kind == VoiceKind::Spin) return ParseSpin(values, count, voice, error);
+  if (kind == VoiceKind::Bell) return ParseBell(values, voice, error);
   if (!ParseVoiceValue(VoiceValue::Carrier, values[0], voice.carrier, ignored, error)) return false;
   size_t next = 1;
   if (kind != VoiceKind::Tone &&
@@ -92,7 +127,7 @@ size_t VoiceKindCount() { return sizeof Kinds / sizeof Kinds[0]; }
 size_t VoiceShapeCount() { return sizeof ShapeWords / sizeof ShapeWords[0]; }
 
 const char* VoiceValueWord(VoiceValue value) {
-  const char* const words[] = {"carrier", "beat", "rate", "level"};
+  const char* const words[] = {"carrier", "beat", "rate", "level", "width"};
   return words[static_cast<int>(value)];
 }
 

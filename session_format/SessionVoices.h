@@ -9,7 +9,7 @@
 #include "session_format/SessionFile.h"
 
 // The first field of a voice line: binaural, monaural, isochronic, tone,
-// noise or music.
+// noise, music, spin or bell.
 bool IsVoiceKindWord(const std::string& field);
 
 // A voice line's fields (fields[0] its kind, count of them in all) into
@@ -18,7 +18,7 @@ bool ParseVoice(const std::vector<std::string>& fields, size_t count, Voice& voi
                 SessionError& error);
 
 // The values of a voice, by the word its messages name them with.
-enum class VoiceValue { Carrier, Beat, Rate, Level };
+enum class VoiceValue { Carrier, Beat, Rate, Level, Width };
 const char* VoiceValueWord(VoiceValue value);
 
 // One value as written: a number, a slide FIRST..LAST, or f for a beat or a
@@ -32,7 +32,8 @@ bool ParseVoiceShape(VoiceKind kind, const std::string& field, VoiceShape& shape
                      SessionError& error);
 
 // The words of a voice's kind and shape as a session file writes them:
-// "binaural", "isochronic", ...; "sine", "square", "triangle", "saw", "smooth".
+// "binaural", "isochronic", ..., "spin", "bell"; "sine", "square", "triangle",
+// "saw", "smooth".
 const char* VoiceKindWord(VoiceKind kind);
 const char* VoiceShapeWord(VoiceShape shape);
 

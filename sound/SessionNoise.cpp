@@ -34,6 +34,10 @@ struct UnclampedNoise {
   int32_t white, pink, brown;
 };
 
+NoiseFrame Colours(const UnclampedNoise& n) {
+  return {{0, static_cast<int16_t>(n.white), Clamped(n.pink), Clamped(n.brown / BrownDivisor)}};
+}
+
 // One frame of the generator: its white, its pink and the brown integrator.
 UnclampedNoise NextUnclamped(SessionNoise& noise) {
   const int32_t white = 2 * static_cast<int32_t>(NextRandom(noise.seed)) - Largest;
@@ -49,18 +53,19 @@ UnclampedNoise NextUnclamped(SessionNoise& noise) {
   const int32_t pink = (9 * pinkSum - noise.lastPinkSum) / PinkDivisor;
   noise.lastPinkSum = pinkSum;
   noise.brown = noise.brown - noise.brown / BrownLeak + white;
+  const UnclampedNoise n{white, pink, noise.brown};
+  if (noise.keepsRecent) noise.recent[noise.frame % RecentNoiseFrames] = Colours(n);
   noise.frame++;
-  return {white, pink, noise.brown};
+  return n;
 }
 
 }  // namespace
 
-void StartSessionNoise(SessionNoise& noise) { noise = SessionNoise{0, 1, {}, 0, 0, 0}; }
-
-NoiseFrame NextNoiseFrame(SessionNoise& noise) {
-  const UnclampedNoise n = NextUnclamped(noise);
-  return {{0, static_cast<int16_t>(n.white), Clamped(n.pink), Clamped(n.brown / BrownDivisor)}};
+void StartSessionNoise(SessionNoise& noise) {
+  noise = SessionNoise{0, 1, {}, 0, 0, 0, noise.keepsRecent, {}};
 }
+
+NoiseFrame NextNoiseFrame(SessionNoise& noise) { return Colours(NextUnclamped(noise)); }
 
 int16_t NextNoiseSample(SessionNoise& noise, NoiseColour colour) {
   const UnclampedNoise n = NextUnclamped(noise);

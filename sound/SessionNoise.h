@@ -14,6 +14,14 @@
 // 2^(k+1) frames.
 constexpr int PinkRows = 16;
 
+// One frame's noise in each colour, indexed by NoiseColour (None 0).
+struct NoiseFrame {
+  int16_t colours[4];
+};
+
+// The frames of noise kept behind the next, for a session that spins it.
+constexpr uint32_t RecentNoiseFrames = 256;
+
 struct SessionNoise {
   uint64_t frame;  // the session's frame that the next draw belongs to
   uint32_t seed;
@@ -21,15 +29,15 @@ struct SessionNoise {
   int32_t rowSum;
   int32_t lastPinkSum;  // 2 x rowSum + white of the frame before; 0 before the first
   int32_t brown;
+  // Set for a session with a spin voice: recent[j % RecentNoiseFrames] is
+  // the noise of frame j for the RecentNoiseFrames frames before `frame`,
+  // silence before the first.
+  bool keepsRecent;
+  NoiseFrame recent[RecentNoiseFrames];
 };
 
-// At the session's first frame.
+// At the session's first frame; keepsRecent is kept as it was.
 void StartSessionNoise(SessionNoise& noise);
-
-// One frame's noise in each colour, indexed by NoiseColour (None 0).
-struct NoiseFrame {
-  int16_t colours[4];
-};
 
 // The noise of the next frame in every colour, and the state one frame
 // further.

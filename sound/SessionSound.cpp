@@ -5,6 +5,7 @@
 #include "session_format/SessionFields.h"
 #include "session_format/SessionSchedule.h"
 #include "session_format/SessionTime.h"
+#include "sound/voices/VoiceSpin.h"
 #include "sound/voices/VoiceSynthesis.h"
 
 namespace {
@@ -18,17 +19,30 @@ bool HasVoice(const SessionSegment& segment, VoiceKind kind) {
   return false;
 }
 
+bool UsesVoice(const Session& session, VoiceKind kind) {
+  for (const SessionSegment& segment : session.segments)
+    if (HasVoice(segment, kind)) return true;
+  return false;
+}
+
 bool UsesNoise(const Session& session) {
   for (const SessionSegment& segment : session.segments)
-    if (segment.noise != NoiseColour::None || HasVoice(segment, VoiceKind::Noise)) return true;
-  return false;
+    if (segment.noise != NoiseColour::None) return true;
+  return UsesVoice(session, VoiceKind::Noise) || UsesVoice(session, VoiceKind::Spin);
+}
+
+// A block whose voices add something: the segment's own, or a bell struck
+// before it that still rings.
+bool VoicesSound(const SessionSound& sound, const SessionSegment& segment, uint64_t firstFrame) {
+  return !segment.voices.empty() || BellsRing(sound.bells, firstFrame);
 }
 
 // A segment that plays its mode as it is, with nothing under it: its
 // samples would come out of the mix unchanged.
-bool PlainBlock(const SessionSegment& segment, bool music) {
+bool PlainBlock(const SessionSound& sound, const SessionSegment& segment, uint64_t firstFrame,
+                bool music) {
   return segment.volume == FullLevel && segment.noise == NoiseColour::None && !music &&
-         segment.voices.empty();
+         !VoicesSound(sound, segment, firstFrame);
 }
 
 // The block's music, or false (and the music silent from now on) when it
@@ -40,14 +54,22 @@ bool ReadBlockMusic(SessionSound& sound, uint64_t firstFrame, StereoFrame* music
 }
 
 // Each channel's voices of the block: their tones, then their noise (from
-// the block's noise in every colour) and music frame by frame.
-void SumVoices(const SessionSound& sound, const ScheduledBlock& block, const NoiseFrame* noise,
-               const StereoFrame* music, int32_t* sums) {
+// the block's noise in every colour, SpinReach frames before it readable
+// for a spin) and music frame by frame, the spins, and the bells that ring.
+void SumVoices(const SessionSound& sound, const ScheduledBlock& block, uint64_t firstFrame,
+               const NoiseFrame* noise, const StereoFrame* music, int32_t* sums) {
   const SessionSegment& segment = sound.session->segments[block.segment];
+  const std::vector<VoicePhases>& phases = sound.voicePhases[block.segment];
   std::fill(sums, sums + 2 * FramesPerBlock, 0);
-  AddVoiceTones(segment, sound.voicePhases[block.segment], block.segmentBlock, sums);
+  AddVoiceTones(segment, phases, block.segmentBlock, sums);
+  AddBells(sound.bells, firstFrame, sums);
   const uint64_t first = uint64_t{block.segmentBlock} * FramesPerBlock;
-  for (const Voice& voice : segment.voices) {
+  static_assert(sizeof(NoiseFrame) == 4 * sizeof(int16_t), "a spin steps through the colours");
+  for (size_t v = 0; v < segment.voices.size(); v++) {
+    const Voice& voice = segment.voices[v];
+    if (voice.kind == VoiceKind::Spin && noise)
+      AddSpin(segment, voice, phases[v], block.segmentBlock,
+              &noise[0].colours[static_cast<int>(voice.colour)], 4, sums);
     const bool noiseVoice = voice.kind == VoiceKind::Noise;
     if (!noiseVoice && voice.kind != VoiceKind::Music) continue;
     for (uint32_t i = 0; i < FramesPerBlock; i++) {
@@ -92,16 +114,21 @@ uint32_t MixBlock(SessionSound& sound, const ScheduledBlock& block, uint64_t fir
   const bool musicVoice = HasVoice(segment, VoiceKind::Music);
   const uint32_t musicLevel = musicPlays && !musicVoice ? sound.session->musicLevel : 0;
   if (sound.noiseUsed) AdvanceSessionNoise(sound.noise, firstFrame);
-  if (segment.voices.empty())
+  if (!VoicesSound(sound, segment, firstFrame))
     return MixFrames(sound, segment, nullptr, musicPlays, musicLevel, nullptr, frames);
-  // The voices take the noise in every colour: the block's is made first.
-  NoiseFrame noise[FramesPerBlock];
-  if (sound.noiseUsed)
-    for (NoiseFrame& n : noise) n = NextNoiseFrame(sound.noise);
+  // The voices take the noise in every colour: the block's is made first,
+  // after the frames before it that a spin hears.
+  NoiseFrame noise[SpinReach + FramesPerBlock];
+  NoiseFrame* const blockNoise = sound.noiseUsed ? noise + SpinReach : nullptr;
+  if (sound.noise.keepsRecent)
+    for (uint32_t i = 0; i < SpinReach; i++)
+      noise[i] =
+          sound.noise.recent[(firstFrame + RecentNoiseFrames - SpinReach + i) % RecentNoiseFrames];
+  if (blockNoise)
+    for (uint32_t i = 0; i < FramesPerBlock; i++) blockNoise[i] = NextNoiseFrame(sound.noise);
   int32_t voices[2 * FramesPerBlock];
-  SumVoices(sound, block, sound.noiseUsed ? noise : nullptr, musicPlays, voices);
-  return MixFrames(sound, segment, sound.noiseUsed ? noise : nullptr, musicPlays, musicLevel,
-                   voices, frames);
+  SumVoices(sound, block, firstFrame, blockNoise, musicPlays, voices);
+  return MixFrames(sound, segment, blockNoise, musicPlays, musicLevel, voices, frames);
 }
 
 }  // namespace
@@ -123,8 +150,10 @@ bool StartSessionSound(SessionSound& sound, const Session& session, const std::s
                        SessionError& error) {
   sound.session = &session;
   sound.noiseUsed = UsesNoise(session);
+  sound.noise.keepsRecent = UsesVoice(session, VoiceKind::Spin);
   StartSessionNoise(sound.noise);
   sound.voicePhases = SessionVoicePhases(session);
+  sound.bells = SessionBells(session);
   sound.musicFailed = false;
   sound.musicOpen = false;
   sound.music = MusicFile{{-1, 0}, 0, 0, 0};
@@ -159,8 +188,9 @@ uint32_t SynthesizeSessionBlock(SessionSound& sound, uint64_t block, uint32_t po
   const SessionSegment& segment = session.segments[scheduled.segment];
   const uint64_t firstFrame = block * FramesPerBlock;
   const bool music = sound.musicOpen && !sound.musicFailed;
-  const uint32_t clamped =
-      PlainBlock(segment, music) ? 0 : MixBlock(sound, scheduled, firstFrame, frames);
+  const uint32_t clamped = PlainBlock(sound, segment, firstFrame, music)
+                               ? 0
+                               : MixBlock(sound, scheduled, firstFrame, frames);
   ApplySessionFades(session, firstFrame, frames);
   if (listenerLevel != FullLevel)
     for (uint32_t i = 0; i < FramesPerBlock; i++)

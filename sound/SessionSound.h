@@ -13,17 +13,20 @@
 #include "session_format/SessionFile.h"
 #include "sound/SessionNoise.h"
 #include "sound/Synthesis.h"
+#include "sound/voices/VoiceBells.h"
 #include "sound/voices/VoicePhases.h"
 
 // What a session's sound keeps from block to block. A worker keeps its own,
 // so that one that outlives its exposure never reads a later one's music.
 struct SessionSound {
   const Session* session;
-  bool noiseUsed;  // some segment or voice has noise: the generator runs then
+  bool noiseUsed;  // some segment or voice has noise (or spins it): the generator runs then
   SessionNoise noise;
   // Each segment's voices' phases at its first frame, found when the sound
   // starts.
   std::vector<std::vector<VoicePhases>> voicePhases;
+  // Its bells, each ringing on from its segment's first frame.
+  std::vector<BellStrike> bells;
   bool musicOpen;
   // A read failed: the music is silent from then on (render-sound stops).
   bool musicFailed;

@@ -39,7 +39,7 @@ void Transform(std::vector<std::complex<double>>& a) {
 }
 
 void Measure(NoiseColour colour, const char* name, uint64_t frames) {
-  SessionNoise noise;
+  SessionNoise noise{};
   StartSessionNoise(noise);
   std::vector<double> power(SpectrumFrames / 2 + 1);
   std::vector<std::complex<double>> window(SpectrumFrames);

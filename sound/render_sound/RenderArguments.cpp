@@ -4,6 +4,7 @@
 
 #include "sound/Synthesis.h"
 #include "session_format/TextFields.h"
+#include "session_format/sbg/SbgSession.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ const char SessionReplaces[] =
     "--session replaces --mode, --frequency, --blocks and --minutes; it cannot go with ";
 const char Usage[] =
     "usage: --mode M --frequency F (--blocks N | --minutes M) | --session FILE, "
-    "then [--position P] [--seed S] [--volume L] [--raw | --schedule | --schedule-full] "
-    "[--output FILE]";
+    "then [--position P] [--seed S] [--volume L] [--raw | --schedule | --schedule-full | "
+    "--convert] [--output FILE]";
 
 std::string RangeMessage(const NumberOption& option) {
   return std::string(option.name) + " takes " + option.range;
@@ -82,7 +83,7 @@ const char* BesideSession(bool mode, bool frequency, bool blocks, bool minutes) 
 bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& settings,
                           std::string& error) {
   error.clear();
-  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, false, false, 100, "-"};
+  settings = RenderSettings{SoundMode::None, 0, 0, "", 0, 1, false, false, false, false, 100, "-"};
   uint64_t mode = 0, frequency = 0, blocks = 0, position = 0, seed = 1, volume = 100;
   bool haveMode = false, haveFrequency = false, haveBlocks = false, haveMinutes = false,
        unused = false;
@@ -90,9 +91,12 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
     const std::string name = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     bool ok = true;
-    if (name == "--raw" || name == "--schedule" || name == "--schedule-full") {
-      (name == "--raw" ? settings.raw : name == "--schedule" ? settings.schedule
-                                                            : settings.fullSchedule) = true;
+    if (name == "--raw" || name == "--schedule" || name == "--schedule-full" ||
+        name == "--convert") {
+      (name == "--raw"        ? settings.raw
+       : name == "--schedule" ? settings.schedule
+       : name == "--convert"  ? settings.convert
+                              : settings.fullSchedule) = true;
       continue;
     } else if (name == "--output") {
       ok = TakeName(value, "--output", "a file name, or - for standard output", settings.output,
@@ -121,10 +125,18 @@ bool ParseRenderArguments(int argc, const char* const* argv, RenderSettings& set
     if (!ok) return false;
     i++;
   }
-  if (settings.raw + settings.schedule + settings.fullSchedule > 1) {
-    error = "--raw, --schedule and --schedule-full each choose what is written; give one of them";
+  // An .sbg file may be cut short; it is its own until converted.
+  const bool sbg = IsSbgFileName(settings.session);
+  if (settings.raw + settings.schedule + settings.fullSchedule + settings.convert > 1) {
+    error =
+        "--raw, --schedule, --schedule-full and --convert each choose what is written; give one "
+        "of them";
+  } else if (settings.convert && !sbg) {
+    error = "--convert writes an .sbg file as a session file; it takes --session FILE.sbg";
+  } else if (settings.convert && haveMinutes) {
+    error = "--convert writes the whole session, as the player plays it; it takes no --minutes";
   } else if (!settings.session.empty()) {
-    if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes))
+    if (const char* extra = BesideSession(haveMode, haveFrequency, haveBlocks, haveMinutes && !sbg))
       error = SessionReplaces + std::string(extra);
   } else if (!haveMode) {
     error = RangeMessage(ModeOption) + ", and it is missing";

@@ -13,6 +13,7 @@
 #include "session_format/SessionSchedule.h"
 #include "session_format/SessionVoices.h"
 #include "session_format/TextFields.h"
+#include "session_format/sbg/SbgSession.h"
 #include "sound/MusicFile.h"
 #include "sound/Synthesis.h"
 #include "sound/render_sound/ReadSession.h"
@@ -39,9 +40,31 @@ bool WriteHeader(uint64_t blocks, FILE* out) {
   return std::fwrite(header, 1, sizeof header, out) == sizeof header;
 }
 
+// The blocks written: the whole session, or of an .sbg file cut by
+// --minutes its first blocks, so that they are those of the whole.
+uint64_t BlocksWritten(const RenderSettings& settings, const Session& session) {
+  const uint64_t all = SessionBlocks(session);
+  const bool cut = IsSbgFileName(settings.session) && settings.blocks != 0;
+  return cut && settings.blocks < all ? settings.blocks : all;
+}
+
+// An .sbg file's session, and what the import says of it on err.
+bool ImportedSession(const RenderSettings& settings, const std::string& text, SbgSession& imported,
+                     FILE* err, std::string& error) {
+  SessionError problem;
+  if (!ImportSbg(text, "session", settings.blocks, imported, problem)) {
+    error = problem.message;
+    return false;
+  }
+  for (const std::string& note : imported.scaled)
+    std::fprintf(err, "render-sound: %s\n", note.c_str());
+  return true;
+}
+
 // The session file's, its music found beside it; or the one segment of the
-// command line.
-bool SessionOf(const RenderSettings& settings, FILE* in, Session& session, std::string& error) {
+// command line. An .sbg file's as imported, kept whole for --convert.
+bool SessionOf(const RenderSettings& settings, FILE* in, FILE* err, Session& session,
+               SbgSession& imported, std::string& error) {
   if (settings.session.empty()) {
     session = Session{{PlainSegment(settings.mode, settings.blocks, settings.frequency,
                                     settings.frequency)},
@@ -51,7 +74,11 @@ bool SessionOf(const RenderSettings& settings, FILE* in, Session& session, std::
   std::string text;
   if (!ReadSession(settings.session, in, text, error)) return false;
   SessionError problem;
-  if (!ParseSession(text, "session", session, problem)) error = problem.message;
+  if (IsSbgFileName(settings.session)) {
+    if (ImportedSession(settings, text, imported, err, error)) session = imported.session;
+  } else if (!ParseSession(text, "session", session, problem)) {
+    error = problem.message;
+  }
   if (!session.musicFile.empty())
     FindSessionMusic(session, settings.session);
   return error.empty();
@@ -75,19 +102,21 @@ void PrintLevelsAndLight(const Session& session, const SessionSegment& s, FILE* 
 std::string ScheduleValue(bool has, int64_t value) { return has ? std::to_string(value) : "-"; }
 
 std::string ScheduleShape(const Voice& voice) {
-  if (voice.kind == VoiceKind::Noise) return NoiseName(voice.colour);
+  if (voice.kind == VoiceKind::Noise || voice.kind == VoiceKind::Spin)
+    return NoiseName(voice.colour);
   if (voice.kind == VoiceKind::Isochronic || voice.kind == VoiceKind::Tone)
     return VoiceShapeWord(voice.shape);
   return "-";
 }
 
 // The block's voices at its first frame: "KIND CARRIER BEAT LEVEL SHAPE" in
-// hundredths, a noise's colour for its shape.
+// hundredths, a spin's width for its carrier, a noise's or spin's colour
+// for its shape.
 void PrintVoices(const SessionSegment& segment, uint32_t block, FILE* out) {
   for (const Voice& voice : segment.voices) {
     const VoiceValues values = VoiceValuesAtBlock(segment, voice, block);
     const bool tonal = voice.kind != VoiceKind::Noise && voice.kind != VoiceKind::Music;
-    const bool beat = tonal && voice.kind != VoiceKind::Tone;
+    const bool beat = tonal && voice.kind != VoiceKind::Tone && voice.kind != VoiceKind::Bell;
     std::fprintf(out, " %s %s %s %lld %s", VoiceKindWord(voice.kind),
                  ScheduleValue(tonal, values.carrier).c_str(),
                  ScheduleValue(beat, values.beat).c_str(), static_cast<long long>(values.level),
@@ -97,10 +126,17 @@ void PrintVoices(const SessionSegment& segment, uint32_t block, FILE* out) {
 
 // The sound of the session to the output, then the clamp line; what failed,
 // else nothing.
-RenderEnd RenderTo(const Session& session, SessionSound& sound, const RenderSettings& settings,
-                   FILE* file, FILE* err) {
+RenderEnd RenderTo(const Session& session, const SbgSession& imported, SessionSound& sound,
+                   const RenderSettings& settings, FILE* file, FILE* err) {
+  if (settings.convert) {
+    const std::string text =
+        SbgSessionText(imported, Printable(settings.session), session.musicFile);
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return written && std::fflush(file) == 0 ? RenderEnd::Done : RenderEnd::WriteFailed;
+  }
   if (settings.schedule || settings.fullSchedule)
-    return WriteSchedule(session, settings.fullSchedule, file) ? RenderEnd::Done
+    return WriteSchedule(session, BlocksWritten(settings, session), settings.fullSchedule, file)
+               ? RenderEnd::Done
                                                                : RenderEnd::WriteFailed;
   // Progress on a terminal only, so that pipes and logs stay clean.
   const bool progress = SessionBlocks(session) >= BlocksWorthProgress && IsTerminal(err);
@@ -119,7 +155,7 @@ RenderEnd RenderTo(const Session& session, SessionSound& sound, const RenderSett
 RenderEnd RenderSession(SessionSound& sound, const RenderSettings& settings, FILE* out,
                         FILE* progressTo, std::vector<uint64_t>& clamped) {
   const Session& session = *sound.session;
-  const uint64_t total = SessionBlocks(session);
+  const uint64_t total = BlocksWritten(settings, session);
   if (!settings.raw && !WriteHeader(total, out)) return RenderEnd::WriteFailed;
   std::vector<StereoFrame> block(FramesPerBlock);
   uint32_t position = settings.position, seed = settings.seed;
@@ -137,8 +173,7 @@ RenderEnd RenderSession(SessionSound& sound, const RenderSettings& settings, FIL
   return std::fflush(out) == 0 ? RenderEnd::Done : RenderEnd::WriteFailed;
 }
 
-bool WriteSchedule(const Session& session, bool full, FILE* out) {
-  const uint64_t total = SessionBlocks(session);
+bool WriteSchedule(const Session& session, uint64_t total, bool full, FILE* out) {
   std::fprintf(out, "blocks %llu fade-in %u fade-out %u\n", static_cast<unsigned long long>(total),
                session.fadeInBlocks, session.fadeOutBlocks);
   for (uint64_t k = 0; k < total; k++) {
@@ -166,13 +201,15 @@ std::string ClampedSegments(const Session& session, const std::vector<uint64_t>&
 int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
   RenderSettings settings;
   Session session;
+  SbgSession imported;
   SessionSound sound{};
   SessionError musicError{};
   std::string error;
-  // The schedules play nothing, so they leave the music alone.
-  if (ParseRenderArguments(argc, argv, settings, error) &&
-      SessionOf(settings, in, session, error) && !settings.schedule && !settings.fullSchedule &&
-      !StartSessionSound(sound, session, "session", musicError))
+  // The schedules and the conversion play nothing, so they leave the music alone.
+  const bool plays = ParseRenderArguments(argc, argv, settings, error) &&
+                     SessionOf(settings, in, err, session, imported, error) &&
+                     !settings.schedule && !settings.fullSchedule && !settings.convert;
+  if (plays && !StartSessionSound(sound, session, "session", musicError))
     error = musicError.message;
   if (!error.empty()) {
     std::fprintf(err, "render-sound: %s\n", error.c_str());
@@ -184,7 +221,7 @@ int RunRenderSound(int argc, const char* const* argv, FILE* in, FILE* out, FILE*
     EndSessionSound(sound);
     return OutputError;
   }
-  RenderEnd end = RenderTo(session, sound, settings, file, err);
+  RenderEnd end = RenderTo(session, imported, sound, settings, file, err);
   if (file != out && std::fclose(file) != 0 && end == RenderEnd::Done) end = RenderEnd::WriteFailed;
   EndSessionSound(sound);
   if (end == RenderEnd::Done) return 0;

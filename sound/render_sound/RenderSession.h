@@ -28,7 +28,7 @@ RenderEnd RenderSession(SessionSound& sound, const RenderSettings& settings, FIL
 // "VOLUME NOISE NOISE-LEVEL MUSIC-LEVEL LIGHT BRIGHTNESS #RRGGBB", then each
 // of its voices at the block's first frame, "KIND CARRIER BEAT LEVEL SHAPE".
 // False when a write fails.
-bool WriteSchedule(const Session& session, bool full, FILE* out);
+bool WriteSchedule(const Session& session, uint64_t blocks, bool full, FILE* out);
 
 // "2 (line 5), 4 (line 9)": the segments that clamped, counted from 1 in the
 // order of the file, with their lines.

@@ -48,8 +48,14 @@ SecondSlide SecondOf(const Voice& voice) {
   const double first = voice.beat.first, change = Change(voice.beat);
   if (voice.kind == VoiceKind::Binaural || voice.kind == VoiceKind::Monaural)
     return {first * 0.5, change * 0.5, 0.5};
-  if (voice.kind == VoiceKind::Isochronic) return {first, change, 1.0};
+  if (voice.kind == VoiceKind::Isochronic || voice.kind == VoiceKind::Spin)
+    return {first, change, 1.0};
   return {0.0, 0.0, 0.0};
+}
+
+bool CarrierTurns(VoiceKind kind) {
+  return kind == VoiceKind::Binaural || kind == VoiceKind::Monaural ||
+         kind == VoiceKind::Isochronic || kind == VoiceKind::Tone;
 }
 
 std::vector<std::vector<VoicePhases>> SessionVoicePhases(const Session& session) {
@@ -74,6 +80,8 @@ VoicePhases BlockPhases(const SessionSegment& segment, const Voice& voice, const
                                  ? FollowedTurns(segment, second.scale, block)
                                  : TurnsBefore(second.first, second.change, frame, frames);
   const double carrierTurns =
-      TurnsBefore(voice.carrier.first, Change(voice.carrier), frame, frames);
+      CarrierTurns(voice.kind)
+          ? TurnsBefore(voice.carrier.first, Change(voice.carrier), frame, frames)
+          : 0.0;
   return {TurnOf(start.carrier + carrierTurns), TurnOf(start.second + secondTurns)};
 }

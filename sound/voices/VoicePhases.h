@@ -33,6 +33,13 @@ double ExactDouble(uint64_t value);
 // x - floor(x): the part of a turn.
 double TurnOf(double turns);
 
+// One frame on: the frame's value in turns added, back into 0..1 by one
+// turn at most (no voice turns half a turn in a frame).
+inline double NextTurn(double turn, double step) {
+  const double next = turn + step;
+  return next >= 1.0 ? next - 1.0 : next < 0.0 ? next + 1.0 : next;
+}
+
 // A slide's value at frame k of a segment of n frames (n > 1):
 // first + change x (k / (n - 1)), so that the last frame has the last value
 // exactly.
@@ -44,14 +51,18 @@ double SlideAt(double first, double change, uint64_t frame, uint64_t frames);
 double TurnsBefore(double first, double change, uint64_t frame, uint64_t frames);
 
 // The second oscillator's value (hundredths of a hertz) as a slide: half the
-// beat, the whole rate, or nothing. For a voice that follows the segment's
-// frequency, the scale of that frequency (0.5 or 1).
+// beat, the whole rate (of pulses, or of a spin's turns), or nothing. For a voice that follows the
+// segment's frequency, the scale of that frequency (0.5 or 1).
 struct SecondSlide {
   double first;
   double change;
   double scale;
 };
 SecondSlide SecondOf(const Voice& voice);
+
+// Whether the voice's carrier is a frequency that turns its first
+// oscillator: not a spin's (its width), nor a bell's (struck afresh).
+bool CarrierTurns(VoiceKind kind);
 
 // Each segment's voices' phases at the segment's first frame: a voice goes
 // on from where the same slot of the segment before left off when that was

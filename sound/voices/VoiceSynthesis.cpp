@@ -21,13 +21,6 @@ double ValueAt(const Oscillator& o, double u) {
   return o.slides ? o.first + o.change * u : o.first;
 }
 
-// One frame on: the frame's value in turns added, back into 0..1 by one
-// turn at most (no voice turns half a turn in a frame).
-double Advanced(double turn, double step) {
-  const double next = turn + step;
-  return next >= 1.0 ? next - 1.0 : next < 0.0 ? next + 1.0 : next;
-}
-
 bool Slides(const VoiceSlide& slide) { return slide.first != slide.last; }
 
 // A block is made a stretch at a time: first the phases and amplitudes of
@@ -131,8 +124,8 @@ void AddTones(const SessionSegment& segment, const Voice& voice, const VoicePhas
       frames.second[i] = pulse.turn;
       frames.amplitude[i] =
           level.slides ? FullScale * ValueAt(level, u) / WholeLevel : steadyAmplitude;
-      carrier.turn = Advanced(carrier.turn, ValueAt(carrier, u) * TurnsPerHundredth);
-      pulse.turn = Advanced(pulse.turn, ValueAt(pulse, u) * TurnsPerHundredth);
+      carrier.turn = NextTurn(carrier.turn, ValueAt(carrier, u) * TurnsPerHundredth);
+      pulse.turn = NextTurn(pulse.turn, ValueAt(pulse, u) * TurnsPerHundredth);
     }
     AddSamples(voice, frames, count, sums + 2 * done);
   }
@@ -147,11 +140,9 @@ int64_t ValueAtBlock(const VoiceSlide& slide, uint64_t frame, uint64_t frames) {
 
 void AddVoiceTones(const SessionSegment& segment, const std::vector<VoicePhases>& starts,
                    uint32_t block, int32_t* sums) {
-  for (size_t v = 0; v < segment.voices.size(); v++) {
-    const VoiceKind kind = segment.voices[v].kind;
-    if (kind != VoiceKind::Noise && kind != VoiceKind::Music)
+  for (size_t v = 0; v < segment.voices.size(); v++)
+    if (CarrierTurns(segment.voices[v].kind))
       AddTones(segment, segment.voices[v], starts[v], block, sums);
-  }
 }
 
 double VoiceLevelAt(const Voice& voice, uint64_t frame, const SessionSegment& segment) {

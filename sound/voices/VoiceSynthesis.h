@@ -13,7 +13,8 @@
 // Adds the tones of the segment's voices over block `block` of the segment
 // into sums: FramesPerVoiceBlock frames, two sums a frame, left then right.
 // starts: the voices' phases at the segment's first frame
-// (SessionVoicePhases). Noise and music voices add nothing here.
+// (SessionVoicePhases). Noise, music, spin and bell voices add nothing
+// here.
 void AddVoiceTones(const SessionSegment& segment, const std::vector<VoicePhases>& starts,
                    uint32_t block, int32_t* sums);
 

@@ -1,7 +1,8 @@
 // A bounded fuzz of render-sound's session files, fades and voices and all: thousands of
 // generated, mutated and random texts from a fixed seed. Every run must end either in
 // exit 0 with exactly the blocks an independent reading of the rules gives
-// (and at most a line of clamped samples, where the levels allow one), or in
+// (and at most a line of clamped samples, where the levels allow one: a
+// bell's count in every segment after its own, which it may ring into), or in
 // exit 2 with one line naming the first bad line and nothing written.
 // Most runs call the tool's entry in this process; every fortieth runs the
 // real program, with the session on its standard input half of the time.
@@ -190,6 +191,16 @@ bool ReferenceVoice(const std::vector<std::string>& f, int64_t& level) {
   if (kind == "tone")
     return (values == 2 || values == 3) && ReferenceValue(f[1], 0, 2000000, false, top) &&
            ReferenceValue(f[2], 0, 10000, false, level) && shape(3, false);
+  if (kind == "spin")
+    return (values == 3 || values == 4) && ReferenceValue(f[1], -2000000, 2000000, false, top) &&
+           ReferenceValue(f[2], -10000, 10000, true, top) &&
+           ReferenceValue(f[3], 0, 10000, false, level) &&
+           (values == 3 || f[4] == "white" || f[4] == "pink" || f[4] == "brown");
+  // A bell is struck at one carrier and level.
+  if (kind == "bell")
+    return values == 2 && f[1].find("..") == std::string::npos &&
+           f[2].find("..") == std::string::npos && ReferenceValue(f[1], 0, 2000000, false, top) &&
+           ReferenceValue(f[2], 0, 10000, false, level);
   const bool pulses = kind == "isochronic";
   return (values == 3 || (pulses && values == 4)) &&
          ReferenceValue(f[1], 0, 2000000, false, top) &&
@@ -198,7 +209,8 @@ bool ReferenceVoice(const std::vector<std::string>& f, int64_t& level) {
 }
 
 bool IsVoiceKind(const std::string& word) {
-  for (const char* kind : {"binaural", "monaural", "isochronic", "tone", "noise", "music"})
+  for (const char* kind :
+       {"binaural", "monaural", "isochronic", "tone", "noise", "music", "spin", "bell"})
     if (word == kind) return true;
   return false;
 }
@@ -221,7 +233,8 @@ Expected Reference(const std::string& text) {
   // The segment's voices so far, its levels with theirs (hundredths), and
   // the first music voice's line.
   uint64_t segments = 0, voices = 0, musicVoiceLine = 0;
-  int64_t levels = 0;
+  // Bells ring on into the segments after theirs: their levels count there too.
+  int64_t levels = 0, bells = 0;
   static const regex_t word = Compiled("^[ \t]*[A-Za-z]");
   std::string line;
   std::istringstream lines(text);
@@ -240,6 +253,7 @@ Expected Reference(const std::string& text) {
       if (segments == 0 || ++voices > 16 || !ReferenceVoice(fields, level))
         return {false, 0, number, false};
       levels += level;
+      if (fields[0] == "bell") bells += level;
       expected.mayClamp |= levels > 10000;
       if (fields[0] == "music" && musicVoiceLine == 0) musicVoiceLine = number;
       continue;
@@ -280,7 +294,8 @@ Expected Reference(const std::string& text) {
     expected.mayClamp |= volume + noise > 100;
     segments++;
     voices = 0;
-    levels = static_cast<int64_t>(volume + noise) * 100;
+    levels = static_cast<int64_t>(volume + noise) * 100 + bells;
+    expected.mayClamp |= levels > 10000;
     if (blocks == 0 || !modeOk || first < 10 || first > 5000 || last < 10 || last > 5000 ||
         expected.blocks > 1000000)
       return {false, 0, number, false};
@@ -336,13 +351,16 @@ const char* const Voices[] = {
     "  binaural 200 10 15", "  binaural 200..150 f 1.5", "\tmonaural 0,5 -7.5 100",
     "  isochronic 300 f 10 smooth", "  isochronic 250 0.1..100 5 square", "  tone 440 20 saw",
     "  tone 20000 0..100", "  noise pink 30", "  noise brown 10..0",
-    "binaural 100 -100..100 0.01", "  isochronic 200 4 10 sine # pulses", "  tone 7 1 triangle"};
+    "binaural 100 -100..100 0.01", "  isochronic 200 4 10 sine # pulses", "  tone 7 1 triangle",
+    "  spin 300 4.2 30", "  spin -95.5..2880 f 10 brown", "  bell 2050 20", "  bell 0 100"};
 const char* const BadVoices[] = {
     "  binaural 200 10", "  binaural 20000.01 10 15", "  binaural 200 100.01 15",
     "  isochronic 200 0.09 10", "  isochronic 200 -1 10", "  tone 200 100.001",
     "  tone 200 10 smooth", "  isochronic 200 4 10 round", "  noise grey 10", "  tone f 10",
     "  tone 200.. 10", "  binaural 200 f..4 10", "  binaurl 200 10 15", "  tone 200 10 sine 1",
     "  monaural 200 10 15 sine", "  noise pink", "  tone 1..2..3 4",
+    "  spin 300 4", "  spin 300 4 10 grey", "  spin 20000.01 4 10", "  spin 300 f..4 10",
+    "  bell 200..300 10", "  bell 200 0..10", "  bell 200 10 sine", "  bell f 10",
     "  music 40"};  // refused: no music plays in the fuzz
 // Titles mostly right; music always names a file that does not exist.
 const char* const Directives[] = {

@@ -17,6 +17,7 @@ ROOMS = [
     "platform",             # thin layers over Windows, window-free path arithmetic
     "resources",            # the images of the programs' resources
     "session_format",       # the session file format
+    "session_format/sbg",   # SBaGen's .sbg files, read and laid out as stretches
     "session_format/document",  # the editor's document of a file's lines
     "sound/voices",         # the voices' waves, phases and samples
     "sound",                # synthesis, the mix of a session, the audio worker

@@ -11,7 +11,8 @@ dir=${1:?usage: no_x87_test.sh WIN32_BUILD_DIR}
 checked=0
 for pair in tessovant:Synthesis tessovant:FillAudioBlock tessovant:Patterns tessovant:VisualTick \
             render-sound:Synthesis render-sound:RenderSession render-sound:VoiceSynthesis \
-            render-sound:VoicePhases tessovant:VoiceSynthesis; do
+            render-sound:VoicePhases render-sound:VoiceSpin render-sound:VoiceBells \
+            tessovant:VoiceSynthesis tessovant:VoiceSpin tessovant:VoiceBells; do
   exe=$dir/${pair%%:*}.exe map=$dir/${pair%%:*}.exe.map object=${pair#*:}
   [ -f "$exe" ] && [ -f "$map" ] || { echo "FAIL: no $exe with its link map"; exit 1; }
   # "start size" of each code section of the object; a long section name

@@ -141,4 +141,32 @@ wait "$render" || status=$?
 [ "$status" -eq 1 ] || fail "a music file cut short halfway exited $status"
 [ "$(cat "$work/cut.err")" = "render-sound: reading music file '$work/loop.wav' failed" ] ||
   fail "music read error: $(cat "$work/cut.err")"
+# An .sbg file, known by its name: its conversion renders to the same bytes,
+# spins, bells, music and all; --minutes renders its first blocks, as they
+# are in the whole, and stops at -E's end;
+# a line it cannot play is refused as any bad line; our own files still
+# refuse --minutes, and only an .sbg file converts.
+"$tool" --mode 1 --frequency 780 --blocks 4 --output "$work/rain.wav"
+printf '%s\n' '## a test' '-SE -m rain.wav' 'off: -' 'a: 200+10/20 pink/30 spin:300+4/20 mix/30' \
+  'b: 300@6/20 bspin:100+2/10 bell+2050/20 mix/10' '0:00 off ->' '0:00:10 a' '0:00:30 b' \
+  '0:00:40 == a ->' '0:01 off' > "$work/two.sbg"
+"$tool" --session "$work/two.sbg" --convert --output "$work/two.txt"
+grep -qx 'music rain.wav 0' "$work/two.txt" && grep -qx '  bell 2050 20' "$work/two.txt" ||
+  fail "the conversion: $(cat "$work/two.txt")"
+"$tool" --session "$work/two.sbg" --raw --output "$work/two-sbg.raw"
+"$tool" --session "$work/two.txt" --raw --output "$work/two-txt.raw"
+[ "$(stat -c %s "$work/two-sbg.raw")" -eq $((240 * 44100)) ] || fail "the .sbg file's length"
+cmp -s "$work/two-sbg.raw" "$work/two-txt.raw" || fail "the conversion sounds otherwise"
+"$tool" --session "$work/two.sbg" --minutes 0.1 --raw --output "$work/cut.raw"
+[ "$(stat -c %s "$work/cut.raw")" -eq $((24 * 44100)) ] &&
+  cmp -s -n $((24 * 44100)) "$work/cut.raw" "$work/two-sbg.raw" || fail "--minutes 0.1"
+"$tool" --session "$work/two.sbg" --minutes 9 --schedule | head -1 | grep -qx 'blocks 240 fade-in 0 fade-out 0' ||
+  fail "--minutes beyond -E"
+printf '%s\n' '-SE' 'a: 200+4/10 noise12/5' '0:00 a' > "$work/bad.sbg"
+expect_usage_error "session line 2: 'noise12/5': noiseNN voices cannot be imported" \
+  --session "$work/bad.sbg" --output "$work/bad.wav"
+[ ! -e "$work/bad.wav" ] || fail "a refused .sbg file created its output file"
+expect_usage_error 'cannot go with --minutes' --session "$work/voice.txt" --minutes 1
+expect_usage_error '--convert writes an .sbg file' --session "$work/voice.txt" --convert
+expect_usage_error 'it takes no --minutes' --session "$work/two.sbg" --convert --minutes 1
 echo "render-sound: all checks passed"

@@ -118,6 +118,28 @@ TEST(PlayerText, EveryProblemHasRussianWordsNamingTheSameValues) {
       }
     }
   }
+  // The .sbg import's problems, with the words their wording depends on.
+  for (const char* word : {"-p", "-i", "-q", "-r", "-T", "-F", "-m", "-E", "-L", "waveNN", "bspin",
+                           "carrier", "beat", "pulse", "spin", "width", "level", "alpha"}) {
+    for (int kind = static_cast<int>(SessionProblem::SbgOptionLate);
+         kind <= static_cast<int>(SessionProblem::SbgMixNotWave); kind++) {
+      for (const char* field : {"x7", ""}) {
+        SessionError error{3, static_cast<SessionProblem>(kind), word, field, 123, 456, "", ""};
+        const std::string english = EnglishSessionProblem(error);
+        const std::string russian = RussianSessionProblem(error);
+        EXPECT_FALSE(english.empty()) << kind << " " << word;
+        EXPECT_TRUE(HasCyrillic(russian)) << kind << " " << word << ": " << russian;
+        // A voice's value is named by a key that each language words its own way.
+        const bool key = error.problem == SessionProblem::SbgVoiceValue;
+        for (const std::string& value : {std::string(key ? "" : word), std::string(field),
+                                         std::string("123"), std::string("456")}) {
+          if (!value.empty() && english.find(value) != std::string::npos) {
+            EXPECT_NE(russian.find(value), std::string::npos) << kind << ": " << russian;
+          }
+        }
+      }
+    }
+  }
 }
 
 // Catches a message about a bad file in the wrong language, or without its
@@ -167,5 +189,23 @@ TEST(PlayerText, EditorsLinesInTheInterfacesLanguage) {
     InLanguage language(c.language);
     EXPECT_EQ(PictureLine(SlideAndHold(), c.block), c.line);
     EXPECT_EQ(SaveQuestionText("вечер.txt"), c.question);
+  }
+}
+
+// Catches an .sbg file's scaled tone-sets not told, told for none, or told
+// with another count.
+TEST(PlayerText, ScaledToneSetsAreToldInTheInterfacesLanguage) {
+  const struct {
+    const char* language;
+    size_t count;
+    const char* note;
+  } cases[] = {
+      {LanguageEnglish, 0, ""},
+      {LanguageEnglish, 2, "; tone-sets whose levels were scaled down to 100 %: 2"},
+      {LanguageRussian, 13, "; наборов тонов, сведённых к 100 % громкости: 13"},
+  };
+  for (const auto& c : cases) {
+    InLanguage language(c.language);
+    EXPECT_EQ(ScaledToneSetsNote(c.count), c.note);
   }
 }

@@ -91,7 +91,9 @@ TEST(SessionDocument, SegmentLinesReadBackToTheirValues) {
                                "1s 0 7\n\tbinaural 0..20000 -100..100 0.01..100\n  monaural "
                                "0,5 f 1.5\n  isochronic 200.25 f 15 smooth\n  isochronic 200 "
                                "0.1..100 15 sine\n  tone 440 20 saw\n  noise white 7.07\n"
-                               "  noise brown 0..30\n  tone 7 1 square\n  tone 7 1 triangle"};
+                               "  noise brown 0..30\n  tone 7 1 square\n  tone 7 1 triangle",
+                               "1s 0 7\n  spin 300 4.2 30\n  spin -95.5..2880 f 1.5 brown\n"
+                               "  spin 0 -100..100 0..10 white\n  bell 2050 20\n  bell 0 0"};
   for (const char* line : lines) {
     Session session;
     SessionError error;
@@ -470,6 +472,8 @@ TEST(SessionDocument, VoiceFieldsReadAsTheReader) {
       {VoiceField::Kind, "noise", "  noise pink 15", SessionProblem::None},
       {VoiceField::Kind, "chime", "", SessionProblem::VoiceKindUnknown},
       {VoiceField::Colour, "grey", "", SessionProblem::VoiceFieldCount},
+      {VoiceField::Kind, "spin", "  spin 300 f 15", SessionProblem::None},
+      {VoiceField::Kind, "bell", "  bell 200 15", SessionProblem::None},
   };
   for (const auto& c : cases) {
     Voice voice = NewVoice();
@@ -488,6 +492,15 @@ TEST(SessionDocument, VoiceFieldsReadAsTheReader) {
   EXPECT_EQ(VoiceLine(voice), "  tone 200 15 triangle");
   ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "isochronic", voice, error));
   EXPECT_EQ(VoiceLine(voice), "  isochronic 200 f 15 triangle");
+  // A spin's width is no carrier; its colour is written only where not pink;
+  // a bell takes no slide.
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "spin", voice, error));
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Colour, "brown", voice, error));
+  EXPECT_EQ(VoiceLine(voice), "  spin 300 f 15 brown");
+  ASSERT_TRUE(ParseVoiceField(VoiceField::Kind, "bell", voice, error));
+  EXPECT_FALSE(ParseVoiceField(VoiceField::Level, "15..0", voice, error));
+  EXPECT_EQ(error.problem, SessionProblem::BellSlides);
+  EXPECT_EQ(VoiceLine(voice), "  bell 200 15");
 }
 
 // Catches an editor's list of a voice's words out of step with the reader:

@@ -50,7 +50,7 @@ std::vector<StereoFrame> Rendered(const std::string& text, uint32_t position, ui
   Session session = Parsed(text);
   SessionSound sound = Started(session);
   const RenderSettings settings{SoundMode::None, 0, 0, "", position, seed, true, false, false,
-                                level, "-"};
+                                false, level, "-"};
   std::vector<uint64_t> counts(session.segments.size());
   FILE* file = std::tmpfile();
   EXPECT_EQ(RenderSession(sound, settings, file, nullptr, counts), RenderEnd::Done);
@@ -198,6 +198,11 @@ TEST(SessionFile, BadLinesNameTheLineAndWhatIsAllowed) {
        "triangle, saw or smooth"},
       {"1s 0 7\n  tone 200 10 smooth", "tone wave 'smooth' is not sine, square, triangle or saw"},
       {"1s 0 7\n  noise grey 10", "line 2: noise 'grey' is not white, pink or brown"},
+      {"1s 0 7\n  spin 300 4 10 grey", "line 2: spin 'grey' is not white, pink or brown"},
+      {"1s 0 7\n  spin 20000.01 4 10", "line 2: width 20000.01 is out of range -20000..20000"},
+      {"1s 0 7\n  spin 300 4", "line 2: spin takes WIDTH BEAT LEVEL [COLOUR]"},
+      {"1s 0 7\n  bell 200..300 10", "line 2: bell carrier '200..300' slides; a bell is struck"},
+      {"1s 0 7\n  bell 200 10 sine", "line 2: bell takes CARRIER LEVEL, such as bell 2050 20"},
       {"1s 0 7\n  music 40\n1s 0 7",
        "line 2: a music voice plays the session's music, and there "
        "is no music line"},
@@ -363,7 +368,7 @@ TEST(SessionNoise, FirstFramesAreTheReadmesWorkedValues) {
   const int16_t worked[3][4] = {
       {-32685, 4167, -20099, 20233}, {-4242, -1816, -1994, 1497}, {-435, -379, -647, -377}};
   for (int colour = 1; colour <= 3; colour++) {
-    SessionNoise noise;
+    SessionNoise noise{};
     StartSessionNoise(noise);
     for (int j = 0; j < 4; j++)
       EXPECT_EQ(NextNoiseSample(noise, static_cast<NoiseColour>(colour)), worked[colour - 1][j]);
@@ -455,7 +460,8 @@ TEST(SessionMix, ABlockAfterAJumpIsTheSessionsOwnAndMusicThatFailsFallsSilent) {
     EXPECT_TRUE(SameBlock(whole, k, block, 0)) << "block " << k;
   }
   ASSERT_EQ(truncate(path.c_str(), 44 + 4 * 100), 0);
-  const RenderSettings settings{SoundMode::None, 0, 0, "", 0, 1, true, false, false, 100, "-"};
+  const RenderSettings settings{SoundMode::None, 0, 0, "", 0, 1, true, false, false,
+                                false, 100, "-"};
   std::vector<uint64_t> clamped(2);
   FILE* file = std::tmpfile();
   EXPECT_EQ(RenderSession(sound, settings, file, nullptr, clamped), RenderEnd::MusicFailed);
@@ -519,6 +525,19 @@ TEST(SessionVoices, FramesAreTheReadmesWorkedValues) {
       // Several voices and the mode: each truncated, then added.
       {"1s 0 10\n  noise pink 30\n  noise brown 10..20\n  binaural 200 10 15", 1, -445, -438},
       {"1s 1 7.8 volume 20\n  binaural 200 10 15", 1, 221 + 136, 228 + 143},
+      // A spin hears the noise 127 frames back, give or take its offset,
+      // silence before the session; at 20000 microseconds the offset stops
+      // at 127. A bell steps down every 2205 frames and rings on past its
+      // segment.
+      {"1s 0 10\n  spin 300 10 30", 127, -598, 0},
+      {"1s 0 10\n  spin 300 10 30", 1102, -325, -2106},
+      {"1s 0 10\n  spin 300 10 30", 3000, 2197, 1117},
+      {"1s 0 10\n  spin 300 10 30", 4410, 1268, 1268},
+      {"1s 0 10\n  spin 20000 10 30", 1102, 1428, 3397},
+      {"1s 0 10\n  bell 441 30\n0.25s 0 10", 1, 617, 617},
+      {"1s 0 10\n  bell 441 30\n0.25s 0 10", 2205, 2783, 2783},
+      {"1s 0 10\n  bell 441 30\n0.25s 0 10", 22062, -2810, -2810},
+      {"1s 0 10\n  bell 441 30\n0.25s 0 10", 44112, 1170, 1170},
       // The voices add before the clamp.
       {"1s 0 10\n  tone 441 100 square\n  tone 441 100 square", 12, 32767, 32767},
   };
@@ -584,6 +603,32 @@ TEST(SessionVoices, ClosedFormsMeetTheFrameByFrameRule) {
       if (b < segment.blocks) sum += SegmentFrequency(segment, b);
     }
   }
+}
+
+TEST(SessionVoices, SpinsAndBellsAfterAJumpAreTheWholeRendersAndDieAway) {
+  // Catches a spin that hears the noise of the block made before instead of
+  // the frames before its own, a bell lost in a block after a jump, one cut
+  // at its segment's end, or one that never falls silent.
+  const std::string text =
+      "1s 0 10\n  spin 300 4 30 brown\n  bell 2050 100\n1s 0 10\n  spin 300..600 f 30 brown\n"
+      "  noise pink 10\n4s 0 10";
+  const auto& whole = RenderedOnce(text);
+  Session session = Parsed(text);
+  SessionSound sound = Started(session);
+  std::vector<StereoFrame> block(FramesPerBlock);
+  uint32_t seed = 1;
+  for (uint64_t k : {5, 6, 1, 7, 3, 12}) {
+    SynthesizeSessionBlock(sound, k, static_cast<uint32_t>(k * FramesPerBlock), seed, 100,
+                           block.data());
+    EXPECT_TRUE(SameBlock(whole, k, block, 0)) << "block " << k;
+  }
+  EndSessionSound(sound);
+  // The bell at 100 rings 84 steps of 2205 frames; then nothing is heard.
+  const size_t rings = 84 * 2205;
+  EXPECT_TRUE(std::any_of(whole.begin() + rings - 2205, whole.begin() + rings,
+                          [](const StereoFrame& f) { return f.left != 0; }));
+  EXPECT_TRUE(std::all_of(whole.begin() + rings, whole.end(),
+                          [](const StereoFrame& f) { return f.left == 0 && f.right == 0; }));
 }
 
 TEST(SessionVoices, AMusicVoicePlaysTheMusicAtItsOwnLevel) {

@@ -7,7 +7,7 @@
 # sliding, following the light and carried from one segment into the next,
 # at a volume below 100 through a pause) or light off the schedule,
 # the segments' colours and the fades, or does not end on time, also after a
-# sound outage.
+# sound outage; or plays an .sbg file otherwise than render-sound imports it.
 source "$(dirname "$0")/e2e.sh"
 
 capture=$E2E_WORK/capture.raw
@@ -187,6 +187,25 @@ press p
 driver wait-stimulation hidden 20000 >/dev/null
 check_script "after Resume the sound goes on where it stopped, at the level set" sound/compare_capture.py \
   "$capture" "$E2E_WORK/reference.raw" 23 --gap 132300 --trailing-silence
+
+# An .sbg file given on the command line is listed by its name and plays as
+# render-sound imports it: a beat that the light follows, a spin of the
+# noise and a bell.
+stop_program
+printf '%s\n' '-SE' 'a: 200+8/30 spin:300+4/20 bell+2050/15' '0:00 a' '0:00:06 a' \
+  >"$E2E_WORK/import.sbg"
+"$TESSOVANT_HOST_DIR/render-sound" --session "$E2E_WORK/import.sbg" --volume 40 --raw \
+  --output "$E2E_WORK/reference.raw"
+rm -f "$capture"
+start_player "$capture" "$E2E_WORK/import.sbg"
+read_state
+check_state "an .sbg file is listed by its name" selected.name "import.sbg"
+driver player-pattern 2 >/dev/null
+driver player-volume 40 >/dev/null
+driver player-click 10 >/dev/null
+driver wait-stimulation hidden 20000 >/dev/null
+check_script "the .sbg file sounds as render-sound imports it" sound/compare_capture.py \
+  "$capture" "$E2E_WORK/reference.raw" 24 --trailing-silence
 
 # The sound server frozen for 3 s in a 20 s slide: when a device opens again
 # the sound goes on at the block the session's clock has reached (the worker

@@ -5,7 +5,8 @@
 # differently in the last bit; a session's fades, 64-bit integer
 # arithmetic that a 32-bit build does through library calls; and a session of
 # voices of every kind, sliding, following the frequency and carried into a
-# second segment, whose sine is the program's own and not the C runtime's.
+# second segment, whose sine is the program's own and not the C runtime's;
+# and an .sbg file as each build imports it.
 set -euo pipefail
 source "$(dirname "$0")/../common.sh"
 work=$(mktemp -d "$TESSOVANT_WINE_ENV_DIR/render.XXXXXX")
@@ -31,10 +32,16 @@ printf '%s\n' '20s 0 10 12 noise pink 10' '  binaural 200..150 f 10' '  monaural
   '  isochronic 250 f 5 smooth' '  isochronic 180 3..9 5 square' '  tone 100 4 triangle' \
   '  tone 440 3 saw' '  noise brown 10..0' '1.5m 0 12 4' '  binaural 150 f 10' \
   '  monaural 300 -7.5 8' '  isochronic 250 f 5' '  isochronic 180 9 5 triangle' \
-  '  tone 100 4 square' '  tone 440..20000 3 saw' > "$work/voices.txt"
-for session in faded voices; do
-  "$TESSOVANT_HOST_DIR/render-sound" --session "$work/$session.txt" --raw --output "$work/host.raw"
-  "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/$session.txt" --raw \
+  '  tone 100 4 square' '  tone 440..20000 3 saw' '  spin 300..2000 f 20 brown' \
+  '  bell 2050 30' > "$work/voices.txt"
+# An .sbg file, imported by each build: spins of the noise and bells that
+# ring on past their segments.
+printf '%s\n' '-SE' 'off: -' 'a: 200+10/20 pink/30 spin:300+4/20' \
+  'b: 300@6/20 wspin:100+2/10 bell+2050/20' '0:00 off ->' '0:00:10 a' '0:00:30 b' \
+  '0:00:40 == a ->' '0:01 off' > "$work/spins.sbg"
+for session in faded.txt voices.txt spins.sbg; do
+  "$TESSOVANT_HOST_DIR/render-sound" --session "$work/$session" --raw --output "$work/host.raw"
+  "$WINE" "$TESSOVANT_WIN_DIR/render-sound.exe" --session "$work/$session" --raw \
     --output "$work/windows.raw" </dev/null >/dev/null 2>"$work/wine.log" ||
     { cat "$work/wine.log"; exit 1; }
   cmp -s "$work/host.raw" "$work/windows.raw" || { echo "the $session session differs"; failed=1; }
