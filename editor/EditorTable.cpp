@@ -75,29 +75,12 @@ void FitColumns() {
 HWND CreateTable(HINSTANCE instance, HWND parent) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&classes);
-  HWND table = CreateChildW(instance, parent, WC_LISTVIEWW, L"",
-                            WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                            WS_EX_CLIENTEDGE, {10, 10, 680, 150}, TableId);
-  SendMessageW(table, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (int i = 0; i < ColumnCount; i++) {
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = Widths[i];
-    column.iSubItem = i;
-    SendMessageW(table, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-  }
-  return table;
+  return CreateReportList(instance, parent, {10, 10, 680, 150}, TableId, Widths, ColumnCount);
 }
 
 void NameColumns() {
-  for (int i = 0; i < ColumnCount; i++) {
-    const std::wstring header = WideFromUtf8(InCurrentLanguage(*Headers[i]));
-    LVCOLUMNW column = {};
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<wchar_t*>(header.c_str());
-    SendMessageW(Editor.table, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-  }
+  for (int i = 0; i < ColumnCount; i++)
+    NameColumn(Editor.table, i, InCurrentLanguage(*Headers[i]));
   FitColumns();
 }
 

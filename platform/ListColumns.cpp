@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/DpiScale.h"
+#include "platform/FileNames.h"
 
 namespace {
 
@@ -41,4 +42,29 @@ void FitColumnsToHeaders(HWND list, const int* widthsAt96, int count, int dpi, H
   }
   SelectObject(dc, old);
   DeleteDC(dc);
+}
+
+HWND CreateReportList(HINSTANCE instance, HWND parent, ChildPlace place, int id,
+                      const int* widthsAt96, int count) {
+  HWND list = CreateChildW(instance, parent, WC_LISTVIEWW, L"",
+                           WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                           WS_EX_CLIENTEDGE, place, id);
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
+               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  for (int i = 0; i < count; i++) {
+    LVCOLUMNW column = {};
+    column.mask = LVCF_WIDTH | LVCF_SUBITEM;
+    column.cx = widthsAt96[i];
+    column.iSubItem = i;
+    SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+  return list;
+}
+
+void NameColumn(HWND list, int column, const std::string& header) {
+  const std::wstring text = WideFromUtf8(header);
+  LVCOLUMNW named = {};
+  named.mask = LVCF_TEXT;
+  named.pszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&named));
 }

@@ -131,31 +131,15 @@ std::vector<VoicePlace> VoicePlaces() {
 
 void CreateVoiceControls(HINSTANCE instance, HWND parent) {
   Voices.window = parent;
-  Voices.list = CreateChildW(instance, parent, WC_LISTVIEWW, L"",
-                             WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                             WS_EX_CLIENTEDGE, ListPlace, VoiceListId);
-  SendMessageW(Voices.list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
-               LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (int i = 0; i < ColumnCount; i++) {
-    LVCOLUMNW column = {};
-    column.mask = LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = Widths[i];
-    column.iSubItem = i;
-    SendMessageW(Voices.list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-  }
+  Voices.list = CreateReportList(instance, parent, ListPlace, VoiceListId, Widths, ColumnCount);
   for (const Button& button : Buttons)
     CreateChildW(instance, parent, L"BUTTON", L"", WS_TABSTOP, 0, button.place, button.id);
   CreateVoiceFields(instance, parent);
 }
 
 void NameVoiceControls() {
-  for (int i = 0; i < ColumnCount; i++) {
-    const std::wstring header = WideFromUtf8(InCurrentLanguage(*Headers[i]));
-    LVCOLUMNW column = {};
-    column.mask = LVCF_TEXT;
-    column.pszText = const_cast<wchar_t*>(header.c_str());
-    SendMessageW(Voices.list, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-  }
+  for (int i = 0; i < ColumnCount; i++)
+    NameColumn(Voices.list, i, InCurrentLanguage(*Headers[i]));
   if (Voices.font) FitColumnsToHeaders(Voices.list, Widths, ColumnCount, Voices.dpi, Voices.font);
   for (const Button& button : Buttons) {
     const std::wstring caption = WideFromUtf8(InCurrentLanguage(*button.caption));
