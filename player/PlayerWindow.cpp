@@ -15,7 +15,6 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
 #include "platform/Monitors.h"
-#include "platform/Paths.h"
 #include "platform/ProgramWindow.h"
 #include "platform/WindowDpi.h"
 #include "platform/WindowKeys.h"
@@ -456,18 +455,16 @@ namespace {
 
 // A file listed already (from the last start) is chosen, not listed twice.
 bool ChooseListedFile(const wchar_t* path) {
-  wchar_t whole[MAX_PATH * 4] = L"";
-  const DWORD length = GetFullPathNameW(path, MAX_PATH * 4, whole, nullptr);
-  if (length == 0 || length >= MAX_PATH * 4) return false;
-  const std::string utf8 = Utf8FromWide(whole);
+  const size_t index = ListedIndexOfFile(path);
+  if (index == ListedSessions.size()) return false;
   const LRESULT count = SendMessageW(sessionList, LB_GETCOUNT, 0, 0);
   for (LRESULT item = 0; item < count; item++) {
-    const LRESULT index = SendMessageW(sessionList, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
-    const ListedSession& listed = ListedSessions[static_cast<size_t>(index)];
-    if (listed.path.empty() || !SameWindowsName(listed.path, utf8)) continue;
+    if (SendMessageW(sessionList, LB_GETITEMDATA, static_cast<WPARAM>(item), 0) !=
+        static_cast<LRESULT>(index))
+      continue;
     SendMessageW(sessionList, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
     ShowDescription();
-    KeepRecentFile(listed.path);
+    KeepRecentFile(ListedSessions[index].path);
     return true;
   }
   return false;

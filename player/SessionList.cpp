@@ -32,6 +32,12 @@ std::wstring WholePath(const wchar_t* path) {
   return length > 0 && length < MAX_PATH * 4 ? whole : path;
 }
 
+// Read from the file of this whole path, compared as Windows compares names.
+bool ListsFile(const ListedSession& listed, const std::wstring& wholePath) {
+  return !listed.path.empty() &&
+         lstrcmpiW(WideFromUtf8(listed.path).c_str(), wholePath.c_str()) == 0;
+}
+
 // False once the ids run out. A session whose text cannot be loaded is left
 // out of the list, and the next is tried.
 bool LoadLibrarySession(HINSTANCE instance, int id) {
@@ -98,8 +104,14 @@ bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems) {
 
 void SupersedeListed(const std::wstring& path) {
   for (ListedSession& listed : ListedSessions)
-    if (!listed.path.empty() && lstrcmpiW(WideFromUtf8(listed.path).c_str(), path.c_str()) == 0)
-      listed.superseded = true;
+    if (ListsFile(listed, path)) listed.superseded = true;
+}
+
+size_t ListedIndexOfFile(const wchar_t* path) {
+  const std::wstring whole = WholePath(path);
+  for (size_t i = 0; i < ListedSessions.size(); i++)
+    if (!ListedSessions[i].superseded && ListsFile(ListedSessions[i], whole)) return i;
+  return ListedSessions.size();
 }
 
 bool OpenListedDocument(const ListedSession& listed, SessionDocument& document, HWND owner) {

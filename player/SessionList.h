@@ -42,6 +42,10 @@ bool LoadSessionFile(const wchar_t* path, HWND owner, bool tellProblems);
 // before are superseded.
 void SupersedeListed(const std::wstring& path);
 
+// The place in ListedSessions of the listed session read from this file
+// (named by any path), or ListedSessions.size() when none is listed.
+size_t ListedIndexOfFile(const wchar_t* path);
+
 // The listed session's text for the editor: a library session's own, a
 // file's read again, so that the lines as they stand now are kept, an .sbg
 // file's converted, for a copy without a file. False,
