@@ -10,11 +10,6 @@ struct Layout {
   std::vector<int64_t> periodFrom, periodTo, changeFrom, changeTo;
 };
 
-int64_t RoundedDivision(int64_t numerator, int64_t denominator) {
-  const int64_t half = denominator / 2;
-  return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
-}
-
 int32_t Between(int32_t a, int32_t b, int64_t done, int64_t whole) {
   if (whole == 0) return a;
   return static_cast<int32_t>(a + RoundedDivision((int64_t{b} - a) * done, whole));
@@ -140,6 +135,11 @@ void AddTransition(const Change& c, int64_t from, int64_t to, uint64_t line, Sbg
 }
 
 }  // namespace
+
+int64_t RoundedDivision(int64_t numerator, int64_t denominator) {
+  const int64_t half = denominator / 2;
+  return numerator >= 0 ? (numerator + half) / denominator : -((-numerator + half) / denominator);
+}
 
 SbgVoice SbgVoiceAt(const SbgPiece& piece, size_t slot, int64_t at) {
   const SbgVoice& a = piece.first[slot];

@@ -31,6 +31,9 @@ struct SbgCycle {
   int64_t firstLineAt, lastLineAt;  // of the first and last time lines
 };
 
+// The quotient to the nearest whole number, a half away from zero.
+int64_t RoundedDivision(int64_t numerator, int64_t denominator);
+
 void BuildSbgCycle(const SbgFile& file, SbgCycle& cycle);
 
 // The voice a piece's slot has at time `at`, each value rounded to the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exposure/Modes.h"
 #include "session_format/SessionFields.h"
 #include "session_format/SessionLines.h"
 #include "session_format/SessionReader.h"
@@ -12,18 +13,15 @@
 namespace {
 
 // Hundredths of a hertz, the light's limits.
-const int32_t LeastLight = 10, MostLight = 5000;
-
-int64_t Rounded(int64_t numerator, int64_t denominator) {
-  return (numerator + denominator / 2) / denominator;
-}
+const int32_t LeastLight = static_cast<int32_t>(MinimumFrequency);
+const int32_t MostLight = static_cast<int32_t>(MaximumFrequency);
 
 VoiceSlide Slide(int32_t first, int32_t last) { return VoiceSlide{first, last}; }
 
 // SBaGen's level of a noise as ours at the same loudness.
 int32_t NoiseLevel(NoiseColour colour, int32_t level) {
   const NoiseLoudness loudness = SbgNoiseLoudness(colour);
-  return static_cast<int32_t>(Rounded(int64_t{level} * loudness.theirs, loudness.ours));
+  return static_cast<int32_t>(RoundedDivision(int64_t{level} * loudness.theirs, loudness.ours));
 }
 
 // An empty slot before a voice keeps the voices after it in their places:
