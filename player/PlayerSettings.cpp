@@ -52,8 +52,7 @@ std::string Utf8FromUtf16(const std::u16string& units) {
   return text;
 }
 
-const uint32_t MostVolume = 100;
-const uint32_t LastPattern = 4;
+const uint32_t LastPattern = ModeCount - 1;
 const int LargestEditorSide = 32767;
 
 const StoredValue* Find(const StoredValues& values, const char* name, uint32_t type) {
@@ -117,7 +116,7 @@ EditorPlace EditorPlaceFrom(const StoredValues& values) {
 PlayerSettings SettingsFrom(const StoredValues& values) {
   PlayerSettings settings;
   uint32_t number;
-  if (Number(values, "Volume", number) && number <= MostVolume) settings.volume = number;
+  if (Number(values, "Volume", number) && number <= FullListenerLevel) settings.volume = number;
   if (Number(values, "Pattern", number) && number <= LastPattern) settings.pattern = number;
   std::string text;
   if (Text(values, "Language", text) && (text == "ru" || text == "en")) settings.language = text;

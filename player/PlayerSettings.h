@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "editor/EditorLayout.h"
+#include "exposure/ExposureState.h"
 
 // The registry's types of value, as Windows numbers them.
 constexpr uint32_t TextType = 1;       // REG_SZ
@@ -36,8 +37,8 @@ struct StoredValue {
 using StoredValues = std::map<std::string, StoredValue>;
 
 struct PlayerSettings {
-  uint32_t volume = 100;
-  uint32_t pattern = 1;
+  uint32_t volume = FullListenerLevel;
+  uint32_t pattern = static_cast<uint32_t>(VisualMode::SmoothStrobe);
   std::string language;  // "ru", "en", or "" while the user has not switched
   std::string folder;    // UTF-8, "" for none
   EditorPlace editor = {0, 0, 0, 0};
