@@ -8,6 +8,7 @@
 #include "language/RussianSessionProblems.h"
 #include "language/SessionTexts.h"
 #include "platform/FileNames.h"
+#include "platform/LabelledFields.h"
 #include "platform/ProgramWindow.h"
 #include "sound/SessionSound.h"
 
@@ -15,8 +16,6 @@ namespace {
 
 // A label's id: its field's, far above every control's.
 const int LabelOffset = 1000;
-const int LabelHeight = 16;
-const int LabelGap = 18;
 
 struct Field {
   int id;
@@ -68,8 +67,7 @@ template <size_t N>
 void PlaceFields(const EditorLayout& layout, EditorBand band, const Field (&fields)[N]) {
   for (const Field& field : fields) {
     const ChildPlace& at = field.place;
-    const ChildPlace label =
-        PlaceInEditor(layout, band, Stays, {at.x, at.y - LabelGap, at.width, LabelHeight});
+    const ChildPlace label = PlaceInEditor(layout, band, Stays, LabelPlaceAbove(at));
     const ChildPlace place = PlaceInEditor(layout, band, Stays, at);
     MoveWindow(Control(field.id + LabelOffset), label.x, label.y, label.width, label.height, FALSE);
     MoveWindow(Control(field.id), place.x, place.y, place.width, place.height, FALSE);
@@ -108,15 +106,7 @@ const Field* FieldOf(int id) {
 std::string Label(const Field& field) { return InCurrentLanguage(*field.label); }
 
 void CreateField(HINSTANCE instance, HWND parent, const Field& field) {
-  const ChildPlace& at = field.place;
-  CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0,
-               {at.x, at.y - LabelGap, at.width, LabelHeight}, field.id + LabelOffset);
-  if (field.list)
-    CreateChildW(instance, parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                 at, field.id);
-  else
-    CreateChildW(instance, parent, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, at,
-                 field.id);
+  CreateLabelledField(instance, parent, field.place, field.id, field.id + LabelOffset, field.list);
 }
 
 int ListChoice(int id) { return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0)); }

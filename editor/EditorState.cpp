@@ -2,17 +2,13 @@
 
 #include "editor/EditorStrings.h"
 #include "platform/FileNames.h"
+#include "platform/LabelledFields.h"
 
 EditorRecord Editor;
 
 HWND Control(int id) { return GetDlgItem(Editor.window, id); }
 
-std::string ControlText(int id) {
-  HWND control = Control(id);
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
-  return Utf8FromWide(text);
-}
+std::string ControlText(int id) { return WindowTextUtf8(Control(id)); }
 
 void SetControlText(int id, const std::string& utf8) {
   SetWindowTextW(Control(id), WideFromUtf8(utf8).c_str());

@@ -4,13 +4,10 @@
 #include "editor/voices/VoiceStrings.h"
 #include "language/RussianSessionProblems.h"
 #include "platform/FileNames.h"
-#include "platform/ProgramWindow.h"
+#include "platform/LabelledFields.h"
 #include "session_format/SessionLines.h"
 
 namespace {
-
-const int LabelHeight = 16;
-const int LabelGap = 18;
 
 struct Field {
   int id;
@@ -40,22 +37,12 @@ VoiceField ValueOf(const Field& field, VoiceKind kind) {
   return colour ? VoiceField::Colour : field.field;
 }
 
-ChildPlace LabelPlace(const ChildPlace& at) {
-  return {at.x, at.y - LabelGap, at.width, LabelHeight};
-}
-
 std::string ListText(HWND list) {
   const LRESULT chosen = SendMessageW(list, CB_GETCURSEL, 0, 0);
   if (chosen < 0) return "";
   std::wstring text(static_cast<size_t>(SendMessageW(list, CB_GETLBTEXTLEN, chosen, 0)) + 1, L'\0');
   SendMessageW(list, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(text.size() - 1);
-  return Utf8FromWide(text);
-}
-
-std::string EditText(HWND edit) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(edit, &text[0], static_cast<int>(text.size()))));
   return Utf8FromWide(text);
 }
 
@@ -87,21 +74,14 @@ void Fill(const Field& field, const Voice* voice) {
 }  // namespace
 
 void CreateVoiceFields(HINSTANCE instance, HWND parent) {
-  for (const Field& field : Fields) {
-    CreateChildW(instance, parent, L"STATIC", L"", SS_NOPREFIX, 0, LabelPlace(field.place),
-                 field.id + VoiceLabelOffset);
-    if (field.list)
-      CreateChildW(instance, parent, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                   0, field.place, field.id);
-    else
-      CreateChildW(instance, parent, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                   field.place, field.id);
-  }
+  for (const Field& field : Fields)
+    CreateLabelledField(instance, parent, field.place, field.id, field.id + VoiceLabelOffset,
+                        field.list);
 }
 
 void AddVoiceFieldPlaces(std::vector<VoicePlace>& places) {
   for (const Field& field : Fields) {
-    places.push_back({field.id + VoiceLabelOffset, false, false, LabelPlace(field.place)});
+    places.push_back({field.id + VoiceLabelOffset, false, false, LabelPlaceAbove(field.place)});
     places.push_back({field.id, false, false, field.place});
   }
 }
@@ -129,7 +109,7 @@ bool TakeVoiceField(SessionDocument& document, int id) {
   const Field& field = *Find(id);
   const VoiceKind kind = SegmentAt(document, Voices.row).voices[Voices.chosen].kind;
   HWND control = VoiceWindow(id);
-  const std::string text = field.list ? ListText(control) : EditText(control);
+  const std::string text = field.list ? ListText(control) : WindowTextUtf8(control);
   SessionError error;
   if (!SetVoiceField(document, Voices.row, Voices.chosen, ValueOf(field, kind), text, error)) {
     Voices.wrong[id] = error;
