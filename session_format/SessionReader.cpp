@@ -9,8 +9,6 @@
 
 namespace {
 
-const char ByteOrderMark[] = "\xEF\xBB\xBF";
-
 // Whether the field before `at` is the word colour: its value may be
 // written #RRGGBB, whose # does not start a comment.
 bool AfterColourWord(const std::string& line, size_t at) {
@@ -188,8 +186,7 @@ bool ParseSession(const std::string& text, const std::string& name, Session& ses
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   Directives seen{0, 0, 0, 0, 0};
   uint64_t blocks = 0;
-  // Notepad begins a UTF-8 file with a byte-order mark.
-  size_t start = text.compare(0, 3, ByteOrderMark) == 0 ? 3 : 0;
+  size_t start = TextStart(text);
   for (uint64_t line = 1; start <= text.size(); line++) {
     const size_t end = std::min(text.find('\n', start), text.size());
     const std::string content = Content(text.substr(start, end - start));

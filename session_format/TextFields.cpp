@@ -88,6 +88,10 @@ std::vector<std::string> SplitFields(const std::string& line, size_t keep, size_
   return fields;
 }
 
+size_t TextStart(const std::string& text) {
+  return text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+}
+
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return "";

@@ -40,3 +40,7 @@ std::vector<std::string> SplitFields(const std::string& line, size_t keep, size_
 
 // Without the spaces and tabs around it.
 std::string Trimmed(const std::string& text);
+
+// Where a file's text begins: after the byte-order mark with which Notepad
+// begins a UTF-8 file, if it has one.
+size_t TextStart(const std::string& text);

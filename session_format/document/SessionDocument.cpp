@@ -10,7 +10,6 @@
 
 namespace {
 
-const char ByteOrderMark[] = "\xEF\xBB\xBF";
 // Windows' own, for a session that has no file yet.
 const char WindowsLineEnd[] = "\r\n";
 const uint32_t NewMusicLevel = 30;
@@ -194,9 +193,8 @@ bool OpenDocument(const std::string& text, const std::string& path, SessionDocum
                   SessionError& error) {
   Session session;
   if (!ParseSession(text, path.empty() ? "session" : path, session, error)) return false;
-  const bool marked = text.compare(0, 3, ByteOrderMark) == 0;
-  document = SessionDocument{marked ? ByteOrderMark : "",
-                             SplitLines(text.substr(marked ? 3 : 0)),
+  const size_t start = TextStart(text);
+  document = SessionDocument{text.substr(0, start), SplitLines(text.substr(start)),
                              WindowsLineEnd,
                              session.fadeInBlocks,
                              session.fadeOutBlocks,

@@ -8,14 +8,6 @@
 
 namespace {
 
-const char ByteOrderMark[] = "\xEF\xBB\xBF";
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
-
 // A line's content: up to its first #, without the spaces around it. The
 // text of a ## comment, which SBaGen shows as it reads, is kept.
 std::string Content(std::string line, std::vector<std::string>& notes) {
@@ -151,7 +143,7 @@ bool ReadSbg(const std::string& text, const std::string& name, SbgFile& file,
   file = SbgFile{{}, {}, {}, false, false, 0, 0, SbgDefaultFadeMs, "", 0, 0, 0, 0};
   error = SessionError{0, SessionProblem::None, "", "", 0, 0, "", ""};
   SbgReading reading{{}, {}, false, 0, false, 0, 0, 0, 0, false, 0, 0};
-  size_t start = text.compare(0, 3, ByteOrderMark) == 0 ? 3 : 0;
+  size_t start = TextStart(text);
   for (uint64_t line = 1; start <= text.size(); line++) {
     const size_t end = std::min(text.find('\n', start), text.size());
     const std::string content = Content(text.substr(start, end - start), file.notes);
