@@ -24,7 +24,9 @@ const TextPair* const Headers[] = {&DurationColumn, &SoundColumn,      &FromColu
 const int Widths[] = {62, 90, 52, 52, 60, 62, 70, 60, 62};
 const int ColumnCount = sizeof Widths / sizeof Widths[0];
 
-std::wstring PanelName(const TextPair& name) { return WideFromCodePage1251(InCurrentLanguage(name)); }
+std::wstring PanelName(const TextPair& name) {
+  return WideFromCodePage1251(InCurrentLanguage(name));
+}
 
 std::wstring NoiseCell(const SessionSegment& s) {
   if (s.noise == NoiseColour::None) return L"";
@@ -53,13 +55,6 @@ std::wstring Cell(const SessionSegment& s, int column) {
   return WideFromUtf8(SegmentFieldText(s, fields[column]));
 }
 
-void SetCell(size_t row, int column, const std::wstring& text) {
-  LVITEMW item = {};
-  item.iSubItem = column;
-  item.pszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(Editor.table, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-}
-
 }  // namespace
 
 void PlaceTable(const EditorLayout& layout) {
@@ -84,38 +79,17 @@ void NameColumns() {
   FitColumns();
 }
 
-void FillTable() {
-  SendMessageW(Editor.table, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(Editor.table, LVM_DELETEALLITEMS, 0, 0);
-  for (size_t row = 0; row < SegmentCount(Editor.document); row++) {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(row);
-    item.pszText = const_cast<wchar_t*>(L"");
-    SendMessageW(Editor.table, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    ShowRow(row);
-  }
-  SendMessageW(Editor.table, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(Editor.table, nullptr, TRUE);
-}
+void FillTable() { FillReportRows(Editor.table, SegmentCount(Editor.document), ShowRow); }
 
 void ShowRow(size_t row) {
   const SessionSegment& segment = SegmentAt(Editor.document, row);
-  for (int column = 0; column < ColumnCount; column++) SetCell(row, column, Cell(segment, column));
+  for (int column = 0; column < ColumnCount; column++)
+    SetReportCell(Editor.table, row, column, Cell(segment, column));
 }
 
-void SelectRow(size_t row) {
-  LVITEMW item = {};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(Editor.table, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-  SendMessageW(Editor.table, LVM_ENSUREVISIBLE, row, FALSE);
-}
+void SelectRow(size_t row) { SelectReportRow(Editor.table, row); }
 
 void HandleTableNotice(const NMHDR* notice) {
-  if (notice->idFrom != TableId || notice->code != LVN_ITEMCHANGED) return;
-  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(notice);
-  const bool chosen = (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
-  if ((change->uChanged & LVIF_STATE) && chosen && change->iItem >= 0)
-    ChooseRow(static_cast<size_t>(change->iItem));
+  const int row = NewlyChosenRow(notice, TableId);
+  if (row >= 0) ChooseRow(static_cast<size_t>(row));
 }

@@ -68,3 +68,40 @@ void NameColumn(HWND list, int column, const std::string& header) {
   named.pszText = const_cast<wchar_t*>(text.c_str());
   SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&named));
 }
+
+void FillReportRows(HWND list, size_t count, const std::function<void(size_t)>& showRow) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  for (size_t row = 0; row < count; row++) {
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(row);
+    item.pszText = const_cast<wchar_t*>(L"");
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    showRow(row);
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void SetReportCell(HWND list, size_t row, int column, const std::wstring& text) {
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectReportRow(HWND list, size_t row) {
+  LVITEMW item = {};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(list, LVM_ENSUREVISIBLE, row, FALSE);
+}
+
+int NewlyChosenRow(const NMHDR* notice, int listId) {
+  if (notice->idFrom != static_cast<UINT_PTR>(listId) || notice->code != LVN_ITEMCHANGED) return -1;
+  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(notice);
+  const bool chosen = (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
+  return (change->uChanged & LVIF_STATE) && chosen ? change->iItem : -1;
+}

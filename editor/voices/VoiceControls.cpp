@@ -53,13 +53,8 @@ std::wstring Cell(const Voice& voice, int column) {
 
 void ShowVoiceRow(const SessionDocument& document, size_t voice) {
   const Voice& shown = SegmentAt(document, Voices.row).voices[voice];
-  for (int column = 0; column < ColumnCount; column++) {
-    const std::wstring text = Cell(shown, column);
-    LVITEMW item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(Voices.list, LVM_SETITEMTEXTW, voice, reinterpret_cast<LPARAM>(&item));
-  }
+  for (int column = 0; column < ColumnCount; column++)
+    SetReportCell(Voices.list, voice, column, Cell(shown, column));
 }
 
 void ChooseVoice(const SessionDocument& document, size_t voice) {
@@ -72,27 +67,11 @@ void ChooseVoice(const SessionDocument& document, size_t voice) {
 void FillVoiceList(const SessionDocument& document, size_t voice) {
   const bool any = Voices.row < SegmentCount(document);
   Voices.count = any ? SegmentAt(document, Voices.row).voices.size() : 0;
-  SendMessageW(Voices.list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(Voices.list, LVM_DELETEALLITEMS, 0, 0);
-  for (size_t i = 0; i < Voices.count; i++) {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = const_cast<wchar_t*>(L"");
-    SendMessageW(Voices.list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    ShowVoiceRow(document, i);
-  }
-  SendMessageW(Voices.list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(Voices.list, nullptr, TRUE);
+  FillReportRows(Voices.list, Voices.count, [&document](size_t i) { ShowVoiceRow(document, i); });
   EnableWindow(Voices.list, any);
   for (const Button& button : Buttons) EnableWindow(VoiceWindow(button.id), any);
   ChooseVoice(document, voice);
-  if (voice >= Voices.count) return;
-  LVITEMW item = {};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(Voices.list, LVM_SETITEMSTATE, voice, reinterpret_cast<LPARAM>(&item));
-  SendMessageW(Voices.list, LVM_ENSUREVISIBLE, voice, FALSE);
+  if (voice < Voices.count) SelectReportRow(Voices.list, voice);
 }
 
 // A new voice's kind takes the keyboard, as a new segment's duration does.
@@ -172,12 +151,9 @@ bool TakeVoiceCommand(SessionDocument& document, int id, int code) {
 }
 
 void HandleVoiceNotice(const SessionDocument& document, const NMHDR* notice) {
-  if (notice->idFrom != VoiceListId || notice->code != LVN_ITEMCHANGED) return;
-  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(notice);
-  const bool chosen = (change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED);
-  if ((change->uChanged & LVIF_STATE) && chosen && change->iItem >= 0 &&
-      static_cast<size_t>(change->iItem) != Voices.chosen)
-    ChooseVoice(document, static_cast<size_t>(change->iItem));
+  const int voice = NewlyChosenRow(notice, VoiceListId);
+  if (voice >= 0 && static_cast<size_t>(voice) != Voices.chosen)
+    ChooseVoice(document, static_cast<size_t>(voice));
 }
 
 bool TranslateVoiceKeys(HWND window, MSG* message) {
