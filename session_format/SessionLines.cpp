@@ -100,9 +100,8 @@ bool BellSteady(const Voice& voice, SessionError& error) {
 // A value that the voice's kind does not take: none is taken, and text for
 // one is a value too many.
 bool NotTaken(const Voice& voice, const std::string& text, SessionError& error) {
-  const size_t values[] = {3, 3, 3, 2, 2, 1, 3, 2};
   return text.empty() || Problem(error, SessionProblem::VoiceFieldCount, VoiceKindWord(voice.kind),
-                                 "", values[static_cast<int>(voice.kind)] + 1);
+                                 "", LeastVoiceValues(voice.kind) + 1);
 }
 
 bool ParseVoiceInto(VoiceField field, const std::string& text, Voice& voice, SessionError& error) {

@@ -126,6 +126,8 @@ size_t VoiceKindCount() { return sizeof Kinds / sizeof Kinds[0]; }
 
 size_t VoiceShapeCount() { return sizeof ShapeWords / sizeof ShapeWords[0]; }
 
+size_t LeastVoiceValues(VoiceKind kind) { return Kinds[static_cast<int>(kind)].least; }
+
 const char* VoiceValueWord(VoiceValue value) {
   const char* const words[] = {"carrier", "beat", "rate", "level", "width"};
   return words[static_cast<int>(value)];

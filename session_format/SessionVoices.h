@@ -41,3 +41,6 @@ const char* VoiceShapeWord(VoiceShape shape);
 // many shapes, so that a list of them follows the reader.
 size_t VoiceKindCount();
 size_t VoiceShapeCount();
+
+// How many values a line of the kind has after its word, at the least.
+size_t LeastVoiceValues(VoiceKind kind);
