@@ -66,19 +66,16 @@ const Extra SessionExtras[] = {{BrowseId, EditorBand::Session, Stays, {520, 501,
 template <size_t N>
 void PlaceFields(const EditorLayout& layout, EditorBand band, const Field (&fields)[N]) {
   for (const Field& field : fields) {
-    const ChildPlace& at = field.place;
-    const ChildPlace label = PlaceInEditor(layout, band, Stays, LabelPlaceAbove(at));
-    const ChildPlace place = PlaceInEditor(layout, band, Stays, at);
-    MoveWindow(Control(field.id + LabelOffset), label.x, label.y, label.width, label.height, FALSE);
-    MoveWindow(Control(field.id), place.x, place.y, place.width, place.height, FALSE);
+    MoveChild(Control(field.id + LabelOffset),
+              PlaceInEditor(layout, band, Stays, LabelPlaceAbove(field.place)));
+    MoveChild(Control(field.id), PlaceInEditor(layout, band, Stays, field.place));
   }
 }
 
 template <size_t N>
 void PlaceExtras(const EditorLayout& layout, const Extra (&extras)[N]) {
   for (const Extra& extra : extras) {
-    const ChildPlace place = PlaceInEditor(layout, extra.band, extra.stretch, extra.place);
-    MoveWindow(Control(extra.id), place.x, place.y, place.width, place.height, FALSE);
+    MoveChild(Control(extra.id), PlaceInEditor(layout, extra.band, extra.stretch, extra.place));
   }
 }
 

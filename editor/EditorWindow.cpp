@@ -67,8 +67,8 @@ void CreateButtons(HINSTANCE instance, HWND parent, const Button* buttons, size_
 
 void PlaceButtons(const EditorLayout& layout, const Button* buttons, size_t count) {
   for (size_t i = 0; i < count; i++) {
-    const ChildPlace place = PlaceInEditor(layout, buttons[i].band, MovesRight, buttons[i].place);
-    MoveWindow(Control(buttons[i].id), place.x, place.y, place.width, place.height, FALSE);
+    MoveChild(Control(buttons[i].id),
+              PlaceInEditor(layout, buttons[i].band, MovesRight, buttons[i].place));
   }
 }
 
@@ -91,8 +91,7 @@ void NameControls() {
 void PlaceVoiceControls(const EditorLayout& layout) {
   for (const VoicePlace& control : VoicePlaces()) {
     const int stretch = control.growsWide ? GrowsWide : control.movesRight ? MovesRight : Stays;
-    const ChildPlace place = PlaceInEditor(layout, EditorBand::Voices, stretch, control.at);
-    MoveWindow(Control(control.id), place.x, place.y, place.width, place.height, FALSE);
+    MoveChild(Control(control.id), PlaceInEditor(layout, EditorBand::Voices, stretch, control.at));
   }
 }
 
@@ -106,11 +105,10 @@ void PlaceControls() {
   PlaceFields(layout);
   PlaceVoiceControls(layout);
   PlaceButtons(layout, ActionButtons, sizeof ActionButtons / sizeof ActionButtons[0]);
-  const ChildPlace picture =
-      PlaceInEditor(layout, EditorBand::Picture, GrowsWide | GrowsTall, PicturePlace);
-  MoveWindow(Editor.picture, picture.x, picture.y, picture.width, picture.height, FALSE);
-  const ChildPlace line = PlaceInEditor(layout, EditorBand::PictureLine, GrowsWide, PictureLinePlace);
-  MoveWindow(Control(PictureLineId), line.x, line.y, line.width, line.height, FALSE);
+  MoveChild(Editor.picture,
+            PlaceInEditor(layout, EditorBand::Picture, GrowsWide | GrowsTall, PicturePlace));
+  MoveChild(Control(PictureLineId),
+            PlaceInEditor(layout, EditorBand::PictureLine, GrowsWide, PictureLinePlace));
   InvalidateRect(Editor.window, nullptr, TRUE);
 }
 
@@ -217,8 +215,11 @@ bool CreateEditorWindow(HINSTANCE instance) {
   KeepBottomOnScreen();
   CreateControls(instance, Editor.window);
   TakeDpi(Editor.dpi);
-  if (!Editor.windowKeys) Editor.windowKeys = CreateAcceleratorTableW(WindowKeys, sizeof WindowKeys / sizeof WindowKeys[0]);
-  if (!Editor.tableKeys) Editor.tableKeys = CreateAcceleratorTableW(TableKeys, sizeof TableKeys / sizeof TableKeys[0]);
+  if (!Editor.windowKeys)
+    Editor.windowKeys =
+        CreateAcceleratorTableW(WindowKeys, sizeof WindowKeys / sizeof WindowKeys[0]);
+  if (!Editor.tableKeys)
+    Editor.tableKeys = CreateAcceleratorTableW(TableKeys, sizeof TableKeys / sizeof TableKeys[0]);
   return true;
 }
 

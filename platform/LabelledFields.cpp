@@ -26,6 +26,7 @@ void CreateLabelledField(HINSTANCE instance, HWND parent, ChildPlace field, int 
 
 std::string WindowTextUtf8(HWND control) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], static_cast<int>(text.size()))));
+  const int copied = GetWindowTextW(control, &text[0], static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(copied));
   return Utf8FromWide(text);
 }

@@ -24,6 +24,10 @@ HWND CreateChildW(HINSTANCE instance, HWND parent, const wchar_t* className, con
                          nullptr);
 }
 
+void MoveChild(HWND child, const ChildPlace& place) {
+  MoveWindow(child, place.x, place.y, place.width, place.height, FALSE);
+}
+
 void RegisterProgramClassA(HINSTANCE instance, const char* className, WNDPROC procedure,
                            int iconResource, HBRUSH background) {
   WNDCLASSA windowClass = {};

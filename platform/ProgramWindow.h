@@ -14,6 +14,10 @@
 // A visible child control of parent, with the id that its notifications carry.
 HWND CreateChildA(HINSTANCE instance, HWND parent, const char* className, const char* text,
                   DWORD style, DWORD extendedStyle, ChildPlace place, int id);
+
+// A child control moved to its place in the parent's client area and left
+// to be redrawn with its parent.
+void MoveChild(HWND child, const ChildPlace& place);
 HWND CreateChildW(HINSTANCE instance, HWND parent, const wchar_t* className, const wchar_t* text,
                   DWORD style, DWORD extendedStyle, ChildPlace place, int id);
 

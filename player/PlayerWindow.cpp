@@ -117,10 +117,8 @@ void CreateControls(HINSTANCE instance) {
 // Every control at the DPI, in the message font made for it.
 void TakeDpi(int dpi) {
   playerDpi = dpi;
-  for (const PlayerControl& control : Controls) {
-    const ChildPlace at = ScaledPlace(control.place, dpi);
-    MoveWindow(*control.handle, at.x, at.y, at.width, at.height, FALSE);
-  }
+  for (const PlayerControl& control : Controls)
+    MoveChild(*control.handle, ScaledPlace(control.place, dpi));
   HFONT old = playerFont;
   playerFont = CreateMessageFont(dpi);
   SetChildrenFont(playerWindow, playerFont);
